@@ -1,0 +1,240 @@
+#include "colour/ColourValues.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+// The conversions reproduce one exact arithmetic: every named intermediate is
+// stored as a 64-bit double, every expression between two of them is evaluated
+// in 80-bit extended precision (long double on x86-64), and the final scaling
+// and rounding happen in extended precision with ties to even. Textbook code in
+// plain doubles differs on a number of inputs.
+
+namespace {
+
+using Extended = long double;
+
+// Round to nearest, exact halves to the even neighbour (the FPU default mode).
+int RoundEven(Extended value)
+{
+    return int(std::nearbyintl(value));
+}
+
+std::uint8_t ToByte(Extended value)
+{
+    return std::uint8_t(RoundEven(value) & 0xFF);
+}
+
+constexpr bool IsWebSafeComponent(std::uint8_t c)
+{
+    return c % 51 == 0;
+}
+
+std::uint8_t SnapComponent(std::uint8_t c)
+{
+    if (c < 26)
+        return 0;
+    if (c < 77)
+        return 51;
+    if (c < 128)
+        return 102;
+    if (c < 179)
+        return 153;
+    if (c < 230)
+        return 204;
+    return 255;
+}
+
+int HexDigitValue(QChar ch)
+{
+    const ushort u = ch.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
+
+// Characters [start, start + count) of text, clipped to the text as a
+// one-based copy with a start below one would be.
+QString CopyClipped(const QString& text, int start, int count)
+{
+    if (start < 0) {
+        start = 0;
+    }
+    return text.mid(start, count);
+}
+
+QString TwoDigits(std::uint8_t value)
+{
+    return QString::number(value, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+Hsl RgbToHsl(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    const double r = double(Extended(red) / 255);
+    const double g = double(Extended(green) / 255);
+    const double b = double(Extended(blue) / 255);
+    double max = r;
+    if (g > max)
+        max = g;
+    if (b > max)
+        max = b;
+    double min = r;
+    if (g < min)
+        min = g;
+    if (b < min)
+        min = b;
+    const double l = double((Extended(max) + min) / 2);
+    double s = 0;
+    double h = 0;
+    if (max != min) {
+        if (l < 0.5)
+            s = double((Extended(max) - min) / (Extended(max) + min));
+        else
+            s = double((Extended(max) - min) / (2 - Extended(max) - min));
+        const double d = double(Extended(max) - min);
+        if (r == max)
+            h = double((Extended(g) - b) / d);
+        else if (g == max)
+            h = double((Extended(b) - r) / d + 2);
+        else
+            h = double((Extended(r) - g) / d + 4);
+        h = double(Extended(h) / 6);
+        if (h < 0)
+            h = double(Extended(h) + 1);
+    }
+    int hue = RoundEven(Extended(h) * 360);
+    if (hue == 360)
+        hue = 0;
+    return Hsl{hue, RoundEven(Extended(s) * 100), RoundEven(Extended(l) * 100)};
+}
+
+Rgb HslToRgb(int hue, int saturation, int lightness)
+{
+    if (hue >= 360 || hue < 0 || saturation > 100 || saturation < 0 || lightness > 100 ||
+        lightness < 0)
+        return Rgb{};
+
+    constexpr Extended step = 4.25L; // 255 / 60 per degree
+    const Extended h = hue;
+    std::uint8_t c[3];
+    if (hue <= 60) {
+        c[0] = 255, c[1] = ToByte(h * step), c[2] = 0;
+    } else if (hue <= 120) {
+        c[0] = ToByte(255 - (h - 60) * step), c[1] = 255, c[2] = 0;
+    } else if (hue <= 180) {
+        c[0] = 0, c[1] = 255, c[2] = ToByte((h - 120) * step);
+    } else if (hue <= 240) {
+        c[0] = 0, c[1] = ToByte(255 - (h - 180) * step), c[2] = 255;
+    } else if (hue <= 300) {
+        c[0] = ToByte((h - 240) * step), c[1] = 0, c[2] = 255;
+    } else {
+        c[0] = 255, c[1] = 0, c[2] = ToByte(255 - (h - 300) * step);
+    }
+
+    const double k = double(Extended(std::abs(saturation - 100)) / 100);
+    for (std::uint8_t& channel : c)
+        channel = ToByte(Extended(channel) - (Extended(channel) - 128) * k);
+
+    const double t = double(Extended(lightness - 50) / 50);
+    if (t > 0) {
+        for (std::uint8_t& channel : c)
+            channel = ToByte(Extended(channel) + (255 - Extended(channel)) * t);
+    } else if (t < 0) {
+        for (std::uint8_t& channel : c)
+            channel = ToByte(Extended(channel) + Extended(channel) * t);
+    }
+    return Rgb{c[0], c[1], c[2]};
+}
+
+bool IsWebSafe(Rgb c)
+{
+    return IsWebSafeComponent(c.red) && IsWebSafeComponent(c.green) &&
+           IsWebSafeComponent(c.blue);
+}
+
+Rgb SnapToWebSafe(Rgb c)
+{
+    return Rgb{SnapComponent(c.red), SnapComponent(c.green), SnapComponent(c.blue)};
+}
+
+QString FormatHexText(Rgb c)
+{
+    return TwoDigits(c.red) + TwoDigits(c.green) + TwoDigits(c.blue);
+}
+
+QString FormatHashHex(Rgb c)
+{
+    return QLatin1Char('#') + FormatHexText(c);
+}
+
+QString FormatPackedText(Rgb c)
+{
+    return QStringLiteral("$00") + TwoDigits(c.blue) + TwoDigits(c.green) + TwoDigits(c.red);
+}
+
+QString IntegerConversionMessage(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+std::optional<int> ParseInteger(const QString& text)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && text.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (i < n && text.at(i) == QLatin1Char('$')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text.at(i) == QLatin1Char('0') &&
+               (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= n)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const int digit = HexDigitValue(text.at(i));
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
+            return std::nullopt;
+    }
+    if (base == 16)
+        return int(std::uint32_t(value)) * (negative ? -1 : 1);
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return int(value);
+}
+
+HexParseResult ParseHexText(const QString& text)
+{
+    const QString bluePart = CopyClipped(text, text.size() - 2, 2);
+    const QString greenPart = CopyClipped(text, 2, 2);
+    const QString redPart = CopyClipped(text, 0, 2);
+    const QString joined = QStringLiteral("$00") + bluePart + greenPart + redPart;
+    ColorRef value = 0;
+    for (int i = 1; i < joined.size(); ++i) {
+        const int digit = HexDigitValue(joined.at(i));
+        if (digit < 0)
+            return HexParseResult{std::nullopt, IntegerConversionMessage(joined)};
+        value = value << 4 | ColorRef(digit);
+    }
+    return HexParseResult{value & 0xFFFFFFu, QString()};
+}
