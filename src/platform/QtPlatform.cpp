@@ -1,0 +1,203 @@
+#include "platform/QtPlatform.h"
+
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPixmap>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    void Information(QWidget* parent, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), text,
+                        QMessageBox::Ok, parent);
+        box.exec();
+    }
+    bool Question(QWidget* parent, const QString& text, const QString& title) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+};
+
+class QtFileDialogs : public FileDialogs
+{
+public:
+    QString OpenFile(QWidget* parent, const FileDialogRequest& request) override
+    {
+        return Run(parent, request, QFileDialog::AcceptOpen);
+    }
+    QString SaveFile(QWidget* parent, const FileDialogRequest& request) override
+    {
+        return Run(parent, request, QFileDialog::AcceptSave);
+    }
+
+private:
+    static QString Run(QWidget* parent, const FileDialogRequest& request,
+                       QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(parent, request.title, request.initialPath,
+                           ConvertFileFilter(request.filter));
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+        // The dialog adds the extension itself so that its overwrite check sees the real name.
+        dialog.setDefaultSuffix(request.defaultExtension);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return ApplyDefaultExtension(dialog.selectedFiles().constFirst(),
+                                     request.defaultExtension);
+    }
+};
+
+class QtInputBox : public InputBox
+{
+public:
+    std::optional<QString> GetText(QWidget* parent, const QString& title, const QString& prompt,
+                                   const QString& initial) override
+    {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
+    }
+};
+
+class QtColourDialog : public ColourDialog
+{
+public:
+    std::optional<QColor> GetColour(QWidget* parent, const QColor& initial) override
+    {
+        // Qt's own dialog always shows the custom-colour part, i.e. it is "fully open".
+        const QColor colour = QColorDialog::getColor(initial, parent);
+        if (!colour.isValid())
+            return std::nullopt;
+        return colour;
+    }
+};
+
+class QtFontDialog : public FontDialog
+{
+public:
+    std::optional<QFont> GetFont(QWidget* parent, const QFont& initial) override
+    {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent);
+        if (!ok)
+            return std::nullopt;
+        return font;
+    }
+};
+
+class QtClipboard : public Clipboard
+{
+public:
+    void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+    void SetImage(const QImage& image) override { QGuiApplication::clipboard()->setImage(image); }
+    void SetMimeData(QMimeData* data) override { QGuiApplication::clipboard()->setMimeData(data); }
+    QString Text() const override { return QGuiApplication::clipboard()->text(); }
+};
+
+class QtScreen : public Screen
+{
+public:
+    QPoint CursorPosition() const override { return QCursor::pos(); }
+    QColor PixelAt(const QPoint& globalPos) const override
+    {
+        QScreen* screen = QGuiApplication::screenAt(globalPos);
+        if (!screen)
+            return QColor(Qt::black);
+        const QPoint local = globalPos - screen->geometry().topLeft();
+        const QImage pixel = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
+        if (pixel.isNull())
+            return QColor(Qt::black);
+        return pixel.pixelColor(0, 0);
+    }
+    QImage GrabWholeScreen() const override
+    {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return QImage();
+        return screen->grabWindow(0).toImage();
+    }
+    QSize ScreenSize() const override
+    {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize();
+    }
+};
+
+class QtShell : public Shell
+{
+public:
+    bool OpenDocument(const QString& path) override
+    {
+        if (!QFileInfo::exists(path))
+            return false;
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+};
+
+class QtWindowControl : public WindowControl
+{
+public:
+    void SetOpacity(QWidget* window, int opacity) override
+    {
+        window->setWindowOpacity(qBound(0, opacity, 255) / 255.0);
+    }
+    void SetTopmost(QWidget* window, bool on) override
+    {
+        // QWidget::setWindowFlag would hide the window; this keeps it showing.
+        Qt::WindowFlags flags = window->windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, on);
+        window->overrideWindowFlags(flags);
+        if (QWindow* handle = window->windowHandle())
+            handle->setFlags(flags);
+    }
+};
+
+} // namespace
+
+struct QtPlatform::Parts
+{
+    QtMessageBoxes messages;
+    QtFileDialogs fileDialogs;
+    QtInputBox inputBox;
+    QtColourDialog colourDialog;
+    QtFontDialog fontDialog;
+    QtClipboard clipboard;
+    QtScreen screen;
+    QtShell shell;
+    QtWindowControl windowControl;
+};
+
+QtPlatform::QtPlatform() : m_parts(std::make_unique<Parts>()) {}
+
+QtPlatform::~QtPlatform() = default;
+
+Platform QtPlatform::platform()
+{
+    return Platform{m_parts->messages,   m_parts->fileDialogs, m_parts->inputBox,
+                    m_parts->colourDialog, m_parts->fontDialog, m_parts->clipboard,
+                    m_parts->screen,     m_parts->shell,       m_parts->windowControl};
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The screen as the eye dropper and the Variations window read it.
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+
+class Screen
+{
+public:
+    virtual ~Screen() = default;
+    // In global (desktop) coordinates.
+    virtual QPoint CursorPosition() const = 0;
+    // The colour shown at one global position; black outside every screen.
+    virtual QColor PixelAt(const QPoint& globalPos) const = 0;
+    // The primary screen as it is shown now.
+    virtual QImage GrabWholeScreen() const = 0;
+    // Width and height of the primary screen in pixels.
+    virtual QSize ScreenSize() const = 0;
+};
