@@ -15,9 +15,17 @@ namespace {
 using Extended = long double;
 
 // Round to nearest, exact halves to the even neighbour (the FPU default mode).
-int RoundEven(Extended value)
+// On x87 one fistp does exactly that on the extended value; the library call
+// saves and restores the floating-point environment and costs far more.
+inline int RoundEven(Extended value)
 {
+#if defined(__x86_64__) || defined(__i386__)
+    int result;
+    asm("fistpl %0" : "=m"(result) : "t"(value) : "st");
+    return result;
+#else
     return int(std::nearbyintl(value));
+#endif
 }
 
 std::uint8_t ToByte(Extended value)

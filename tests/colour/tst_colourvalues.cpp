@@ -58,6 +58,10 @@ void ColourValuesTest::rgbToHsl_data()
     // Lightness 0.5 exactly takes the l >= 0.5 saturation formula.
     QTest::newRow("l exactly one half") << Rgb{255, 0, 0} << Hsl{0, 100, 50};
     QTest::newRow("dark low saturation") << Rgb{10, 12, 11} << Hsl{150, 9, 4};
+    // Hue 7.4999... after the stored h / 6: plain doubles would round 7.5 to 8.
+    QTest::newRow("extended scaling 8,1,0") << Rgb{8, 1, 0} << Hsl{7, 100, 2};
+    QTest::newRow("extended scaling 40,1,0") << Rgb{40, 1, 0} << Hsl{1, 100, 8};
+    QTest::newRow("extended scaling 120,1,0") << Rgb{120, 1, 0} << Hsl{1, 100, 24};
 }
 
 void ColourValuesTest::rgbToHsl()
@@ -88,6 +92,11 @@ void ColourValuesTest::hslToRgb_data()
     QTest::newRow("30 degrees") << Hsl{30, 100, 50} << Rgb{255, 128, 0};
     QTest::newRow("330 degrees") << Hsl{330, 100, 50} << Rgb{255, 0, 128};
     QTest::newRow("grid L90") << Hsl{201, 100, 90} << Rgb{204, 237, 255};
+    // 125 + 125 * t with t the stored double of -0.98: 2.5000000000000022 in
+    // extended precision, an exact 2.5 (rounded to 2) in plain doubles.
+    QTest::newRow("extended darkening 0,2,1") << Hsl{0, 2, 1} << Rgb{3, 3, 3};
+    QTest::newRow("extended darkening 0,2,9") << Hsl{0, 2, 9} << Rgb{24, 23, 23};
+    QTest::newRow("extended darkening 0,2,11") << Hsl{0, 2, 11} << Rgb{29, 27, 27};
     QTest::newRow("hue 360 is black") << Hsl{360, 100, 50} << Rgb{0, 0, 0};
     QTest::newRow("negative hue is black") << Hsl{-1, 100, 50} << Rgb{0, 0, 0};
     QTest::newRow("saturation 101 is black") << Hsl{10, 101, 50} << Rgb{0, 0, 0};
