@@ -1,0 +1,337 @@
+#include "copy/CopyPictures.h"
+
+#include "copy/CopySource.h"
+#include "copy/WmfWriter.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const int kSwatchSizes[] = {10, 15, 20, 25, 30, 40, 50, 60};
+const int kColumnCounts[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12,
+                             14, 16, 18, 20, 24, 28, 32, 36, 40, 50};
+
+// 7 points at 96 pixels per inch: a character height of 9 pixels, as the
+// metafile's font record says too, so both pictures look alike on any screen.
+const int kListFontPixels = 9;
+const QString kListFontFace = QStringLiteral("Arial");
+constexpr ColorRef kListTextColour = PackColour(128, 128, 128);
+
+const QString kCreator = QStringLiteral("QB Kromi");
+const QString kDescription = QStringLiteral("Color Swatches");
+
+QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+
+struct ResolvedColours
+{
+    std::vector<Rgb> colours;
+    QString error;
+};
+
+ResolvedColours ResolveColours(const QStringList& entries)
+{
+    ResolvedColours out;
+    out.colours.reserve(std::size_t(entries.size()));
+    for (const QString& entry : entries) {
+        const EntryValues values = DeriveEntryValues(entry);
+        if (!values.rgb)
+            return {{}, values.error};
+        out.colours.push_back(*values.rgb);
+    }
+    return out;
+}
+
+bool ValidOptions(const SwatchOptions& options)
+{
+    return options.size > 0 && options.columns > 0 && options.space >= 0;
+}
+
+QString InvalidOptionsMessage() { return QStringLiteral("Invalid swatch options."); }
+
+QString OutOfMemoryMessage(qint64 width, qint64 height)
+{
+    return QStringLiteral("Not enough memory for a picture of %1 x %2 pixels.")
+        .arg(width)
+        .arg(height);
+}
+
+QString TooLargeForMetafileMessage(qint64 width, qint64 height)
+{
+    return QStringLiteral("A picture of %1 x %2 pixels is too large for a metafile "
+                          "(at most %3 x %3 pixels).")
+        .arg(width)
+        .arg(height)
+        .arg(kMaxWmfCoordinate);
+}
+
+// A white RGB32 image, or a null one when the memory cannot be had.
+QImage WhiteImage(qint64 width, qint64 height)
+{
+    if (width > std::numeric_limits<int>::max() || height > std::numeric_limits<int>::max())
+        return QImage();
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    if (!image.isNull())
+        image.fill(Qt::white);
+    return image;
+}
+
+QFont ListFont()
+{
+    QFont font(kListFontFace);
+    font.setPixelSize(kListFontPixels);
+    return font;
+}
+
+qint64 ListHeight(qint64 count) { return count * kListSwatch; }
+
+// Paints a cell as the metafile's Rectangle with a 1-pixel pen does: edge in
+// black, inside in the colour, all within the cell.
+void PaintCell(QPainter& painter, const QRect& cell, const QColor& colour, bool outline)
+{
+    if (outline && cell.width() > 2 && cell.height() > 2) {
+        painter.fillRect(cell, Qt::black);
+        painter.fillRect(cell.adjusted(1, 1, -1, -1), colour);
+    } else if (outline) {
+        painter.fillRect(cell, Qt::black);
+    } else {
+        painter.fillRect(cell, colour);
+    }
+}
+
+} // namespace
+
+QStringList SwatchSizeItems()
+{
+    QStringList items;
+    for (int size : kSwatchSizes)
+        items << QString::number(size) + QLatin1Char('x') + QString::number(size);
+    return items;
+}
+
+QStringList ColumnItems()
+{
+    QStringList items;
+    for (int columns : kColumnCounts)
+        items << QString::number(columns);
+    return items;
+}
+
+std::optional<int> SwatchSizeFromItem(const QString& item)
+{
+    const int index = SwatchSizeItems().indexOf(item);
+    return index < 0 ? std::nullopt : std::optional<int>(kSwatchSizes[index]);
+}
+
+std::optional<int> ColumnsFromItem(const QString& item)
+{
+    const int index = ColumnItems().indexOf(item);
+    return index < 0 ? std::nullopt : std::optional<int>(kColumnCounts[index]);
+}
+
+QSize SwatchesPictureSize(int count, const SwatchOptions& options)
+{
+    const int s = options.size;
+    const int g = options.space;
+    const int c = options.columns;
+    if (!ValidOptions(options))
+        return QSize();
+    const int rows = count / c;
+    const int height = count == c ? s + g : (rows + 1) * s + rows * g;
+    return QSize(c * (s + g), height);
+}
+
+QVector<QRect> SwatchCells(int count, const SwatchOptions& options)
+{
+    QVector<QRect> cells;
+    if (!ValidOptions(options))
+        return cells;
+    const int step = options.size + options.space;
+    cells.reserve(count);
+    for (int i = 0; i < count; ++i)
+        cells << QRect(i % options.columns * step, i / options.columns * step, options.size,
+                       options.size);
+    return cells;
+}
+
+QStringList ListPictureLines(const QString& entry)
+{
+    const EntryValues values = DeriveEntryValues(entry);
+    const Rgb rgb = values.rgb.value_or(Rgb{});
+    const Hsl& hsl = values.hsl;
+    return {QStringLiteral("RGB: %1,%2,%3").arg(rgb.red).arg(rgb.green).arg(rgb.blue),
+            QStringLiteral("HSL: %1,%2,%3").arg(hsl.hue).arg(hsl.saturation).arg(hsl.lightness),
+            QStringLiteral("HEX: ") + values.hashHex};
+}
+
+PictureResult BuildSwatchesBitmap(const QStringList& entries, const SwatchOptions& options)
+{
+    if (!ValidOptions(options))
+        return {QImage(), InvalidOptionsMessage()};
+    const ResolvedColours resolved = ResolveColours(entries);
+    if (!resolved.error.isEmpty())
+        return {QImage(), resolved.error};
+    const QSize size = SwatchesPictureSize(entries.size(), options);
+    QImage image = WhiteImage(size.width(), size.height());
+    if (image.isNull())
+        return {QImage(), OutOfMemoryMessage(size.width(), size.height())};
+
+    QPainter painter(&image);
+    const QVector<QRect> cells = SwatchCells(entries.size(), options);
+    for (int i = 0; i < cells.size(); ++i)
+        PaintCell(painter, cells.at(i), ToQColor(resolved.colours[std::size_t(i)]),
+                  options.outline);
+    painter.end();
+    return {image, QString()};
+}
+
+MetafileResult BuildSwatchesMetafile(const QStringList& entries, const SwatchOptions& options)
+{
+    if (!ValidOptions(options))
+        return {QByteArray(), InvalidOptionsMessage()};
+    const ResolvedColours resolved = ResolveColours(entries);
+    if (!resolved.error.isEmpty())
+        return {QByteArray(), resolved.error};
+    const QSize size = SwatchesPictureSize(entries.size(), options);
+    if (size.width() > kMaxWmfCoordinate || size.height() > kMaxWmfCoordinate)
+        return {QByteArray(), TooLargeForMetafileMessage(size.width(), size.height())};
+
+    WmfWriter wmf(size.width(), size.height());
+    wmf.Comment(kCreator, kDescription);
+    const int pen = options.outline ? wmf.CreatePen(Wmf::kPenSolid, 1, PackColour(0, 0, 0))
+                                    : wmf.CreatePen(Wmf::kPenNull, 0, PackColour(0, 0, 0));
+    wmf.SelectObject(pen);
+    // Without a pen the player leaves out the right and bottom edges as well;
+    // one more pixel keeps the fill as large as the outlined cell.
+    const int grow = options.outline ? 0 : 1;
+    const QVector<QRect> cells = SwatchCells(entries.size(), options);
+    int previousBrush = -1;
+    for (int i = 0; i < cells.size(); ++i) {
+        // A new brush is selected before the old one is deleted: a selected
+        // object must never be deleted.
+        const int brush = wmf.CreateSolidBrush(PackColour(resolved.colours[std::size_t(i)]));
+        wmf.SelectObject(brush);
+        if (previousBrush >= 0)
+            wmf.DeleteObject(previousBrush);
+        previousBrush = brush;
+        const QRect& cell = cells.at(i);
+        wmf.Rectangle(cell.left(), cell.top(), cell.left() + cell.width() + grow,
+                      cell.top() + cell.height() + grow);
+    }
+    return {wmf.Finish(), QString()};
+}
+
+PictureResult BuildListBitmap(const QStringList& entries)
+{
+    if (entries.isEmpty())
+        return {QImage(), QString()};
+    const ResolvedColours resolved = ResolveColours(entries);
+    if (!resolved.error.isEmpty())
+        return {QImage(), resolved.error};
+    const qint64 height = ListHeight(entries.size());
+    QImage image = WhiteImage(kListWidth, height);
+    if (image.isNull())
+        return {QImage(), OutOfMemoryMessage(kListWidth, height)};
+
+    QPainter painter(&image);
+    const QFont font = ListFont();
+    painter.setFont(font);
+    painter.setPen(ToQColor(UnpackColour(kListTextColour)));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    // Lines are placed by their top edge, as the metafile's text records are.
+    const int ascent = QFontMetrics(font, &image).ascent();
+    for (int i = 0; i < entries.size(); ++i) {
+        const int top = i * kListSwatch;
+        painter.fillRect(QRect(0, top, kListSwatch, kListSwatch),
+                         ToQColor(resolved.colours[std::size_t(i)]));
+        const QStringList lines = ListPictureLines(entries.at(i));
+        for (int line = 0; line < lines.size(); ++line)
+            painter.drawText(kListTextLeft, top + line * kListLineStep + ascent, lines.at(line));
+    }
+    painter.end();
+    return {image, QString()};
+}
+
+MetafileResult BuildListMetafile(const QStringList& entries)
+{
+    const ResolvedColours resolved = ResolveColours(entries);
+    if (!resolved.error.isEmpty())
+        return {QByteArray(), resolved.error};
+    const qint64 height = ListHeight(entries.size());
+    if (height > kMaxWmfCoordinate)
+        return {QByteArray(), TooLargeForMetafileMessage(kListWidth, height)};
+
+    WmfWriter wmf(kListWidth, int(height));
+    wmf.Comment(kCreator, kDescription);
+    wmf.SelectObject(wmf.CreatePen(Wmf::kPenNull, 0, PackColour(0, 0, 0)));
+    wmf.SelectObject(wmf.CreateFont(kListFontPixels, kListFontFace));
+    wmf.SetTextColor(kListTextColour);
+    wmf.SetBkMode(Wmf::kBkTransparent);
+    int previousBrush = -1;
+    for (int i = 0; i < entries.size(); ++i) {
+        const int top = i * kListSwatch;
+        const int brush = wmf.CreateSolidBrush(PackColour(resolved.colours[std::size_t(i)]));
+        wmf.SelectObject(brush);
+        if (previousBrush >= 0)
+            wmf.DeleteObject(previousBrush);
+        previousBrush = brush;
+        // One more pixel right and down: a rectangle without pen leaves its edges out.
+        wmf.Rectangle(0, top, kListSwatch + 1, top + kListSwatch + 1);
+        const QStringList lines = ListPictureLines(entries.at(i));
+        for (int line = 0; line < lines.size(); ++line)
+            wmf.TextOut(kListTextLeft, top + line * kListLineStep, lines.at(line));
+    }
+    return {wmf.Finish(), QString()};
+}
+
+QImage BuildMainColourBitmap(Rgb colour)
+{
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(ToQColor(colour));
+    return image;
+}
+
+WheelColours WheelColoursOf(ColorRef mainColour,
+                            const std::array<ColorRef, kWheelSegments>& segments)
+{
+    WheelColours colours{};
+    colours[0] = mainColour;
+    std::copy(segments.begin(), segments.end(), colours.begin() + 1);
+    return colours;
+}
+
+QImage BuildWheelBitmap(const WheelGeometry& geometry, const WheelColours& colours)
+{
+    QRect bounds;
+    for (const ShapeGeometry& shape : geometry)
+        bounds |= QRect(shape.left, shape.top, shape.width, shape.height);
+    QImage image = WhiteImage(bounds.width(), bounds.height());
+    if (image.isNull())
+        return image;
+
+    QPainter painter(&image);
+    painter.translate(-bounds.topLeft());
+    painter.setPen(QPen(Qt::black, 1));
+    for (int i = 0; i < kWheelShapes; ++i) {
+        const ShapeGeometry& shape = geometry[std::size_t(i)];
+        const QRect cell(shape.left, shape.top, shape.width, shape.height);
+        if (cell.isEmpty())
+            continue;
+        const QColor colour = ToQColor(UnpackColour(colours[std::size_t(i)]));
+        if (shape.outline == ShapeOutline::Circle) {
+            painter.setBrush(colour);
+            // An outlined figure of w x h pixels: the pen's path runs one pixel inside.
+            painter.drawEllipse(cell.adjusted(0, 0, -1, -1));
+        } else {
+            PaintCell(painter, cell, colour, true);
+        }
+    }
+    painter.end();
+    return image;
+}
