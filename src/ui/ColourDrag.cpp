@@ -1,0 +1,84 @@
+#include "ui/ColourDrag.h"
+
+#include <QCoreApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+// The payload is one line of text: "<pid> <source> <kind> <colour>". The process id
+// keeps drags from another running copy of the program out, since the source is only
+// meaningful inside this process. The Variations image hands its colour over as packed
+// text ("$00BBGGRR"); every other kind as a decimal ColorRef.
+
+namespace {
+
+constexpr int LastKind = int(ColourSourceKind::VariationsImage);
+
+QString FormatColour(const DraggedColour& dragged)
+{
+    if (dragged.kind == ColourSourceKind::VariationsImage)
+        return FormatPackedText(UnpackColour(dragged.colour));
+    return QString::number(dragged.colour & 0xFFFFFFu);
+}
+
+} // namespace
+
+QMimeData* CreateColourMimeData(const DraggedColour& dragged)
+{
+    const QString payload = QStringLiteral("%1 %2 %3 %4")
+                                .arg(QCoreApplication::applicationPid())
+                                .arg(quintptr(dragged.source), 0, 16)
+                                .arg(int(dragged.kind))
+                                .arg(FormatColour(dragged));
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(ColourMimeType), payload.toLatin1());
+    return data;
+}
+
+std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data)
+{
+    if (!data || !data->hasFormat(QString::fromLatin1(ColourMimeType)))
+        return std::nullopt;
+    const QStringList fields =
+        QString::fromLatin1(data->data(QString::fromLatin1(ColourMimeType))).split(QLatin1Char(' '));
+    if (fields.size() != 4)
+        return std::nullopt;
+    bool pidOk = false;
+    bool sourceOk = false;
+    bool kindOk = false;
+    const qint64 pid = fields[0].toLongLong(&pidOk);
+    const quintptr source = fields[1].toULongLong(&sourceOk, 16);
+    const int kind = fields[2].toInt(&kindOk);
+    if (!pidOk || !sourceOk || !kindOk || pid != QCoreApplication::applicationPid() || kind < 0 ||
+        kind > LastKind)
+        return std::nullopt;
+    const std::optional<int> colour = ParseInteger(fields[3]);
+    if (!colour || *colour < 0 || *colour > 0xFFFFFF)
+        return std::nullopt;
+    return DraggedColour{ColorRef(*colour), ColourSourceKind(kind),
+                         reinterpret_cast<const QObject*>(source)};
+}
+
+void StartColourDrag(QWidget* source, const DraggedColour& dragged)
+{
+    const Rgb rgb = UnpackColour(dragged.colour);
+    QPixmap picture(16, 16);
+    picture.fill(QColor(rgb.red, rgb.green, rgb.blue));
+    {
+        QPainter painter(&picture);
+        painter.setPen(Qt::black);
+        painter.drawRect(0, 0, 15, 15);
+    }
+    auto* drag = new QDrag(source);
+    drag->setMimeData(CreateColourMimeData(dragged));
+    drag->setPixmap(picture);
+    drag->setHotSpot(QPoint(-4, -4));
+    drag->exec(Qt::CopyAction);
+}
+
+bool MainSwatchAccepts(const DraggedColour& dragged, const QObject* mainSwatch)
+{
+    return dragged.source != mainSwatch;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A flat panel used as a text button ("Save As", "OK", ...): flat when idle, a
+// lowered bevel while the left button is down on it.
+
+#include <QFrame>
+#include <QString>
+
+class PanelButton : public QFrame
+{
+    Q_OBJECT
+public:
+    PanelButton(const QString& text, QWidget* parent);
+
+    void setText(const QString& text);
+    QString text() const;
+    bool IsLowered() const;
+
+signals:
+    // Left button released inside the panel.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SetLowered(bool lowered);
+
+    QString m_text;
+};
