@@ -1,0 +1,103 @@
+#pragma once
+// The colour list (the user's palette): items in the order they were added, each
+// with its item text and its colour, the list changed flag, the current list path
+// and the list current colour. Selection belongs to the view; operations that act
+// on selected items take the selected rows. Questions to the user are asked by
+// the window before it calls an operation.
+
+#include "colour/ColourValues.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// "R,G,B" + 13 spaces + "#RRGGBB" + " - " + "BBGGRR", decimal without leading
+// zeros, hexadecimal upper case. 34 to 40 characters; the last 16 are the hex part.
+QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+QString FormatListItemText(ColorRef colour);
+
+// The status line text while the mouse is over the list, for the current list
+// path (empty when none) and the number of items.
+QString ColourListStatusText(const QString& currentListPath, int count);
+
+struct ColourListItem
+{
+    QString text;
+    ColorRef colour = 0;
+};
+
+class ColourList : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    // data() of this role is the item's ColorRef as a uint; Qt::DisplayRole is the text.
+    static constexpr int ColourRole = Qt::UserRole + 1;
+
+    explicit ColourList(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    int count() const { return int(m_items.size()); }
+    const ColourListItem& item(int row) const { return m_items.at(row); }
+    const QList<ColourListItem>& items() const { return m_items; }
+    // True when an item with this text is listed (letter case ignored).
+    bool ContainsText(const QString& text) const;
+
+    // Both append the colour unless its text is already listed; true when appended
+    // (which sets the list changed flag). The caller refreshes the main colour or
+    // records the history as the operation requires.
+    bool AddMainColourToList(ColorRef colour);
+    bool AddDroppedColourToList(ColorRef colour);
+
+    // Removes the given rows (out of range and repeated rows are ignored) and sets
+    // the list changed flag, also when nothing was removed.
+    void DeleteRows(QList<int> rows);
+    // Of every group of equal texts (letter case ignored) only the last item stays,
+    // in its place. Sets the list changed flag.
+    void ClearDuplicateColours();
+    // Empties the list, clears the changed flag and the current list path. The
+    // caller removes the "lastcll" setting.
+    void NewList();
+
+    // A loaded list: the items are replaced by the colours in order, each added as
+    // by AddMainColourToList (repeats skipped), with one model reset. Clears the
+    // changed flag. Returns the last colour that was added, which becomes the main
+    // colour, or nothing when no colour was added.
+    std::optional<ColorRef> ReplaceWithLoadedColours(const QList<ColorRef>& colours);
+    // Replaces the items as given, repeats included, with one model reset. The
+    // changed flag is not touched.
+    void ReplaceItems(QList<ColourListItem> items);
+
+    bool IsChanged() const { return m_changed; }
+    void SetChanged(bool changed);
+
+    const QString& CurrentListPath() const { return m_currentListPath; }
+    void SetCurrentListPath(const QString& path);
+
+    // The colour that a double-click and a drag out of the list use: the colour of
+    // the item last pressed or made current in the view.
+    ColorRef ListCurrentColour() const { return m_listCurrentColour; }
+    void SetListCurrentColour(ColorRef colour) { m_listCurrentColour = colour; }
+
+signals:
+    void changedFlagChanged(bool changed);
+    void currentListPathChanged(const QString& path);
+
+private:
+    bool Append(ColorRef colour);
+    void RebuildTextIndex();
+    void RemoveText(const QString& text);
+
+    QList<ColourListItem> m_items;
+    // Upper-cased item text -> number of items with it; repeats only come from
+    // ReplaceItems.
+    QHash<QString, int> m_textCounts;
+    bool m_changed = false;
+    QString m_currentListPath;
+    ColorRef m_listCurrentColour = 0;
+};
