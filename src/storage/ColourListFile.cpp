@@ -1,0 +1,107 @@
+#include "storage/ColourListFile.h"
+
+#include "state/ColourList.h"
+#include "storage/ProgramDirectory.h"
+#include "storage/RecentLists.h"
+
+#include <algorithm>
+
+namespace {
+
+// A message box cannot show a line of megabytes; the quoted text is cut there.
+constexpr qsizetype kMaxQuotedLength = 200;
+
+QString QuotedNumberText(QByteArrayView rest)
+{
+    QString text = QStringLiteral("$00") + QString::fromLatin1(rest.first(
+                                               std::min(rest.size(), kMaxQuotedLength)));
+    if (rest.size() > kMaxQuotedLength)
+        text += QStringLiteral("...");
+    return text;
+}
+
+} // namespace
+
+ColourListLine ConvertColourListLine(QByteArrayView line)
+{
+    const qsizetype dash = line.indexOf('-');
+    if (dash < 0)
+        return {};
+    const QByteArrayView rest = line.sliced(std::min(dash + 2, line.size()));
+    // Leading zeros leave a hexadecimal value as it is; dropping them keeps a huge
+    // line of zeros cheap. More than eight significant characters overflow 32 bits
+    // or are no number at all.
+    qsizetype firstSignificant = 0;
+    while (firstSignificant < rest.size() && rest.at(firstSignificant) == '0')
+        ++firstSignificant;
+    const QByteArrayView significant = rest.sliced(firstSignificant);
+    std::optional<int> value;
+    if (significant.size() <= 8)
+        value = ParseInteger(QStringLiteral("$00") + QString::fromLatin1(significant));
+    if (!value)
+        return {std::nullopt, IntegerConversionMessage(QuotedNumberText(rest))};
+    // Only the three colour bytes count; a top byte would not be a colour.
+    return {ColorRef(std::uint32_t(*value)) & 0xFFFFFFu, QString()};
+}
+
+ColourListFileContent ReadColourListFile(const QString& path, const ProgressCallback& progress)
+{
+    FileReadResult read = ReadWholeFile(path);
+    if (read.status == FileReadStatus::Missing)
+        return {ColourListLoadStatus::Missing, {}, {}};
+    if (read.status == FileReadStatus::Unreadable)
+        return {ColourListLoadStatus::Failed, {}, read.error};
+
+    const QList<QByteArrayView> lines = SplitTextLines(read.data);
+    ColourListFileContent content{ColourListLoadStatus::Loaded, {}, {}};
+    content.colours.reserve(lines.size());
+    int reported = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (progress) {
+            const int percent = int(i * 100 / lines.size());
+            if (percent != reported)
+                progress(reported = percent);
+        }
+        const ColourListLine converted = ConvertColourListLine(lines.at(i));
+        if (!converted.error.isEmpty())
+            return {ColourListLoadStatus::Failed, {}, converted.error};
+        if (converted.colour)
+            content.colours.append(*converted.colour);
+    }
+    if (progress)
+        progress(100);
+    return content;
+}
+
+ColourListLoadResult LoadColourList(const QString& path, ColourList& list, RecentLists* recent,
+                                    const ProgressCallback& progress)
+{
+    const ColourListFileContent content = ReadColourListFile(path, progress);
+    ColourListLoadResult result{content.status, content.error, std::nullopt};
+    switch (content.status) {
+    case ColourListLoadStatus::Failed:
+        return result;
+    case ColourListLoadStatus::Missing:
+        break;
+    case ColourListLoadStatus::Loaded:
+        result.mainColour = list.ReplaceWithLoadedColours(content.colours);
+        if (recent)
+            recent->AddLoadedList(path);
+        break;
+    }
+    list.SetCurrentListPath(path);
+    list.SetChanged(false);
+    return result;
+}
+
+bool SaveColourList(const QString& path, const ColourList& list)
+{
+    QByteArray data;
+    // Item texts are 34 to 40 characters; reserving avoids regrowing for long lists.
+    data.reserve(list.count() * 42);
+    for (const ColourListItem& entry : list.items()) {
+        data += entry.text.toLatin1();
+        data += "\r\n";
+    }
+    return WriteWholeFile(path, data);
+}

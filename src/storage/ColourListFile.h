@@ -1,0 +1,72 @@
+#pragma once
+// Colour list files (".cll"): one list item text per line, Latin-1, CR LF after
+// every line. A line's colour is read from the text after its first "-": the
+// character after the dash is dropped, "$00" is put in front of the rest and the
+// whole is read as a hexadecimal integer, giving 0x00BBGGRR. Lines without "-"
+// are skipped.
+
+#include "colour/ColourValues.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class ColourList;
+class RecentLists;
+
+// Called with 0..100 while a file is converted, each percentage at most once.
+using ProgressCallback = std::function<void(int percent)>;
+
+enum class ColourListLoadStatus {
+    Missing, // no file at the path: nothing was read
+    Loaded,
+    Failed // unreadable file or unconvertible line: `error` holds the message
+};
+
+struct ColourListFileContent
+{
+    ColourListLoadStatus status = ColourListLoadStatus::Missing;
+    QList<ColorRef> colours; // in line order, repeats included
+    QString error;
+};
+
+// Reads and converts the whole file; nothing else is touched.
+ColourListFileContent ReadColourListFile(const QString& path,
+                                         const ProgressCallback& progress = {});
+
+// The colour of one line, or the integer-conversion message. std::nullopt colour
+// and empty message: the line has no "-".
+struct ColourListLine
+{
+    std::optional<ColorRef> colour;
+    QString error;
+};
+ColourListLine ConvertColourListLine(QByteArrayView line);
+
+struct ColourListLoadResult
+{
+    ColourListLoadStatus status = ColourListLoadStatus::Missing;
+    QString error;
+    // Loaded: the last colour added to the list, to become the main colour (set it
+    // without recording it in the history). Empty when the file added nothing.
+    std::optional<ColorRef> mainColour;
+};
+
+// Loads a list file into `list`, as every load command does:
+// - Missing: the list stays; the current list path becomes `path` and the changed
+//   flag is cleared (the list will be written there at exit).
+// - Failed: list, current list path and changed flag stay as they were; show
+//   `error` in a message box.
+// - Loaded: the list is replaced (repeats dropped, one model reset), the current
+//   list path becomes `path`, the changed flag is cleared, and `recent` (when
+//   given) records the path unless it is empty, the default list or known.
+ColourListLoadResult LoadColourList(const QString& path, ColourList& list,
+                                    RecentLists* recent = nullptr,
+                                    const ProgressCallback& progress = {});
+
+// Writes every item text in list order; false when the file cannot be written
+// (the old file then stays).
+bool SaveColourList(const QString& path, const ColourList& list);

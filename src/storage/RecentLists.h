@@ -1,0 +1,64 @@
+#pragma once
+// The recent-lists store: full paths of colour list files that were loaded,
+// oldest first, each stored once (letter case ignored), never the default list or
+// an empty path; and beside each path the text the Reopen window shows for it.
+// As a list model, Qt::DisplayRole is the display text and PathRole the path.
+
+#include <QAbstractListModel>
+#include <QDir>
+#include <QSet>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The Reopen window's text for a path at start-up: folder part d (up to and
+// including the last separator) and file name n give d + n when d is shorter than
+// 12 characters, else the first 3 characters of d, "..", the last 7 of d, then n.
+// '/' and `separator` both count as separators.
+QString ReopenDisplayText(const QString& path, QChar separator = QDir::separator());
+
+// The part after the last separator.
+QString ListFileName(const QString& path, QChar separator = QDir::separator());
+
+class RecentLists : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    static constexpr int PathRole = Qt::UserRole + 1;
+
+    // `defaultListPath` (ProgramDirectory() + "default.cll") never enters the store.
+    explicit RecentLists(const QString& defaultListPath, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    int count() const { return int(m_paths.size()); }
+    const QStringList& paths() const { return m_paths; }
+    const QStringList& displayTexts() const { return m_displayTexts; }
+    bool Contains(const QString& path) const;
+
+    // A list was loaded from `path`: appended with its file name as display text,
+    // unless empty, the default list (exact text) or already stored. True when added.
+    bool AddLoadedList(const QString& path);
+    // The Reopen window's creation: `currentListPath` is added under the same rule,
+    // then every entry shows the shortened ReopenDisplayText.
+    void PrepareReopenDisplay(const QString& currentListPath);
+    void RemoveAt(int row);
+    void ClearAll();
+
+    // "colorlist.cl1": one path per line. Loading replaces the store; empty lines,
+    // repeats and the default list are left out. A missing or unreadable file leaves
+    // the store as it is. False when an existing file could not be read.
+    bool Load(const QString& path);
+    bool Save(const QString& path) const;
+
+private:
+    bool Accepts(const QString& path) const;
+    void Append(const QString& path, const QString& displayText);
+
+    QString m_defaultListPath;
+    QStringList m_paths;
+    QStringList m_displayTexts;
+    // Case-folded paths, for the ignoring-case test without a scan.
+    QSet<QString> m_known;
+};
