@@ -1,6 +1,7 @@
 #include "copy/CopyPictures.h"
 
 #include "copy/CopySource.h"
+#include "copy/PictureMemory.h"
 #include "copy/WmfWriter.h"
 
 #include <QColor>
@@ -9,7 +10,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -69,17 +69,6 @@ QString TooLargeForMetafileMessage(qint64 width, qint64 height)
         .arg(width)
         .arg(height)
         .arg(kMaxWmfCoordinate);
-}
-
-// A white RGB32 image, or a null one when the memory cannot be had.
-QImage WhiteImage(qint64 width, qint64 height)
-{
-    if (width > std::numeric_limits<int>::max() || height > std::numeric_limits<int>::max())
-        return QImage();
-    QImage image(int(width), int(height), QImage::Format_RGB32);
-    if (!image.isNull())
-        image.fill(Qt::white);
-    return image;
 }
 
 QFont ListFont()
@@ -178,7 +167,7 @@ PictureResult BuildSwatchesBitmap(const QStringList& entries, const SwatchOption
     if (!resolved.error.isEmpty())
         return {QImage(), resolved.error};
     const QSize size = SwatchesPictureSize(entries.size(), options);
-    QImage image = WhiteImage(size.width(), size.height());
+    QImage image = AllocateWhiteImage(size.width(), size.height());
     if (image.isNull())
         return {QImage(), OutOfMemoryMessage(size.width(), size.height())};
 
@@ -235,7 +224,7 @@ PictureResult BuildListBitmap(const QStringList& entries)
     if (!resolved.error.isEmpty())
         return {QImage(), resolved.error};
     const qint64 height = ListHeight(entries.size());
-    QImage image = WhiteImage(kListWidth, height);
+    QImage image = AllocateWhiteImage(kListWidth, height);
     if (image.isNull())
         return {QImage(), OutOfMemoryMessage(kListWidth, height)};
 
@@ -311,7 +300,7 @@ QImage BuildWheelBitmap(const WheelGeometry& geometry, const WheelColours& colou
     QRect bounds;
     for (const ShapeGeometry& shape : geometry)
         bounds |= QRect(shape.left, shape.top, shape.width, shape.height);
-    QImage image = WhiteImage(bounds.width(), bounds.height());
+    QImage image = AllocateWhiteImage(bounds.width(), bounds.height());
     if (image.isNull())
         return image;
 
