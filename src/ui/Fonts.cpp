@@ -1,0 +1,67 @@
+#include "ui/Fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+namespace {
+
+// Loads the bitmap faces once; without them fontconfig picks a substitute.
+void LoadOptionalFaces()
+{
+    static const bool loaded = [] {
+        for (const char* path : {"/usr/share/wine/fonts/ms_sans_serif.ttf",
+                                 "/usr/share/wine/fonts/fixedsys.ttf"}) {
+            if (QFile::exists(QLatin1String(path)))
+                QFontDatabase::addApplicationFont(QLatin1String(path));
+        }
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
+
+QFont Face(const char* family, bool bold)
+{
+    LoadOptionalFaces();
+    QFont font{QString::fromLatin1(family)};
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QFont VerdanaPixels(int pixels, bool bold)
+{
+    QFont font = Face("Verdana", bold);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QFont ArialPoints(int points, bool bold)
+{
+    QFont font = Face("Arial", bold);
+    font.setPointSize(points);
+    return font;
+}
+
+QFont ArialPixels(int pixels, bool bold)
+{
+    QFont font = Face("Arial", bold);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QFont SansSerifPoints(int points, bool bold)
+{
+    QFont font = Face("MS Sans Serif", bold);
+    font.setPointSize(points);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont FixedsysFont()
+{
+    QFont font = Face("Fixedsys", false);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
