@@ -94,6 +94,37 @@ void PaintCell(QPainter& painter, const QRect& cell, const QColor& colour, bool 
     }
 }
 
+struct PictureObjects
+{
+    int nullPen;
+    int hollowBrush;
+};
+
+// The comment, then an invisible rectangle over the whole frame: readers that
+// fit a metafile by the extent of its drawing (ImageMagick's libwmf among them)
+// would otherwise stretch a grid with empty cells. Leaves the null pen and the
+// hollow brush selected.
+PictureObjects BeginMetafile(WmfWriter& wmf, int width, int height)
+{
+    wmf.Comment(kCreator, kDescription);
+    const PictureObjects objects{wmf.CreatePen(Wmf::kPenNull, 0, PackColour(0, 0, 0)),
+                                 wmf.CreateHollowBrush()};
+    wmf.SelectObject(objects.nullPen);
+    wmf.SelectObject(objects.hollowBrush);
+    wmf.Rectangle(0, 0, width, height);
+    return objects;
+}
+
+// A new brush is selected before the previous one is deleted: a selected
+// object must never be deleted. Returns the new brush.
+int SelectNewBrush(WmfWriter& wmf, ColorRef colour, int previousBrush)
+{
+    const int brush = wmf.CreateSolidBrush(colour);
+    wmf.SelectObject(brush);
+    wmf.DeleteObject(previousBrush);
+    return brush;
+}
+
 } // namespace
 
 QStringList SwatchSizeItems()
@@ -192,23 +223,19 @@ MetafileResult BuildSwatchesMetafile(const QStringList& entries, const SwatchOpt
         return {QByteArray(), TooLargeForMetafileMessage(size.width(), size.height())};
 
     WmfWriter wmf(size.width(), size.height());
-    wmf.Comment(kCreator, kDescription);
-    const int pen = options.outline ? wmf.CreatePen(Wmf::kPenSolid, 1, PackColour(0, 0, 0))
-                                    : wmf.CreatePen(Wmf::kPenNull, 0, PackColour(0, 0, 0));
-    wmf.SelectObject(pen);
+    const PictureObjects objects = BeginMetafile(wmf, size.width(), size.height());
+    if (options.outline) {
+        wmf.SelectObject(wmf.CreatePen(Wmf::kPenSolid, 1, PackColour(0, 0, 0)));
+        wmf.DeleteObject(objects.nullPen);
+    }
     // Without a pen the player leaves out the right and bottom edges as well;
     // one more pixel keeps the fill as large as the outlined cell.
     const int grow = options.outline ? 0 : 1;
     const QVector<QRect> cells = SwatchCells(entries.size(), options);
-    int previousBrush = -1;
+    int previousBrush = objects.hollowBrush;
     for (int i = 0; i < cells.size(); ++i) {
-        // A new brush is selected before the old one is deleted: a selected
-        // object must never be deleted.
-        const int brush = wmf.CreateSolidBrush(PackColour(resolved.colours[std::size_t(i)]));
-        wmf.SelectObject(brush);
-        if (previousBrush >= 0)
-            wmf.DeleteObject(previousBrush);
-        previousBrush = brush;
+        previousBrush = SelectNewBrush(wmf, PackColour(resolved.colours[std::size_t(i)]),
+                                       previousBrush);
         const QRect& cell = cells.at(i);
         wmf.Rectangle(cell.left(), cell.top(), cell.left() + cell.width() + grow,
                       cell.top() + cell.height() + grow);
@@ -257,19 +284,15 @@ MetafileResult BuildListMetafile(const QStringList& entries)
         return {QByteArray(), TooLargeForMetafileMessage(kListWidth, height)};
 
     WmfWriter wmf(kListWidth, int(height));
-    wmf.Comment(kCreator, kDescription);
-    wmf.SelectObject(wmf.CreatePen(Wmf::kPenNull, 0, PackColour(0, 0, 0)));
+    const PictureObjects objects = BeginMetafile(wmf, kListWidth, int(height));
     wmf.SelectObject(wmf.CreateFont(kListFontPixels, kListFontFace));
     wmf.SetTextColor(kListTextColour);
     wmf.SetBkMode(Wmf::kBkTransparent);
-    int previousBrush = -1;
+    int previousBrush = objects.hollowBrush;
     for (int i = 0; i < entries.size(); ++i) {
         const int top = i * kListSwatch;
-        const int brush = wmf.CreateSolidBrush(PackColour(resolved.colours[std::size_t(i)]));
-        wmf.SelectObject(brush);
-        if (previousBrush >= 0)
-            wmf.DeleteObject(previousBrush);
-        previousBrush = brush;
+        previousBrush = SelectNewBrush(wmf, PackColour(resolved.colours[std::size_t(i)]),
+                                       previousBrush);
         // One more pixel right and down: a rectangle without pen leaves its edges out.
         wmf.Rectangle(0, top, kListSwatch + 1, top + kListSwatch + 1);
         const QStringList lines = ListPictureLines(entries.at(i));

@@ -72,6 +72,15 @@ int WmfWriter::CreateSolidBrush(ColorRef colour)
     return TakeSlot();
 }
 
+int WmfWriter::CreateHollowBrush()
+{
+    BeginRecord(Wmf::kCreateBrushIndirect, 4);
+    Word(1); // BS_NULL
+    Long(0);
+    Word(0);
+    return TakeSlot();
+}
+
 int WmfWriter::CreatePen(std::uint16_t style, int width, ColorRef colour)
 {
     BeginRecord(Wmf::kCreatePenIndirect, 5);

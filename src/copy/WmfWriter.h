@@ -51,6 +51,8 @@ public:
     // Each Create returns the object's slot: the lowest free one, as the player
     // assigns them.
     int CreateSolidBrush(ColorRef colour);
+    // A brush that paints nothing.
+    int CreateHollowBrush();
     int CreatePen(std::uint16_t style, int width, ColorRef colour);
     // heightPixels is the character height (the em), written negated.
     int CreateFont(int heightPixels, const QString& face);
