@@ -2,19 +2,11 @@
 
 #include "colour/ColourValues.h"
 #include "state/ColourList.h"
+#include "ui/Fonts.h"
 
 #include <QPainter>
 
 namespace {
-
-// The item heights are fixed in pixels, so the fonts are given in pixels too:
-// 17, 10 and 8 points at 96 dots per inch.
-QFont ArialPixels(int pixels)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QColor ToQColor(ColorRef colour)
 {
@@ -57,6 +49,8 @@ void DrawDottedFocusFrame(QPainter* painter, const QRect& rect)
 
 } // namespace
 
+// The item heights are fixed in pixels, so the fonts are too: 17, 10 and 8 points
+// at 96 dots per inch.
 ColourListDelegate::ColourListDelegate(QObject* parent)
     : QStyledItemDelegate(parent), m_bigSwatchFont(ArialPixels(23)), m_textFont(ArialPixels(13)),
       m_smallFont(ArialPixels(11))

@@ -2,6 +2,7 @@
 
 #include "state/ColourList.h"
 #include "ui/ColourListDelegate.h"
+#include "ui/Fonts.h"
 
 #include <QMouseEvent>
 
@@ -20,9 +21,7 @@ ColourListView::ColourListView(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setMouseTracking(true);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(ArialPoints(8));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::white);
     setPalette(colours);
