@@ -28,6 +28,42 @@ PictureResult BitmapOf(CopyFormat format, const QStringList& entries, const Copy
                                           : BuildListBitmap(entries);
 }
 
+// Offers image/png but encodes it only when a program asks for it: a grid of
+// 10,000 swatches takes seconds to compress, and most pastes take the metafile
+// or the image data instead.
+class PngOnRequestMimeData : public QMimeData
+{
+public:
+    explicit PngOnRequestMimeData(const QImage& image) : m_image(image) {}
+
+    QStringList formats() const override
+    {
+        QStringList all = QMimeData::formats();
+        if (!all.contains(pngType()))
+            all << pngType();
+        return all;
+    }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override
+    {
+        if (mimeType != pngType())
+            return QMimeData::retrieveData(mimeType, type);
+        if (m_png.isEmpty()) {
+            QBuffer buffer(&m_png);
+            buffer.open(QIODevice::WriteOnly);
+            m_image.save(&buffer, "PNG");
+        }
+        return m_png;
+    }
+
+private:
+    static QString pngType() { return QStringLiteral("image/png"); }
+
+    QImage m_image;
+    mutable QByteArray m_png;
+};
+
 bool IsPicture(CopyFormat format)
 {
     return format == CopyFormat::Swatches || format == CopyFormat::List;
@@ -37,8 +73,11 @@ bool IsPicture(CopyFormat format)
 
 QStringList CopyFormatCaptions()
 {
-    return {QStringLiteral("Swatches (BMP - WMF)"), QStringLiteral("List (BMP - WMF)"),
-            QStringLiteral("CSS"), QStringLiteral("HTML"), QStringLiteral("Value"),
+    return {QStringLiteral("Swatches (BMP - WMF)"),
+            QStringLiteral("List (BMP - WMF)"),
+            QStringLiteral("CSS"),
+            QStringLiteral("HTML"),
+            QStringLiteral("Value"),
             QStringLiteral("Text")};
 }
 
@@ -99,16 +138,14 @@ std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image)
 
 std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering)
 {
-    auto data = std::make_unique<QMimeData>();
-    for (const QString& type : WmfMimeTypes())
-        data->setData(type, wmf);
-    if (!rendering.isNull()) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        rendering.save(&buffer, "PNG");
-        data->setData(QStringLiteral("image/png"), png);
+    std::unique_ptr<QMimeData> data;
+    if (rendering.isNull()) {
+        data = std::make_unique<QMimeData>();
+    } else {
+        data = std::make_unique<PngOnRequestMimeData>(rendering);
         data->setImageData(rendering);
     }
+    for (const QString& type : WmfMimeTypes())
+        data->setData(type, wmf);
     return data;
 }

@@ -12,11 +12,23 @@
 
 #include <memory>
 
-enum class CopyFormat { Swatches, List, Css, Html, Value, Text };
+enum class CopyFormat
+{
+    Swatches,
+    List,
+    Css,
+    Html,
+    Value,
+    Text
+};
 // The items of the format list in their order: "Swatches (BMP - WMF)", ...
 QStringList CopyFormatCaptions();
 
-enum class PictureKind { Bmp, Wmf };
+enum class PictureKind
+{
+    Bmp,
+    Wmf
+};
 
 // Every option of the Copy window, at its defaults.
 struct CopyOptions

@@ -27,7 +27,10 @@ constexpr ColorRef kListTextColour = PackColour(128, 128, 128);
 const QString kCreator = QStringLiteral("QB Kromi");
 const QString kDescription = QStringLiteral("Color Swatches");
 
-QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+QColor ToQColor(Rgb c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 struct ResolvedColours
 {
@@ -53,7 +56,10 @@ bool ValidOptions(const SwatchOptions& options)
     return options.size > 0 && options.columns > 0 && options.space >= 0;
 }
 
-QString InvalidOptionsMessage() { return QStringLiteral("Invalid swatch options."); }
+QString InvalidOptionsMessage()
+{
+    return QStringLiteral("Invalid swatch options.");
+}
 
 QString OutOfMemoryMessage(qint64 width, qint64 height)
 {
@@ -78,19 +84,29 @@ QFont ListFont()
     return font;
 }
 
-qint64 ListHeight(qint64 count) { return count * kListSwatch; }
+qint64 ListHeight(qint64 count)
+{
+    return count * kListSwatch;
+}
 
 // Paints a cell as the metafile's Rectangle with a 1-pixel pen does: edge in
-// black, inside in the colour, all within the cell.
+// black, inside in the colour, all within the cell. Each pixel is written once.
 void PaintCell(QPainter& painter, const QRect& cell, const QColor& colour, bool outline)
 {
-    if (outline && cell.width() > 2 && cell.height() > 2) {
-        painter.fillRect(cell, Qt::black);
-        painter.fillRect(cell.adjusted(1, 1, -1, -1), colour);
-    } else if (outline) {
-        painter.fillRect(cell, Qt::black);
-    } else {
+    if (!outline) {
         painter.fillRect(cell, colour);
+        return;
+    }
+    const int l = cell.left(), t = cell.top(), w = cell.width(), h = cell.height();
+    painter.fillRect(QRect(l, t, w, 1), Qt::black);
+    if (h > 1)
+        painter.fillRect(QRect(l, t + h - 1, w, 1), Qt::black);
+    if (h > 2) {
+        painter.fillRect(QRect(l, t + 1, 1, h - 2), Qt::black);
+        if (w > 1)
+            painter.fillRect(QRect(l + w - 1, t + 1, 1, h - 2), Qt::black);
+        if (w > 2)
+            painter.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), colour);
     }
 }
 
@@ -234,8 +250,8 @@ MetafileResult BuildSwatchesMetafile(const QStringList& entries, const SwatchOpt
     const QVector<QRect> cells = SwatchCells(entries.size(), options);
     int previousBrush = objects.hollowBrush;
     for (int i = 0; i < cells.size(); ++i) {
-        previousBrush = SelectNewBrush(wmf, PackColour(resolved.colours[std::size_t(i)]),
-                                       previousBrush);
+        previousBrush =
+            SelectNewBrush(wmf, PackColour(resolved.colours[std::size_t(i)]), previousBrush);
         const QRect& cell = cells.at(i);
         wmf.Rectangle(cell.left(), cell.top(), cell.left() + cell.width() + grow,
                       cell.top() + cell.height() + grow);
@@ -291,8 +307,8 @@ MetafileResult BuildListMetafile(const QStringList& entries)
     int previousBrush = objects.hollowBrush;
     for (int i = 0; i < entries.size(); ++i) {
         const int top = i * kListSwatch;
-        previousBrush = SelectNewBrush(wmf, PackColour(resolved.colours[std::size_t(i)]),
-                                       previousBrush);
+        previousBrush =
+            SelectNewBrush(wmf, PackColour(resolved.colours[std::size_t(i)]), previousBrush);
         // One more pixel right and down: a rectangle without pen leaves its edges out.
         wmf.Rectangle(0, top, kListSwatch + 1, top + kListSwatch + 1);
         const QStringList lines = ListPictureLines(entries.at(i));

@@ -79,8 +79,8 @@ EntryValues DeriveEntryValues(const QString& entry)
     values.hashHex = entry;
     values.hex = entry.mid(1);
     const QString& digits = values.hex;
-    values.bgrDigits = Clipped(digits, digits.size() - 2, 2) + Clipped(digits, 2, 2) +
-                       Clipped(digits, 0, 2);
+    values.bgrDigits =
+        Clipped(digits, digits.size() - 2, 2) + Clipped(digits, 2, 2) + Clipped(digits, 0, 2);
     const HexParseResult parsed = ParseHexText(digits);
     if (parsed.colour) {
         values.rgb = UnpackColour(*parsed.colour);

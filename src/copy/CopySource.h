@@ -13,7 +13,13 @@
 #include <array>
 #include <optional>
 
-enum class CopySource { MainColor, ColorList, SelectedColors, ColorWheel };
+enum class CopySource
+{
+    MainColor,
+    ColorList,
+    SelectedColors,
+    ColorWheel
+};
 
 // The items of the source list in their order: "Main Color", "Color List", ...
 QStringList CopySourceCaptions();
@@ -21,10 +27,10 @@ QStringList CopySourceCaptions();
 // A snapshot of the main window taken when a copy is prepared.
 struct CopySourceInput
 {
-    QString hexEditText;                  // the hex edit's text as typed, without "#"
-    std::array<QString, 3> rgbEditTexts;  // the R, G, B edits' texts as they stand
-    QStringList listItemTexts;            // colour list items, first to last
-    QVector<bool> listItemSelected;       // parallel to listItemTexts; missing = unselected
+    QString hexEditText;                 // the hex edit's text as typed, without "#"
+    std::array<QString, 3> rgbEditTexts; // the R, G, B edits' texts as they stand
+    QStringList listItemTexts;           // colour list items, first to last
+    QVector<bool> listItemSelected;      // parallel to listItemTexts; missing = unselected
     std::array<ColorRef, kWheelSegments> wheelColours{}; // segment 1 (top) .. 12, clockwise
 };
 
@@ -46,8 +52,8 @@ struct EntryValues
     QString hex;       // "06A7FF"
     QString bgrDigits; // "FFA706": last two digits, digits 3-4, first two
     std::optional<Rgb> rgb;
-    Hsl hsl;           // RgbToHsl(rgb) when rgb is present
-    QString error;     // the integer-conversion message when rgb is absent
+    Hsl hsl;       // RgbToHsl(rgb) when rgb is present
+    QString error; // the integer-conversion message when rgb is absent
 };
 
 // "#FFF" gives hex "FFF", BGR digits "FFFFF" and R, G, B 255, 255, 15.

@@ -10,8 +10,14 @@ QString Triple(int a, int b, int c)
            QString::number(c);
 }
 
-QString RgbTriple(Rgb c) { return Triple(c.red, c.green, c.blue); }
-QString HslTriple(Hsl c) { return Triple(c.hue, c.saturation, c.lightness); }
+QString RgbTriple(Rgb c)
+{
+    return Triple(c.red, c.green, c.blue);
+}
+QString HslTriple(Hsl c)
+{
+    return Triple(c.hue, c.saturation, c.lightness);
+}
 
 void AppendLine(QString& text, const QString& line)
 {
@@ -158,8 +164,8 @@ CopyText QuickCopyText(ValueField field, const CopySourceInput& input)
         const auto& rgb = input.rgbEditTexts;
         switch (field) {
         case ValueField::Rgb:
-            return {QStringLiteral("RGB(") + rgb[0] + QLatin1Char(',') + rgb[1] +
-                        QLatin1Char(',') + rgb[2] + QLatin1Char(')'),
+            return {QStringLiteral("RGB(") + rgb[0] + QLatin1Char(',') + rgb[1] + QLatin1Char(',') +
+                        rgb[2] + QLatin1Char(')'),
                     QString()};
         case ValueField::HtmlHex:
             return {hex, QString()};
@@ -170,8 +176,7 @@ CopyText QuickCopyText(ValueField field, const CopySourceInput& input)
         }
     }
     QString text;
-    const QStringList entries =
-        SelectedColourEntries(input.listItemTexts, input.listItemSelected);
+    const QStringList entries = SelectedColourEntries(input.listItemTexts, input.listItemSelected);
     for (const QString& entry : entries) {
         const CopyText line = ValueLine(field, DeriveEntryValues(entry));
         if (!line.ok())

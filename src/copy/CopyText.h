@@ -32,7 +32,8 @@ struct HtmlOptions
 };
 
 // The "Value" lines, in the order they appear for each entry.
-enum class ValueField {
+enum class ValueField
+{
     Rgb,             // RGB(6,167,255)
     Hsl,             // HSL(201,100,51)
     HtmlHexWithHash, // #06A7FF

@@ -22,8 +22,9 @@ QImage LargeImage(int width, int height)
     if (posix_memalign(&pixels, std::size_t(kHugePage), std::size_t(size)) != 0)
         return QImage();
     madvise(pixels, std::size_t(size), MADV_HUGEPAGE);
-    return QImage(static_cast<uchar*>(pixels), width, height, qsizetype(bytesPerLine),
-                  QImage::Format_RGB32, [](void* p) { std::free(p); }, pixels);
+    return QImage(
+        static_cast<uchar*>(pixels), width, height, qsizetype(bytesPerLine), QImage::Format_RGB32,
+        [](void* p) { std::free(p); }, pixels);
 }
 #endif
 

@@ -37,8 +37,14 @@ void WmfWriter::BeginRecord(std::uint16_t function, int parameterWords)
     Word(function);
 }
 
-void WmfWriter::Word(std::uint16_t value) { PutWord(m_records, value); }
-void WmfWriter::Long(std::uint32_t value) { PutLong(m_records, value); }
+void WmfWriter::Word(std::uint16_t value)
+{
+    PutWord(m_records, value);
+}
+void WmfWriter::Long(std::uint32_t value)
+{
+    PutLong(m_records, value);
+}
 
 int WmfWriter::TakeSlot()
 {

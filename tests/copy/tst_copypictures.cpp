@@ -16,7 +16,10 @@ QStringList Entries(int count)
     return entries;
 }
 
-QRgb Colour(const QString& entry) { return 0xFF000000u | entry.mid(1).toUInt(nullptr, 16); }
+QRgb Colour(const QString& entry)
+{
+    return 0xFF000000u | entry.mid(1).toUInt(nullptr, 16);
+}
 
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
@@ -268,6 +271,7 @@ void CopyPicturesTest::payloads()
             QCOMPARE(data.data(type), wmf);
         QVERIFY(data.formats().contains(
             QStringLiteral("application/x-openoffice-wmf;windows_formatname=\"Image WMF\"")));
+        QVERIFY(data.hasFormat(QStringLiteral("image/png")));
         const QImage png = QImage::fromData(data.data(QStringLiteral("image/png")), "PNG");
         const QImage image = qvariant_cast<QImage>(data.imageData());
         QCOMPARE(png.size(), format == CopyFormat::List ? QSize(125, 70) : QSize(276, 20));

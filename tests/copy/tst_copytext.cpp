@@ -67,13 +67,36 @@ void CopyTextTest::deriveEntryValues_data()
     QTest::addColumn<QString>("bgr");
     QTest::addColumn<QString>("rgb"); // empty when unreadable
     QTest::addColumn<QString>("hsl");
-    QTest::newRow("start-up colour") << "#06A7FF" << "06A7FF" << "FFA706" << "6,167,255"
+    QTest::newRow("start-up colour") << "#06A7FF"
+                                     << "06A7FF"
+                                     << "FFA706"
+                                     << "6,167,255"
                                      << "201,100,51";
-    QTest::newRow("typed FFF") << "#FFF" << "FFF" << "FFFFF" << "255,255,15" << "60,100,53";
-    QTest::newRow("empty hex edit is black") << "#" << "" << "" << "0,0,0" << "0,0,0";
-    QTest::newRow("short list item") << "#AB" << "AB" << "ABAB" << "171,171,0" << "60,100,34";
-    QTest::newRow("lower case") << "#0a0b0c" << "0a0b0c" << "0c0b0a" << "10,11,12" << "210,9,4";
-    QTest::newRow("not hexadecimal") << "#ZZ0000" << "ZZ0000" << "0000ZZ" << "" << "";
+    QTest::newRow("typed FFF") << "#FFF"
+                               << "FFF"
+                               << "FFFFF"
+                               << "255,255,15"
+                               << "60,100,53";
+    QTest::newRow("empty hex edit is black") << "#"
+                                             << ""
+                                             << ""
+                                             << "0,0,0"
+                                             << "0,0,0";
+    QTest::newRow("short list item") << "#AB"
+                                     << "AB"
+                                     << "ABAB"
+                                     << "171,171,0"
+                                     << "60,100,34";
+    QTest::newRow("lower case") << "#0a0b0c"
+                                << "0a0b0c"
+                                << "0c0b0a"
+                                << "10,11,12"
+                                << "210,9,4";
+    QTest::newRow("not hexadecimal") << "#ZZ0000"
+                                     << "ZZ0000"
+                                     << "0000ZZ"
+                                     << ""
+                                     << "";
 }
 
 void CopyTextTest::deriveEntryValues()
@@ -117,8 +140,7 @@ void CopyTextTest::gather_data()
 
     QTest::newRow("main colour as typed") << CopySource::MainColor << input << QStringList{"#FFF"};
     QTest::newRow("list skips items without #")
-        << CopySource::ColorList << input
-        << QStringList{"#06A7FF", "#FF0000", "#12", "#000000"};
+        << CopySource::ColorList << input << QStringList{"#06A7FF", "#FF0000", "#12", "#000000"};
     QTest::newRow("selected in list order")
         << CopySource::SelectedColors << input << QStringList{"#FF0000", "#12"};
     QStringList wheel;
@@ -141,9 +163,9 @@ void CopyTextTest::gather()
 void CopyTextTest::cssAndHtml()
 {
     const QStringList one{QStringLiteral("#06A7FF")};
-    QCOMPARE(BuildCssText(one, CssOptions{true, true}),
-             Lines({".color1 { color: #06A7FF; }",
-                    ".backgroundcolor1 { background-color: #06A7FF; }"}));
+    QCOMPARE(
+        BuildCssText(one, CssOptions{true, true}),
+        Lines({".color1 { color: #06A7FF; }", ".backgroundcolor1 { background-color: #06A7FF; }"}));
     QCOMPARE(BuildCssText(one, CssOptions{false, false}), QString());
     QCOMPARE(BuildHtmlText(one, HtmlOptions{true, true}),
              Lines({" color=\"#06A7FF\" ", " bgcolor=\"#06A7FF\" "}));
@@ -182,14 +204,14 @@ void CopyTextTest::valueText_data()
     QTest::newRow("nothing checked gives an empty line per entry")
         << QStringList{"#06A7FF", "#FF0000"} << Checked({}) << Lines({"", ""});
     QTest::newRow("empty source gives nothing") << QStringList{} << AllChecked() << QString();
-    QTest::newRow("typed FFF")
-        << QStringList{"#FFF"}
-        << Checked({ValueField::Rgb, ValueField::HtmlHexWithHash, ValueField::HtmlHex,
-                    ValueField::DelphiHex})
-        << Lines({"RGB(255,255,15)", "#FFF", "FFF", "$00FFFFF", ""});
-    QTest::newRow("two entries")
-        << QStringList{"#06A7FF", "#FF0000"} << Checked({ValueField::Rgb, ValueField::Hsl})
-        << Lines({"RGB(6,167,255)", "HSL(201,100,51)", "", "RGB(255,0,0)", "HSL(0,100,50)", ""});
+    QTest::newRow("typed FFF") << QStringList{"#FFF"}
+                               << Checked({ValueField::Rgb, ValueField::HtmlHexWithHash,
+                                           ValueField::HtmlHex, ValueField::DelphiHex})
+                               << Lines({"RGB(255,255,15)", "#FFF", "FFF", "$00FFFFF", ""});
+    QTest::newRow("two entries") << QStringList{"#06A7FF", "#FF0000"}
+                                 << Checked({ValueField::Rgb, ValueField::Hsl})
+                                 << Lines({"RGB(6,167,255)", "HSL(201,100,51)", "", "RGB(255,0,0)",
+                                           "HSL(0,100,50)", ""});
 }
 
 void CopyTextTest::valueText()
@@ -212,9 +234,8 @@ void CopyTextTest::textReport_data()
         << Lines({"Color 1", "---------------------", "RGB: 6,167,255", "HSL: 201,100,51",
                   "HEX: #06A7FF", "This color is not websafe.",
                   "Nearest websafe color is RGB(0,153,255)", ""});
-    QTest::newRow("nothing checked")
-        << "#06A7FF" << TextOptions{false, false, false, false}
-        << Lines({"Color 1", "---------------------", ""});
+    QTest::newRow("nothing checked") << "#06A7FF" << TextOptions{false, false, false, false}
+                                     << Lines({"Color 1", "---------------------", ""});
     const TextOptions websafeOnly{false, false, false, true};
     QTest::newRow("black is websafe")
         << "#000000" << websafeOnly
@@ -223,9 +244,8 @@ void CopyTextTest::textReport_data()
     {
         int value;
         int snapped;
-    } bounds[] = {{1, 0},     {25, 0},    {26, 51},   {76, 51},   {77, 102},
-                  {127, 102}, {128, 153}, {178, 153}, {179, 204}, {229, 204},
-                  {230, 255}};
+    } bounds[] = {{1, 0},     {25, 0},    {26, 51},   {76, 51},   {77, 102}, {127, 102},
+                  {128, 153}, {178, 153}, {179, 204}, {229, 204}, {230, 255}};
     for (const auto& b : bounds) {
         const QString hex = QStringLiteral("%1").arg(b.value, 2, 16, QLatin1Char('0')).toUpper();
         // The value in red, then in blue, so each channel is snapped on its own.

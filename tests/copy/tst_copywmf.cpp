@@ -58,7 +58,8 @@ bool Parse(const QByteArray& data, ParsedWmf& out, QString& fault)
     out.objects = word(h + 10);
     const quint32 maxRecord = dword(h + 12);
     if (qint64(totalWords) * 2 != data.size() - h) {
-        fault = QString("size field %1 words, file has %2").arg(totalWords).arg((data.size() - h) / 2);
+        fault =
+            QString("size field %1 words, file has %2").arg(totalWords).arg((data.size() - h) / 2);
         return false;
     }
     quint32 largest = 0;
@@ -111,8 +112,9 @@ bool CheckObjects(const ParsedWmf& wmf, QString& fault)
                 fault = "selecting a free slot";
                 return false;
             }
-            (kinds[slot] == 0x02FA ? selectedPen
-                                   : kinds[slot] == 0x02FB ? selectedFont : selectedBrush) = slot;
+            (kinds[slot] == 0x02FA   ? selectedPen
+             : kinds[slot] == 0x02FB ? selectedFont
+                                     : selectedBrush) = slot;
         } else if (r.function == 0x01F0) {
             const int slot = r.word(0);
             if (slot == selectedPen || slot == selectedBrush || slot == selectedFont) {
@@ -260,7 +262,8 @@ void CopyWmfTest::limits()
     QVERIFY(!tooLarge.ok());
     QVERIFY(tooLarge.wmf.isEmpty());
     QVERIFY(tooLarge.error.contains(QStringLiteral("125 x 32795")));
-    const MetafileResult big = BuildSwatchesMetafile(Entries(10000), SwatchOptions{60, 50, 15, true});
+    const MetafileResult big =
+        BuildSwatchesMetafile(Entries(10000), SwatchOptions{60, 50, 15, true});
     QVERIFY(big.ok());
     ParsedWmf wmf;
     QString fault;
