@@ -5,6 +5,7 @@
 #include "ui/MainValuesPanel.h"
 #include "ui/PanelButton.h"
 #include "ui/PictureButton.h"
+#include "ui/TForm3.h"
 #include "ui/TitleStrip.h"
 #include "ui/WheelPanel.h"
 
@@ -72,6 +73,13 @@ TForm1::TForm1(Platform& platform, MainColour& mainColour, const QString& progra
     m_statusLine->setFont(VerdanaPixels(11));
     m_statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    m_wheelStyleWindow = new TForm3(m_programDirectory);
+    m_wheelStyleWindow->setParent(this, m_wheelStyleWindow->windowFlags());
+    connect(m_wheelStyleWindow, &TForm3::styleChosen, this, [this](const QString& text) {
+        WheelGeometry geometry = m_wheel->Geometry();
+        ApplyWheelStyle(ParseWheelStyle(text), geometry);
+        m_wheel->ApplyGeometry(geometry);
+    });
     BuildMenus();
     connect(&m_mainColour, &MainColour::changed, this, &TForm1::OnColourChanged);
     qApp->installEventFilter(this);
@@ -150,7 +158,7 @@ void TForm1::BuildMenus()
     m_mainColourMenu->addAction(QStringLiteral("Find &Negative of this Color"), this,
                                 [this] { m_mainColour.FindNegative(); });
     m_mainColourMenu->addAction(QStringLiteral("&Load Wheel Style"), this,
-                                &TForm1::wheelStyleRequested);
+                                [this] { m_wheelStyleWindow->ShowFor(this); });
     m_mainColourMenu->addSeparator();
     m_mainColourMenu->addAction(QStringLiteral("Copy &Main Color as Bitmap"), this,
                                 &TForm1::CopyMainColourAsBitmap);
@@ -325,13 +333,10 @@ void TForm1::mouseMoveEvent(QMouseEvent* event)
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        // The window previews every key before its focused control; a key that a
-        // child ignores travels on to its parents, so take it only once.
+        // The window previews every key before its focused control. A key of the
+        // map is consumed here, so it never travels on to a parent as well.
         auto* widget = qobject_cast<QWidget*>(watched);
-        const bool forThisWindow = widget && widget->window() == this &&
-                                   (widget == QApplication::focusWidget() ||
-                                    (!QApplication::focusWidget() && widget == this));
-        if (!forThisWindow)
+        if (!widget || widget->window() != this)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         const KeyCommand command = MainKeyCommand(key->key(), key->modifiers());

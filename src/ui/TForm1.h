@@ -17,6 +17,7 @@ class PictureButton;
 class QLabel;
 class QMenu;
 class QAction;
+class TForm3;
 class WheelPanel;
 
 class TForm1 : public FramedWindow
@@ -56,12 +57,12 @@ public:
     QMenu* mainColourMenu() const { return m_mainColourMenu; }
     QAction* addMainColourAction() const { return m_addMainColourAction; }
     QAction* copyWheelAction() const { return m_copyWheelAction; }
+    TForm3* wheelStyleWindow() const { return m_wheelStyleWindow; }
 
 signals:
     void commandRequested(KeyCommand command);
     void toolButtonActivated(TForm1::ToolButton button, Qt::MouseButton mouseButton);
     void moreRequested();
-    void wheelStyleRequested();
     void helpMenuRequested(const QPoint& globalPos);
     void copyWheelRequested();
 
@@ -102,4 +103,5 @@ private:
     QMenu* m_titleMenu = nullptr;
     QAction* m_stayOnTopAction = nullptr;
     bool m_stayOnTop = false;
+    TForm3* m_wheelStyleWindow = nullptr;
 };

@@ -1,0 +1,429 @@
+#include "support/FakePlatform.h"
+#include "ui/ColourDrag.h"
+#include "ui/ColourSwatch.h"
+#include "ui/MainValuesPanel.h"
+#include "ui/PictureButton.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
+#include "ui/WheelPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsWithTheStartUpColour();
+    void layoutMatchesTheDesign_data();
+    void layoutMatchesTheDesign();
+    void enterInR();
+    void plusAndMinus_data();
+    void plusAndMinus();
+    void lettersAreDiscarded();
+    void focusLossClampsWithoutChangingTheColour();
+    void emptyEditReportsTheConversion();
+    void hexEnterKeepsTheTypedText();
+    void hexIsUpperCasedAsTyped();
+    void lightnessBarRecordsOnlyOnFocusLoss();
+    void dropOnTheMainSwatch();
+    void mainSwatchRefusesItself();
+    void statusTexts();
+    void ctrlWWithTheFocusElsewhere();
+    void ctrlWithKeypadDigitOrFunctionKeyDoesNothing();
+    void titleStripDoubleClickTwiceRestores();
+    void stayOnTop();
+    void exportButtonReactsToAnyMouseButton();
+    void websafeButtonNotHighlightedWhileWebsafe();
+    void colourDialog();
+    void wheelStyleKeepsColours();
+
+private:
+    void Type(QWidget* widget, const QString& keys);
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<Platform> m_platform;
+    std::unique_ptr<MainColour> m_colour;
+    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<QSignalSpy> m_records;
+};
+
+void MainWindowTest::init()
+{
+    m_fake = std::make_unique<FakePlatform>();
+    m_platform = std::make_unique<Platform>(m_fake->platform());
+    m_colour = std::make_unique<MainColour>();
+    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, QDir::tempPath());
+    m_window->move(216, 158);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_records = std::make_unique<QSignalSpy>(m_colour.get(), &MainColour::recorded);
+}
+
+void MainWindowTest::cleanup()
+{
+    m_records.reset();
+    m_window.reset();
+    m_colour.reset();
+}
+
+void MainWindowTest::Type(QWidget* widget, const QString& keys)
+{
+    widget->setFocus();
+    QTest::keyClicks(widget, keys);
+}
+
+void MainWindowTest::startsWithTheStartUpColour()
+{
+    MainValuesPanel* values = m_window->valuesPanel();
+    QCOMPARE(values->rgbEdit(0)->text(), QStringLiteral("6"));
+    QCOMPARE(values->rgbEdit(1)->text(), QStringLiteral("167"));
+    QCOMPARE(values->rgbEdit(2)->text(), QStringLiteral("255"));
+    QCOMPARE(values->hslEdit(0)->text(), QStringLiteral("201"));
+    QCOMPARE(values->hslEdit(1)->text(), QStringLiteral("100"));
+    QCOMPARE(values->hslEdit(2)->text(), QStringLiteral("51"));
+    QCOMPARE(values->hexEdit()->text(), QStringLiteral("06A7FF"));
+    QCOMPARE(values->hslBar(2)->value(), 51);
+    QCOMPARE(m_window->wheelPanel()->mainSwatch()->colour(), PackColour(6, 167, 255));
+    QCOMPARE(m_window->wheelPanel()->wheelShape(7)->colour(), PackColour(255, 92, 5));
+}
+
+void MainWindowTest::layoutMatchesTheDesign_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("client area") << "window" << QRect(0, 0, 504, 457);
+    QTest::newRow("main swatch") << "shape1" << QRect(71, 144, 60, 60);
+    QTest::newRow("segment 1") << "shape2" << QRect(88, 108, 25, 25);
+    QTest::newRow("segment 12") << "shape13" << QRect(60, 113, 25, 25);
+    QTest::newRow("analogous first") << "row0" << QRect(204, 98, 20, 20);
+    QTest::newRow("square last") << "row18" << QRect(270, 288, 20, 20);
+    QTest::newRow("variation upper first") << "var0" << QRect(204, 335, 20, 20);
+    QTest::newRow("variation lower last") << "var9" << QRect(292, 357, 20, 20);
+    QTest::newRow("R edit") << "R" << QRect(26, 289, 23, 17);
+    QTest::newRow("L edit") << "L" << QRect(26, 359, 23, 17);
+    QTest::newRow("hex edit") << "hex" << QRect(51, 376, 46, 15);
+    QTest::newRow("red bar") << "redbar" << QRect(59, 290, 126, 12);
+    QTest::newRow("lum bar") << "lumbar" << QRect(59, 360, 126, 12);
+    QTest::newRow("Eye Dropper") << "tool0" << QRect(8, 24, 32, 32);
+    QTest::newRow("About") << "tool9" << QRect(368, 24, 32, 32);
+    QTest::newRow("More...") << "more" << QRect(248, 384, 65, 17);
+}
+
+void MainWindowTest::layoutMatchesTheDesign()
+{
+    QFETCH(QString, what);
+    QFETCH(QRect, geometry);
+    WheelPanel* wheel = m_window->wheelPanel();
+    MainValuesPanel* values = m_window->valuesPanel();
+    QWidget* widget = nullptr;
+    if (what == QLatin1String("window"))
+        QCOMPARE(m_window->rect(), geometry);
+    else if (what.startsWith(QLatin1String("shape")))
+        widget = wheel->wheelShape(what.mid(5).toInt() - 1);
+    else if (what.startsWith(QLatin1String("row")))
+        widget = wheel->harmonySwatch(what.mid(3).toInt());
+    else if (what.startsWith(QLatin1String("var")))
+        widget = wheel->variationSwatch(what.mid(3).toInt());
+    else if (what.startsWith(QLatin1String("tool")))
+        widget = m_window->toolButton(TForm1::ToolButton(what.mid(4).toInt()));
+    else if (what == QLatin1String("R"))
+        widget = values->rgbEdit(0);
+    else if (what == QLatin1String("L"))
+        widget = values->hslEdit(2);
+    else if (what == QLatin1String("hex"))
+        widget = values->hexEdit();
+    else if (what == QLatin1String("redbar"))
+        widget = values->rgbBar(0);
+    else if (what == QLatin1String("lumbar"))
+        widget = values->hslBar(2);
+    else if (what == QLatin1String("more"))
+        widget = reinterpret_cast<QWidget*>(m_window->moreButton());
+    if (widget)
+        QCOMPARE(widget->geometry(), geometry);
+}
+
+void MainWindowTest::enterInR()
+{
+    QLineEdit* red = m_window->valuesPanel()->rgbEdit(0);
+    red->clear();
+    Type(red, QStringLiteral("300"));
+    QTest::keyClick(red, Qt::Key_Return);
+    QCOMPARE(red->text(), QStringLiteral("255"));
+    QCOMPARE(m_colour->rgb(), (Rgb{255, 167, 255}));
+    QCOMPARE(m_records->size(), 1);
+    QCOMPARE(m_window->valuesPanel()->rgbBar(0)->value(), 255);
+}
+
+void MainWindowTest::plusAndMinus_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<bool>("hsl");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("R 255 +") << 0 << false << "255" << "+" << "255";
+    QTest::newRow("R 0 -") << 0 << false << "0" << "-" << "255";
+    QTest::newRow("B 10 +") << 2 << false << "10" << "+" << "11";
+    QTest::newRow("H 0 -") << 0 << true << "0" << "-" << "359";
+    QTest::newRow("S 0 -") << 1 << true << "0" << "-" << "100";
+}
+
+void MainWindowTest::plusAndMinus()
+{
+    QFETCH(int, channel);
+    QFETCH(bool, hsl);
+    QFETCH(QString, start);
+    QFETCH(QString, key);
+    QFETCH(QString, shown);
+    MainValuesPanel* values = m_window->valuesPanel();
+    QLineEdit* edit = hsl ? values->hslEdit(channel) : values->rgbEdit(channel);
+    edit->setText(start);
+    Type(edit, key);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(m_records->size(), 1); // committed at once, without Enter
+}
+
+void MainWindowTest::lettersAreDiscarded()
+{
+    QLineEdit* red = m_window->valuesPanel()->rgbEdit(0);
+    red->setCursorPosition(1);
+    Type(red, QStringLiteral("a.x"));
+    QCOMPARE(red->text(), QStringLiteral("6"));
+    QCOMPARE(m_colour->rgb(), (Rgb{6, 167, 255}));
+    QCOMPARE(m_records->size(), 0);
+}
+
+void MainWindowTest::focusLossClampsWithoutChangingTheColour()
+{
+    MainValuesPanel* values = m_window->valuesPanel();
+    values->rgbEdit(1)->setText(QStringLiteral("999"));
+    values->rgbEdit(1)->setFocus();
+    values->hexEdit()->setFocus();
+    QCOMPARE(values->rgbEdit(1)->text(), QStringLiteral("255"));
+    QCOMPARE(m_colour->rgb(), (Rgb{6, 167, 255}));
+    QCOMPARE(m_records->size(), 0);
+}
+
+void MainWindowTest::emptyEditReportsTheConversion()
+{
+    MainValuesPanel* values = m_window->valuesPanel();
+    values->hslEdit(1)->clear();
+    Type(values->hslEdit(0), QStringLiteral("+"));
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown[0].text, QStringLiteral("'' is not a valid integer value"));
+    QCOMPARE(m_records->size(), 0);
+}
+
+void MainWindowTest::hexEnterKeepsTheTypedText()
+{
+    QLineEdit* hex = m_window->valuesPanel()->hexEdit();
+    hex->clear();
+    Type(hex, QStringLiteral("FFF"));
+    QTest::keyClick(hex, Qt::Key_Return);
+    QCOMPARE(m_colour->rgb(), (Rgb{255, 255, 15}));
+    QCOMPARE(hex->text(), QStringLiteral("FFF"));
+    QCOMPARE(m_window->valuesPanel()->rgbEdit(2)->text(), QStringLiteral("15"));
+    QCOMPARE(m_records->size(), 1);
+
+    hex->clear();
+    Type(hex, QStringLiteral("ZZ0000"));
+    QTest::keyClick(hex, Qt::Key_Return);
+    QCOMPARE(m_fake->messages.shown.last().text,
+             QStringLiteral("'$000000ZZ' is not a valid integer value"));
+    QCOMPARE(m_colour->rgb(), (Rgb{255, 255, 15}));
+}
+
+void MainWindowTest::hexIsUpperCasedAsTyped()
+{
+    QLineEdit* hex = m_window->valuesPanel()->hexEdit();
+    hex->clear();
+    Type(hex, QStringLiteral("abcdef12"));
+    QCOMPARE(hex->text(), QStringLiteral("ABCDEF"));
+}
+
+void MainWindowTest::lightnessBarRecordsOnlyOnFocusLoss()
+{
+    QScrollBar* lightness = m_window->valuesPanel()->hslBar(2);
+    lightness->setFocus();
+    for (int step = 0; step < 44; ++step)
+        lightness->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(lightness->value(), 95);
+    QCOMPARE(m_colour->rgb(), (Rgb{230, 246, 255}));
+    QCOMPARE(m_window->valuesPanel()->hslEdit(0)->text(), QStringLiteral("201"));
+    QCOMPARE(m_window->valuesPanel()->hslEdit(2)->text(), QStringLiteral("95"));
+    QCOMPARE(m_window->valuesPanel()->rgbBar(0)->value(), 230);
+    QCOMPARE(m_records->size(), 0);
+    m_window->valuesPanel()->rgbEdit(0)->setFocus();
+    QCOMPARE(m_records->size(), 1);
+    QCOMPARE(m_records->at(0).at(0).value<ColorRef>(), PackColour(230, 246, 255));
+}
+
+void MainWindowTest::dropOnTheMainSwatch()
+{
+    WheelPanel* wheel = m_window->wheelPanel();
+    ColourSwatch* complement = wheel->harmonySwatch(4);
+    const DraggedColour dragged{complement->colour(), ColourSourceKind::Swatch, complement};
+    std::unique_ptr<QMimeData> data(CreateColourMimeData(dragged));
+    ColourSwatch* main = wheel->mainSwatch();
+    QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(main, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(main, &drop);
+    QCOMPARE(m_colour->colour(), PackColour(255, 92, 5));
+    QCOMPARE(main->colour(), PackColour(255, 92, 5));
+    QCOMPARE(m_records->size(), 1);
+}
+
+void MainWindowTest::mainSwatchRefusesItself()
+{
+    ColourSwatch* main = m_window->wheelPanel()->mainSwatch();
+    std::unique_ptr<QMimeData> data(
+        CreateColourMimeData(DraggedColour{main->colour(), ColourSourceKind::Swatch, main}));
+    QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QApplication::sendEvent(main, &enter);
+    QVERIFY(!enter.isAccepted());
+    QMimeData foreign;
+    foreign.setText(QStringLiteral("#FF0000"));
+    QDragEnterEvent foreignEnter(QPoint(30, 30), Qt::CopyAction, &foreign, Qt::LeftButton, {});
+    foreignEnter.setAccepted(false);
+    QApplication::sendEvent(main, &foreignEnter);
+    QVERIFY(!foreignEnter.isAccepted());
+}
+
+void MainWindowTest::statusTexts()
+{
+    ColourSwatch* main = m_window->wheelPanel()->mainSwatch();
+    QTest::mouseMove(main, QPoint(30, 30));
+    QCOMPARE(m_window->statusText(),
+             QStringLiteral("This is main color. Drag this color to color list to add it. Right "
+                            "click to see more options. \r ( R: 6, G: 167, B: 255, HEX: #06A7FF )"));
+    m_colour->MakeWebsafe();
+    QTest::mouseMove(main, QPoint(31, 30));
+    QVERIFY(m_window->statusText().endsWith(
+        QStringLiteral("HEX: #0099FF ) ( This color is websafe ) ")));
+    ColourSwatch* segment = m_window->wheelPanel()->wheelShape(1);
+    QTest::mouseMove(segment, QPoint(10, 10));
+    QVERIFY(m_window->statusText().startsWith(QStringLiteral("You can drag and drop this color.")));
+    QTest::mouseMove(m_window.get(), QPoint(480, 300)); // bare background
+    QCOMPARE(m_window->statusText(), QString());
+}
+
+void MainWindowTest::ctrlWWithTheFocusElsewhere()
+{
+    m_window->valuesPanel()->hslEdit(0)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(m_colour->rgb(), (Rgb{0, 153, 255}));
+    QCOMPARE(m_records->size(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(m_records->size(), 2);
+}
+
+void MainWindowTest::ctrlWithKeypadDigitOrFunctionKeyDoesNothing()
+{
+    QCOMPARE(MainKeyCommand(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier), KeyCommand::None);
+    QCOMPARE(MainKeyCommand(Qt::Key_F6, Qt::ControlModifier), KeyCommand::None);
+    QCOMPARE(MainKeyCommand(Qt::Key_F6, Qt::ShiftModifier), KeyCommand::MakeWebsafe);
+    QCOMPARE(MainKeyCommand(Qt::Key_W, Qt::ControlModifier | Qt::AltModifier), KeyCommand::MakeWebsafe);
+    QCOMPARE(MainKeyCommand(Qt::Key_W, Qt::NoModifier), KeyCommand::None);
+    QCOMPARE(MainKeyCommand(Qt::Key_F2, Qt::NoModifier), KeyCommand::None);
+    m_window->valuesPanel()->rgbEdit(0)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ControlModifier);
+    QCOMPARE(m_records->size(), 0);
+}
+
+void MainWindowTest::titleStripDoubleClickTwiceRestores()
+{
+    QTest::mouseDClick(m_window->titleStrip(), Qt::LeftButton, {}, QPoint(100, 8));
+    QCOMPARE(m_window->height(), 16);
+    QTest::mouseDClick(m_window->titleStrip(), Qt::LeftButton, {}, QPoint(100, 8));
+    QCOMPARE(m_window->height(), 457);
+    m_window->RunCommand(KeyCommand::SuperMinimize);
+    QCOMPARE(m_window->height(), 16);
+    QTest::keyClick(m_window.get(), Qt::Key_F12);
+    QCOMPARE(m_window->height(), 457);
+}
+
+void MainWindowTest::stayOnTop()
+{
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(m_window->IsStayOnTop());
+    QCOMPARE(m_fake->windowControl.topmost.value(m_window.get()), true);
+    m_window->SetStayOnTop(false);
+    QCOMPARE(m_fake->windowControl.topmost.value(m_window.get()), false);
+}
+
+void MainWindowTest::exportButtonReactsToAnyMouseButton()
+{
+    QSignalSpy commands(m_window.get(), &TForm1::commandRequested);
+    PictureButton* exportButton = m_window->toolButton(TForm1::ExportButton);
+    QTest::mousePress(exportButton, Qt::RightButton);
+    QTest::mouseRelease(exportButton, Qt::RightButton);
+    QTest::mousePress(exportButton, Qt::LeftButton);
+    QTest::mouseRelease(exportButton, Qt::LeftButton);
+    QCOMPARE(commands.size(), 2);
+    QCOMPARE(commands.at(0).at(0).value<KeyCommand>(), KeyCommand::ExportMenu);
+}
+
+void MainWindowTest::websafeButtonNotHighlightedWhileWebsafe()
+{
+    PictureButton* websafe = m_window->toolButton(TForm1::WebsafeButton);
+    QTest::mouseMove(websafe, QPoint(5, 5));
+    QVERIFY(websafe->IsHighlighted());
+    QCOMPARE(m_window->statusText(), QStringLiteral("Click to make main color websafe. "));
+    QTest::mouseMove(m_window.get(), QPoint(480, 300));
+    QVERIFY(!websafe->IsHighlighted());
+    m_colour->MakeWebsafe();
+    QTest::mouseMove(websafe, QPoint(6, 6));
+    QVERIFY(!websafe->IsHighlighted());
+    QCOMPARE(m_window->statusText(),
+             QStringLiteral("Click to make main color websafe. (Main color is already websafe)"));
+}
+
+void MainWindowTest::colourDialog()
+{
+    m_fake->colourDialog.answers.push_back(QColor(1, 2, 3));
+    m_fake->colourDialog.answers.push_back(std::nullopt);
+    PictureButton* button = m_window->toolButton(TForm1::ColourDialogButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(m_fake->colourDialog.initials.first(), QColor(6, 167, 255));
+    QCOMPARE(m_colour->rgb(), (Rgb{1, 2, 3}));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(m_colour->rgb(), (Rgb{1, 2, 3}));
+    QCOMPARE(m_records->size(), 1);
+}
+
+void MainWindowTest::wheelStyleKeepsColours()
+{
+    TForm3* styles = m_window->wheelStyleWindow();
+    styles->ShowFor(m_window.get());
+    QCOMPARE(styles->geometry().topLeft(),
+             QPoint(216 + 504 / 2 - 179 / 2, 158 + 50));
+    QCOMPARE(styles->styleList()->count(), 10);
+    styles->styleList()->setCurrentRow(3); // "Square 1": the default places as rectangles
+    QTest::mouseClick(reinterpret_cast<QWidget*>(styles->okButton()), Qt::LeftButton);
+    QVERIFY(!styles->isVisible());
+    WheelPanel* wheel = m_window->wheelPanel();
+    for (int i = 0; i < kWheelShapes; ++i) {
+        QCOMPARE(wheel->wheelShape(i)->outline(), ShapeOutline::Rectangle);
+        QCOMPARE(wheel->wheelShape(i)->geometry().topLeft(),
+                 QPoint(DefaultWheelGeometry()[i].left, DefaultWheelGeometry()[i].top));
+    }
+    QCOMPARE(wheel->wheelShape(7)->colour(), PackColour(255, 92, 5));
+    // Every shipped style names all thirteen shapes.
+    for (int i = 0; i < WheelStyleNames().size(); ++i)
+        for (const auto& shape : ParseWheelStyle(LoadWheelStyleText(QDir::tempPath(), i)))
+            QVERIFY(shape.has_value());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
