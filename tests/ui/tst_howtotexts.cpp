@@ -14,9 +14,6 @@ private slots:
     void initTestCase();
     void textsMatchReferenceByteForByte_data();
     void textsMatchReferenceByteForByte();
-    void textsAreCrSeparatedWithCaptionFirst();
-    void menusOfferTheirEntriesInOrder_data();
-    void menusOfferTheirEntriesInOrder();
 
 private:
     QJsonArray m_reference;
@@ -44,43 +41,6 @@ void HowToTextsTest::textsMatchReferenceByteForByte()
     const QJsonObject expected = m_reference[index].toObject();
     QCOMPARE(howTo.caption.toLatin1(), expected[QStringLiteral("caption")].toString().toLatin1());
     QCOMPARE(howTo.text.toLatin1(), expected[QStringLiteral("text")].toString().toLatin1());
-}
-
-void HowToTextsTest::textsAreCrSeparatedWithCaptionFirst()
-{
-    for (const HowTo& howTo : HowToTexts()) {
-        QVERIFY(!howTo.text.contains(QLatin1Char('\n')));
-        QVERIFY(!howTo.text.endsWith(QLatin1Char('\r')));
-        const QStringList lines = howTo.text.split(QLatin1Char('\r'));
-        QVERIFY(lines.size() >= 3);
-        QCOMPARE(lines[0], howTo.caption);
-        QCOMPARE(lines[1], QString());
-        QVERIFY(!howTo.caption.contains(QLatin1Char('&')));
-    }
-}
-
-void HowToTextsTest::menusOfferTheirEntriesInOrder_data()
-{
-    QTest::addColumn<HelpMenu>("menu");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("count");
-    QTest::newRow("main window") << HelpMenu::MainWindow << 0 << 9;
-    QTest::newRow("web test") << HelpMenu::WebTest << 9 << 4;
-    QTest::newRow("history") << HelpMenu::History << 13 << 2;
-}
-
-void HowToTextsTest::menusOfferTheirEntriesInOrder()
-{
-    QFETCH(HelpMenu, menu);
-    QFETCH(int, first);
-    QFETCH(int, count);
-    const std::vector<HowTo> entries = HowTosOf(menu);
-    QCOMPARE(static_cast<int>(entries.size()), count);
-    for (int i = 0; i < count; ++i) {
-        const HowTo& expected = HowToTexts()[static_cast<std::size_t>(first + i)];
-        QCOMPARE(entries[static_cast<std::size_t>(i)].caption, expected.caption);
-        QCOMPARE(entries[static_cast<std::size_t>(i)].text, expected.text);
-    }
 }
 
 QTEST_APPLESS_MAIN(HowToTextsTest)
