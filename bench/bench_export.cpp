@@ -1,0 +1,43 @@
+// Export figures: a colour list of 100,000 items as an HTML page and an ACO file.
+#include "storage/AcoExport.h"
+#include "storage/HtmlExport.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main()
+{
+    constexpr int kItems = 100000;
+    QStringList items;
+    items.reserve(kItems);
+    for (int i = 0; i < kItems; ++i) {
+        const Rgb c = UnpackColour(ColorRef(i * 2654435761u));
+        items << QStringLiteral("%1,%2,%3             %4 - %5")
+                     .arg(c.red)
+                     .arg(c.green)
+                     .arg(c.blue)
+                     .arg(FormatHashHex(c), FormatPackedText(c).mid(3));
+    }
+    QTemporaryDir dir;
+    QElapsedTimer timer;
+
+    timer.start();
+    int progressCalls = 0;
+    const QByteArray page = ExportListAsHtml(items, [&](int, int) { ++progressCalls; });
+    const qint64 build = timer.elapsed();
+    WriteExportFile(dir.filePath(QStringLiteral("colours.html")), page);
+    std::printf("HTML, %d colours: build %lld ms, build + write %lld ms (%.1f MB, %d progress "
+                "calls)\n",
+                kItems, build, timer.elapsed(), page.size() / 1e6, progressCalls);
+
+    timer.restart();
+    const QByteArray aco = ExportListAsAco(items);
+    const qint64 acoBuild = timer.elapsed();
+    const ExportWriteResult written = WriteExportFile(dir.filePath(QStringLiteral("colours.ACO")), aco);
+    std::printf("ACO, %d items: build %lld ms, build + write %lld ms (%lld bytes, %d colours: the "
+                "format's limit)\n",
+                kItems, acoBuild, timer.elapsed(), qint64(aco.size()), kMaxAcoColours);
+    return written.ok ? 0 : 1;
+}

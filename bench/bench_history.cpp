@@ -1,0 +1,69 @@
+// Colour history figures: loading a history file of a million entries, saving it,
+// and recording colours one by one while the list view shows them.
+#include "state/HistoryList.h"
+#include "storage/HistoryFile.h"
+#include "ui/HistoryView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.cl2"));
+
+    constexpr int kEntries = 1000000;
+    std::vector<ColorRef> colours(kEntries);
+    for (int i = 0; i < kEntries; ++i)
+        colours[std::size_t(i)] = ColorRef(i * 2654435761u) & 0xFFFFFFu;
+
+    QElapsedTimer timer;
+    timer.start();
+    SaveHistoryFile(path, colours);
+    std::printf("save %d entries: %lld ms\n", kEntries, timer.elapsed());
+
+    HistoryList history;
+    HistoryView view;
+    view.resize(153, 439);
+    view.setModel(&history);
+    view.show();
+    QApplication::processEvents();
+
+    timer.restart();
+    const HistoryFileContent content = LoadHistory(path, history);
+    std::printf("load %d entries into a shown list: %lld ms (%d rows)\n", kEntries,
+                timer.elapsed(), history.rowCount());
+    timer.restart();
+    view.ShowStep(history.rowCount() - 1);
+    QApplication::processEvents();
+    std::printf("select and scroll to the last entry, repaint: %lld ms\n", timer.elapsed());
+
+    constexpr int kAppends = 100000;
+    timer.restart();
+    for (int i = 0; i < kAppends; ++i)
+        history.AddToHistory(ColorRef(i));
+    QApplication::processEvents();
+    std::printf("record %d colours with the view attached: %lld ms (%.2f us each)\n", kAppends,
+                timer.elapsed(), timer.nsecsElapsed() / 1000.0 / kAppends);
+
+    timer.restart();
+    for (int i = 0; i < 1000; ++i) {
+        history.AddToHistory(ColorRef(i));
+        view.ShowStep(history.rowCount() - 1);
+        QApplication::processEvents();
+    }
+    std::printf("record, show and repaint 1000 colours one at a time: %lld ms\n", timer.elapsed());
+
+    timer.restart();
+    int steps = 0;
+    while (history.Undo())
+        ++steps;
+    std::printf("Undo through %d steps: %lld ms\n", steps, timer.elapsed());
+    return content.error.isEmpty() ? 0 : 1;
+}
