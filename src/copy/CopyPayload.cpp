@@ -132,7 +132,9 @@ std::unique_ptr<QMimeData> TextMimeData(const QString& text)
 std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image)
 {
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(image);
+    // An empty picture (no colours) leaves the clipboard empty.
+    if (!image.isNull())
+        data->setImageData(image);
     return data;
 }
 

@@ -286,6 +286,11 @@ void CopyPicturesTest::payloads()
     QVERIFY(!refused.mimeData);
     QCOMPARE(refused.error, QStringLiteral("'$000000GG' is not a valid integer value"));
     QVERIFY(!BuildCopyPayload(CopyFormat::List, Entries(1000), options).ok());
+
+    options.listKind = PictureKind::Bmp;
+    payload = BuildCopyPayload(CopyFormat::List, {}, options);
+    QVERIFY(payload.ok());
+    QVERIFY(payload.mimeData->formats().isEmpty());
 }
 
 QTEST_MAIN(CopyPicturesTest)
