@@ -1,18 +1,49 @@
+#include "app/KromiApplication.h"
 #include "platform/QtPlatform.h"
-#include "state/MainColour.h"
+#include "storage/ProgramDirectory.h"
 #include "ui/TForm1.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
-    QtPlatform platform;
-    Platform desktop = platform.platform();
-    MainColour mainColour;
-    TForm1 mainWindow(desktop, mainColour, QCoreApplication::applicationDirPath());
-    mainWindow.move(216, 158);
-    mainWindow.show();
+    QtPlatform qtPlatform;
+    Platform platform = qtPlatform.platform();
+    KromiApplication kromi(platform, ProgramDirectory());
+
+    // A session ending (SIGTERM, SIGHUP) closes the main window in order, so the
+    // list, the history and the settings are written as at a normal exit.
+    std::unique_ptr<QSocketNotifier> terminateNotifier;
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
+        terminateNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(terminateNotifier.get(), &QSocketNotifier::activated, &kromi, [&kromi] {
+            char byte;
+            [[maybe_unused]] const auto read = ::read(g_signalPipe[0], &byte, 1);
+            kromi.mainWindow()->close();
+        });
+        std::signal(SIGTERM, OnTerminate);
+        std::signal(SIGHUP, OnTerminate);
+    }
+
+    kromi.Start(QCoreApplication::arguments());
     return app.exec();
 }

@@ -330,6 +330,12 @@ void TForm1::mouseMoveEvent(QMouseEvent* event)
     FramedWindow::mouseMoveEvent(event);
 }
 
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FramedWindow::closeEvent(event);
+    emit closing();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {

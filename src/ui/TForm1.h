@@ -65,10 +65,13 @@ signals:
     void moreRequested();
     void helpMenuRequested(const QPoint& globalPos);
     void copyWheelRequested();
+    // The window was closed: the program ends.
+    void closing();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildTitleStrip();

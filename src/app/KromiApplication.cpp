@@ -1,0 +1,156 @@
+#include "app/KromiApplication.h"
+
+#include "ui/TForm1.h"
+#include "ui/TForm15.h"
+#include "ui/TForm16.h"
+#include "ui/TForm5.h"
+#include "ui/TitleStrip.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+// A position key applied to one coordinate: empty keeps the current value, a
+// value that is no decimal integer is reported and keeps it too.
+int ApplyPosition(const SettingsStore& settings, const char* key, int current,
+                  MessageBoxes& messages, QWidget* parent)
+{
+    const PositionSetting setting = settings.SettingAsPosition(QLatin1String(key));
+    if (!setting.error.isEmpty()) {
+        messages.Information(parent, setting.error);
+        return current;
+    }
+    return setting.value.value_or(current);
+}
+
+} // namespace
+
+QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosition)
+{
+    if (screenSize == QSize(800, 600))
+        return QPoint(155, 2);
+    if (screenSize == QSize(1024, 768))
+        return QPoint(159, 4);
+    if (screenSize == QSize(1152, 864))
+        return QPoint(167, 20);
+    return designPosition;
+}
+
+KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
+    : m_platform(platform), m_programDirectory(programDirectory)
+{
+}
+
+KromiApplication::~KromiApplication() = default;
+
+QString KromiApplication::FilePath(const char* name) const
+{
+    return m_programDirectory + QLatin1String(name);
+}
+
+void KromiApplication::Step(const QString& name)
+{
+    m_steps << name;
+}
+
+void KromiApplication::Start(const QStringList& arguments)
+{
+    Q_UNUSED(arguments);
+    m_splash = std::make_unique<TForm15>(m_platform.screen);
+    m_splash->show();
+    m_splash->repaint();
+    QCoreApplication::processEvents();
+    Step(QStringLiteral("splash shown"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("QB Kromi"));
+
+    CreateMainWindow();
+    CreateToolWindows();
+    WireMainWindow();
+    Step(QStringLiteral("pause"));
+    QTimer::singleShot(kSplashPauseMs, this, &KromiApplication::ReleaseSplash);
+}
+
+void KromiApplication::CreateMainWindow()
+{
+    m_mainWindow = std::make_unique<TForm1>(m_platform, m_mainColour, m_programDirectory);
+    const SettingsLoadResult loaded = m_settings.Load(FilePath("set.set"));
+    if (loaded.status == SettingsLoadResult::Status::Unreadable)
+        m_platform.messages.Information(nullptr, loaded.error);
+    Step(QStringLiteral("settings"));
+    m_mainColour.ShowColour(PackColour(MainColour::kStartColour));
+    m_mainWindow->SetStatusText(QString());
+    Step(QStringLiteral("start colour"));
+    PlaceMainWindow();
+    Step(QStringLiteral("main window position"));
+    m_startupFinished = true;
+    Step(QStringLiteral("main window"));
+}
+
+void KromiApplication::PlaceMainWindow()
+{
+    TForm1* window = m_mainWindow.get();
+    QPoint place = kMainDesignPosition;
+    // A settings file delivered with the program holds no position yet: that is
+    // still a first start.
+    if (m_settings.GetSetting(QStringLiteral("1.left")).isEmpty() &&
+        m_settings.GetSetting(QStringLiteral("1.top")).isEmpty())
+        place = FirstStartMainPosition(m_platform.screen.ScreenSize(), place);
+    place.setX(ApplyPosition(m_settings, "1.left", place.x(), m_platform.messages, window));
+    place.setY(ApplyPosition(m_settings, "1.top", place.y(), m_platform.messages, window));
+    window->move(place);
+}
+
+void KromiApplication::CreateToolWindows()
+{
+    m_about = std::make_unique<TForm16>(m_splash->Picture(), m_platform.screen, m_platform.shell);
+    Step(QStringLiteral("About"));
+    m_tip = std::make_unique<TForm5>(m_platform.screen);
+    Step(QStringLiteral("Tip"));
+}
+
+void KromiApplication::WireMainWindow()
+{
+    TForm1* window = m_mainWindow.get();
+    m_helpMenu = new QMenu(window);
+    m_helpMenu->addAction(QStringLiteral("&Open Help Documents"), this, [this] {
+        OpenHelpDocument(m_settings.GetSetting(QStringLiteral("help")), m_programDirectory,
+                         m_platform, m_mainWindow.get());
+    });
+    m_helpMenu->addSeparator();
+    AddHowToEntries(*m_helpMenu, HelpMenu::MainWindow, *m_tip);
+    connect(window, &TForm1::helpMenuRequested, this,
+            [this](const QPoint& pos) { m_helpMenu->popup(pos); });
+    connect(window, &TForm1::toolButtonActivated, this,
+            [this](TForm1::ToolButton button, Qt::MouseButton) {
+                if (button == TForm1::AboutButton)
+                    m_about->ShowModal();
+            });
+    connect(window, &TForm1::closing, this, [this] {
+        ShutDown();
+        QCoreApplication::quit();
+    });
+}
+
+void KromiApplication::ReleaseSplash()
+{
+    Step(QStringLiteral("splash released"));
+    m_splash->hide();
+    m_splash.reset();
+    m_mainWindow->show();
+    emit started();
+}
+
+void KromiApplication::ShutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    const QPoint main = m_mainWindow->pos();
+    m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
+    m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));
+    // Writes at exit never ask and never report; a failed one is skipped.
+    m_settings.Save(FilePath("set.set"));
+    emit finished();
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The program's life: the start-up sequence (splash, main window, tool windows in
+// their fixed order, the pause with the splash showing) and the shut-down
+// sequence run when the main window closes (settings keys in their fixed order,
+// then the program's files).
+
+#include "platform/Platform.h"
+#include "state/MainColour.h"
+#include "storage/SettingsStore.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QStringList>
+
+#include <memory>
+
+class QMenu;
+class TForm1;
+class TForm5;
+class TForm15;
+class TForm16;
+
+class KromiApplication : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kSplashPauseMs = 1000;
+    static constexpr QPoint kMainDesignPosition{216, 158};
+
+    KromiApplication(Platform& platform, const QString& programDirectory);
+    ~KromiApplication() override;
+
+    // Runs the start-up sequence up to the pause; the splash is released and the
+    // main window shown when the pause has passed (in the event loop).
+    void Start(const QStringList& arguments);
+    // The shut-down sequence; run once, when the main window closes.
+    void ShutDown();
+
+    TForm1* mainWindow() const { return m_mainWindow.get(); }
+    TForm5* tipWindow() const { return m_tip.get(); }
+    TForm16* aboutWindow() const { return m_about.get(); }
+    TForm15* splashWindow() const { return m_splash.get(); }
+    QMenu* helpMenu() const { return m_helpMenu; }
+    SettingsStore& settings() { return m_settings; }
+    MainColour& mainColour() { return m_mainColour; }
+    // The steps of the start-up sequence as they ran, for checking the order.
+    const QStringList& startupSteps() const { return m_steps; }
+    bool IsStartupFinished() const { return m_startupFinished; }
+
+signals:
+    // The splash was released and the main window shown.
+    void started();
+    // The shut-down sequence has run.
+    void finished();
+
+private:
+    void CreateMainWindow();
+    void PlaceMainWindow();
+    void CreateToolWindows();
+    void ReleaseSplash();
+    void WireMainWindow();
+    void Step(const QString& name);
+    QString FilePath(const char* name) const;
+
+    Platform& m_platform;
+    QString m_programDirectory;
+    SettingsStore m_settings;
+    MainColour m_mainColour;
+    std::unique_ptr<TForm15> m_splash;
+    std::unique_ptr<TForm1> m_mainWindow;
+    std::unique_ptr<TForm16> m_about;
+    std::unique_ptr<TForm5> m_tip;
+    QMenu* m_helpMenu = nullptr;
+    QStringList m_steps;
+    bool m_startupFinished = false;
+    bool m_shutDown = false;
+};
+
+// Places for the very first start on three screen sizes; other sizes keep the
+// design position.
+QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosition);
