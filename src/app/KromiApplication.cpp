@@ -39,7 +39,9 @@ QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosit
 }
 
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
-    : m_platform(platform), m_programDirectory(programDirectory)
+    : m_platform(platform), m_programDirectory(programDirectory),
+      m_context(std::make_unique<AppContext>(
+          AppContext{platform, m_settings, m_mainColour, m_colourList, programDirectory}))
 {
 }
 
@@ -75,6 +77,7 @@ void KromiApplication::Start(const QStringList& arguments)
 void KromiApplication::CreateMainWindow()
 {
     m_mainWindow = std::make_unique<TForm1>(m_platform, m_mainColour, m_programDirectory);
+    m_context->mainWindow = m_mainWindow.get();
     const SettingsLoadResult loaded = m_settings.Load(FilePath("set.set"));
     if (loaded.status == SettingsLoadResult::Status::Unreadable)
         m_platform.messages.Information(nullptr, loaded.error);
@@ -107,6 +110,7 @@ void KromiApplication::CreateToolWindows()
     m_about = std::make_unique<TForm16>(m_splash->Picture(), m_platform.screen, m_platform.shell);
     Step(QStringLiteral("About"));
     m_tip = std::make_unique<TForm5>(m_platform.screen);
+    m_context->tip = m_tip.get();
     Step(QStringLiteral("Tip"));
 }
 

@@ -5,8 +5,10 @@
 // then the program's files).
 
 #include "platform/Platform.h"
+#include "state/ColourList.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
+#include "ui/AppContext.h"
 
 #include <QObject>
 #include <QPoint>
@@ -43,6 +45,8 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
+    ColourList& colourList() { return m_colourList; }
+    AppContext& context() { return *m_context; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }
     bool IsStartupFinished() const { return m_startupFinished; }
@@ -66,6 +70,8 @@ private:
     QString m_programDirectory;
     SettingsStore m_settings;
     MainColour m_mainColour;
+    ColourList m_colourList;
+    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<TForm15> m_splash;
     std::unique_ptr<TForm1> m_mainWindow;
     std::unique_ptr<TForm16> m_about;

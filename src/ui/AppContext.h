@@ -1,0 +1,30 @@
+#pragma once
+// What the windows share for the whole run, handed to every tool window and
+// feature when it is created. The application owns all of it.
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class ColourList;
+class MainColour;
+class SettingsStore;
+class TForm1;
+class TForm5;
+
+struct AppContext
+{
+    Platform& platform;
+    SettingsStore& settings;
+    MainColour& mainColour;
+    ColourList& colourList;
+    QString programDirectory; // ends with a separator
+    TForm1* mainWindow = nullptr;
+    TForm5* tip = nullptr;
+    // The selected rows of the main window's colour list, in order; set by the list
+    // panel once it exists.
+    std::function<QList<int>()> selectedListRows = [] { return QList<int>(); };
+};
