@@ -1,5 +1,6 @@
 #include "app/KromiApplication.h"
 
+#include "ui/ExportFeature.h"
 #include "ui/TForm1.h"
 #include "ui/TForm15.h"
 #include "ui/TForm16.h"
@@ -87,6 +88,7 @@ void KromiApplication::CreateMainWindow()
     Step(QStringLiteral("start colour"));
     PlaceMainWindow();
     Step(QStringLiteral("main window position"));
+    m_export = std::make_unique<ExportFeature>(*m_context);
     m_startupFinished = true;
     Step(QStringLiteral("main window"));
 }

@@ -16,6 +16,7 @@
 
 #include <memory>
 
+class ExportFeature;
 class QMenu;
 class TForm1;
 class TForm5;
@@ -43,6 +44,7 @@ public:
     TForm16* aboutWindow() const { return m_about.get(); }
     TForm15* splashWindow() const { return m_splash.get(); }
     QMenu* helpMenu() const { return m_helpMenu; }
+    ExportFeature* exportFeature() const { return m_export.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<TForm1> m_mainWindow;
     std::unique_ptr<TForm16> m_about;
     std::unique_ptr<TForm5> m_tip;
+    std::unique_ptr<ExportFeature> m_export;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 
 namespace {
 
@@ -66,6 +67,10 @@ TForm1::TForm1(Platform& platform, MainColour& mainColour, const QString& progra
     connect(m_wheel, &WheelPanel::mainColourMenuRequested, this, &TForm1::ShowMainColourMenu);
 
     BuildButtons();
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setGeometry(329, 367, 166, 16);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
     m_statusLine = new QLabel(this);
     m_statusLine->setGeometry(8, 411, 489, 41);
     m_statusLine->setWordWrap(true);

@@ -16,6 +16,7 @@ class PanelButton;
 class PictureButton;
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QAction;
 class TForm3;
 class WheelPanel;
@@ -54,6 +55,8 @@ public:
     PanelButton* loadButton() const { return m_loadButton; }
     PanelButton* listButton() const { return m_listButton; }
     ClickableBox* helpBox() const { return m_helpBox; }
+    // ProB1 under the colour list, hidden except while loading or exporting.
+    QProgressBar* progressBar() const { return m_progressBar; }
     QMenu* mainColourMenu() const { return m_mainColourMenu; }
     QAction* addMainColourAction() const { return m_addMainColourAction; }
     QAction* copyWheelAction() const { return m_copyWheelAction; }
@@ -99,6 +102,7 @@ private:
     ClickableBox* m_pinBox = nullptr;
     ClickableBox* m_minimizeBox = nullptr;
     QLabel* m_statusLine = nullptr;
+    QProgressBar* m_progressBar = nullptr;
     QString m_statusText;
     QMenu* m_mainColourMenu = nullptr;
     QAction* m_addMainColourAction = nullptr;

@@ -1,0 +1,25 @@
+#pragma once
+// The Export menu (Pop6): the colour list as an HTML page or an ACO swatch file.
+
+#include <QObject>
+
+struct AppContext;
+class QMenu;
+
+class ExportFeature : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ExportFeature(AppContext& context);
+
+    // Opens the menu with its top-left corner at the centre of the Export tool button.
+    void ShowExportMenu();
+    void ExportListAsHtml();
+    void ExportListAsAco();
+
+    QMenu* exportMenu() const { return m_menu; }
+
+private:
+    AppContext& m_context;
+    QMenu* m_menu;
+};

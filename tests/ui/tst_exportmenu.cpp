@@ -1,0 +1,148 @@
+#include "state/ColourList.h"
+#include "storage/SettingsStore.h"
+#include "support/FakePlatform.h"
+#include "ui/AppContext.h"
+#include "ui/ExportFeature.h"
+#include "ui/PictureButton.h"
+#include "ui/TForm1.h"
+
+#include <QMenu>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class ExportMenuTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuEntriesAndPlace();
+    void everyWayOpensTheMenu();
+    void htmlOfAnEmptyListAsksNothing();
+    void htmlWritesThePageUnlessCancelled();
+    void acoWritesBytesAndReportsFailures();
+
+private:
+    QByteArray ReadFile(const QString& path) const;
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<Platform> m_platform;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<MainColour> m_colour;
+    std::unique_ptr<ColourList> m_list;
+    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<ExportFeature> m_export;
+};
+
+void ExportMenuTest::init()
+{
+    m_fake = std::make_unique<FakePlatform>();
+    m_platform = std::make_unique<Platform>(m_fake->platform());
+    m_settings = std::make_unique<SettingsStore>();
+    m_colour = std::make_unique<MainColour>();
+    m_list = std::make_unique<ColourList>();
+    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, m_dir.path() + QLatin1Char('/'));
+    m_context = std::make_unique<AppContext>(
+        AppContext{*m_platform, *m_settings, *m_colour, *m_list, m_dir.path() + QLatin1Char('/')});
+    m_context->mainWindow = m_window.get();
+    m_export = std::make_unique<ExportFeature>(*m_context);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void ExportMenuTest::cleanup()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    m_export.reset();
+    m_window.reset();
+}
+
+QByteArray ExportMenuTest::ReadFile(const QString& path) const
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void ExportMenuTest::menuEntriesAndPlace()
+{
+    const QList<QAction*> actions = m_export->exportMenu()->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0]->text(), QStringLiteral("Export as &HTML"));
+    QCOMPARE(actions[1]->text(), QStringLiteral("Export as &ACO"));
+    m_export->ShowExportMenu();
+    PictureButton* button = m_window->toolButton(TForm1::ExportButton);
+    QCOMPARE(m_export->exportMenu()->pos(), button->mapToGlobal(button->rect().center()));
+}
+
+void ExportMenuTest::everyWayOpensTheMenu()
+{
+    QMenu* menu = m_export->exportMenu();
+    QTest::keyClick(m_window.get(), Qt::Key_F10);
+    QVERIFY(menu->isVisible());
+    menu->close();
+    QTest::keyClick(m_window.get(), Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(menu->isVisible());
+    menu->close();
+    PictureButton* button = m_window->toolButton(TForm1::ExportButton);
+    QTest::mousePress(button, Qt::MiddleButton);
+    QVERIFY(menu->isVisible());
+    menu->close();
+    QTest::mouseRelease(button, Qt::MiddleButton);
+}
+
+void ExportMenuTest::htmlOfAnEmptyListAsksNothing()
+{
+    m_export->ExportListAsHtml();
+    QVERIFY(m_fake->fileDialogs.saveRequests.isEmpty());
+}
+
+void ExportMenuTest::htmlWritesThePageUnlessCancelled()
+{
+    for (int i = 0; i < 300; ++i)
+        m_list->AddDroppedColourToList(PackColour(std::uint8_t(i), 167, 255));
+    m_export->ExportListAsHtml(); // cancelled: nothing written
+    QCOMPARE(m_fake->fileDialogs.saveRequests.size(), 1);
+    const FileDialogRequest request = m_fake->fileDialogs.saveRequests[0];
+    QCOMPARE(request.filter, QStringLiteral("HTML (*.html)|*.html"));
+    QVERIFY(request.overwritePrompt);
+    QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(!m_window->progressBar()->isVisible());
+
+    const QString path = m_dir.filePath(QStringLiteral("colours"));
+    m_fake->fileDialogs.fileNames.push_back(path);
+    m_export->ExportListAsHtml();
+    const QByteArray page = ReadFile(path + QStringLiteral(".html"));
+    QVERIFY(page.startsWith("<!--"));
+    QVERIFY(page.contains("RGB : ( 6 , 167 , 255 )<br>HSL : ( 201 , 100 , 51 )<br>HEX : #06A7FF"));
+    QVERIFY(page.endsWith(" </tr>  </table></body></html>"));
+    QVERIFY(!page.contains('\n'));
+}
+
+void ExportMenuTest::acoWritesBytesAndReportsFailures()
+{
+    m_list->AddDroppedColourToList(PackColour(6, 167, 255));
+    const QString path = m_dir.filePath(QStringLiteral("swatches.ACO"));
+    m_fake->fileDialogs.fileNames.push_back(path);
+    m_export->ExportListAsAco();
+    QCOMPARE(m_fake->fileDialogs.saveRequests[0].filter, QStringLiteral("Photoshop ACO File|*.ACO"));
+    QCOMPARE(ReadFile(path), QByteArray::fromHex("0001000100000606A7A7FFFF0000"));
+    QVERIFY(m_fake->messages.shown.isEmpty());
+
+    // A folder in the way cannot be replaced: reported, nothing else touched.
+    const QString blocked = m_dir.filePath(QStringLiteral("blocked.ACO"));
+    QVERIFY(QDir().mkdir(blocked));
+    m_fake->fileDialogs.fileNames.push_back(blocked);
+    m_export->ExportListAsAco();
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QVERIFY(!m_fake->messages.shown[0].text.isEmpty());
+    QVERIFY(QFileInfo(blocked).isDir());
+}
+
+QTEST_MAIN(ExportMenuTest)
+#include "tst_exportmenu.moc"
