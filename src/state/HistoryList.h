@@ -30,7 +30,10 @@ class HistoryList : public QAbstractListModel
     Q_OBJECT
 public:
     // Qt::DisplayRole gives the entry text; ColourRole the ColorRef (as uint).
-    enum Role { ColourRole = Qt::UserRole + 1 };
+    enum Role
+    {
+        ColourRole = Qt::UserRole + 1
+    };
 
     explicit HistoryList(QObject* parent = nullptr);
 

@@ -42,8 +42,7 @@ void HistoryListTest::entryText()
     HistoryList history;
     history.AddToHistory(colour);
     QCOMPARE(history.data(history.index(0), Qt::DisplayRole).toString(), text);
-    QCOMPARE(history.data(history.index(0), HistoryList::ColourRole).toUInt(),
-             colour & 0xFFFFFFu);
+    QCOMPARE(history.data(history.index(0), HistoryList::ColourRole).toUInt(), colour & 0xFFFFFFu);
 }
 
 void HistoryListTest::committingTwiceGivesTwoEntries()

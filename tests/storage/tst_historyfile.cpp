@@ -63,15 +63,15 @@ void HistoryFileTest::loading_data()
     QTest::newRow("LF only, no final break")
         << QByteArray("#06A7FF\n#000000\n#FF0000") << Colours{start, 0, 0xFF} << QString()
         << QStringList();
-    QTest::newRow("CR only") << QByteArray("#06A7FF\r#000000\r") << Colours{start, 0}
-                             << QString() << QStringList();
+    QTest::newRow("CR only") << QByteArray("#06A7FF\r#000000\r") << Colours{start, 0} << QString()
+                             << QStringList();
     QTest::newRow("empty file") << QByteArray() << Colours{} << QString() << QStringList();
     QTest::newRow("lines without # skipped, only the first # counts")
-        << QByteArray("\r\nno colour\r\nx #0000FF y #FFFFFF\r\n") << Colours{0xFF0000}
-        << QString() << QStringList();
-    QTest::newRow("lower-case digits") << QByteArray("#a7b8c9\r\n")
-                                       << Colours{PackColour(0xA7, 0xB8, 0xC9)} << QString()
-                                       << QStringList();
+        << QByteArray("\r\nno colour\r\nx #0000FF y #FFFFFF\r\n") << Colours{0xFF0000} << QString()
+        << QStringList();
+    QTest::newRow("lower-case digits")
+        << QByteArray("#a7b8c9\r\n") << Colours{PackColour(0xA7, 0xB8, 0xC9)} << QString()
+        << QStringList();
     QTest::newRow("unreadable line keeps what came before and the rest")
         << QByteArray("#000001\r\n#0G0000\r\n#000002\r\nfree text\r\n") << Colours{0x010000}
         << "'$0G0000' is not a valid integer value"

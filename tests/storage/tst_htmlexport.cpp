@@ -40,7 +40,7 @@ QByteArray Body(const QByteArray& page)
 {
     const int start = page.indexOf(kHeaderAfterComment) + kHeaderAfterComment.size();
     const int end = page.lastIndexOf("<table border=\"0\" width=\"100%\" cellspacing=\"0\" "
-                                      "cellpadding=\"0\"><tr><td width=\"100%\">");
+                                     "cellpadding=\"0\"><tr><td width=\"100%\">");
     return page.mid(start, end - start);
 }
 
@@ -50,9 +50,8 @@ void HtmlExportTest::colourPieces_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QByteArray>("pieces");
-    QTest::newRow("start-up colour")
-        << "6,167,255             #06A7FF - FFA706"
-        << ItemPieces("#06A7FF", "6 , 167 , 255", "201 , 100 , 51");
+    QTest::newRow("start-up colour") << "6,167,255             #06A7FF - FFA706"
+                                     << ItemPieces("#06A7FF", "6 , 167 , 255", "201 , 100 , 51");
     QTest::newRow("black") << "0,0,0             #000000 - 000000"
                            << ItemPieces("#000000", "0 , 0 , 0", "0 , 0 , 0");
     QTest::newRow("white") << "255,255,255             #FFFFFF - FFFFFF"
