@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 int main()
@@ -23,19 +24,29 @@ int main()
     QTemporaryDir dir;
     QElapsedTimer timer;
 
-    timer.start();
+    // Best of five builds: the machine is shared, the slowest runs measure the others.
+    QByteArray page;
+    qint64 build = -1;
     int progressCalls = 0;
-    const QByteArray page = ExportListAsHtml(items, [&](int, int) { ++progressCalls; });
-    const qint64 build = timer.elapsed();
+    for (int run = 0; run < 5; ++run) {
+        page.clear();
+        progressCalls = 0;
+        timer.start();
+        page = ExportListAsHtml(items, [&](int, int) { ++progressCalls; });
+        const qint64 elapsed = timer.elapsed();
+        build = build < 0 ? elapsed : std::min(build, elapsed);
+    }
+    timer.restart();
     WriteExportFile(dir.filePath(QStringLiteral("colours.html")), page);
-    std::printf("HTML, %d colours: build %lld ms, build + write %lld ms (%.1f MB, %d progress "
+    std::printf("HTML, %d colours: build %lld ms (best of 5), write %lld ms (%.1f MB, %d progress "
                 "calls)\n",
                 kItems, build, timer.elapsed(), page.size() / 1e6, progressCalls);
 
     timer.restart();
     const QByteArray aco = ExportListAsAco(items);
     const qint64 acoBuild = timer.elapsed();
-    const ExportWriteResult written = WriteExportFile(dir.filePath(QStringLiteral("colours.ACO")), aco);
+    const ExportWriteResult written =
+        WriteExportFile(dir.filePath(QStringLiteral("colours.ACO")), aco);
     std::printf("ACO, %d items: build %lld ms, build + write %lld ms (%lld bytes, %d colours: the "
                 "format's limit)\n",
                 kItems, acoBuild, timer.elapsed(), qint64(aco.size()), kMaxAcoColours);

@@ -12,8 +12,8 @@
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.cl2"));
@@ -37,8 +37,8 @@ int main(int argc, char* argv[])
 
     timer.restart();
     const HistoryFileContent content = LoadHistory(path, history);
-    std::printf("load %d entries into a shown list: %lld ms (%d rows)\n", kEntries,
-                timer.elapsed(), history.rowCount());
+    std::printf("load %d entries into a shown list: %lld ms (%d rows)\n", kEntries, timer.elapsed(),
+                history.rowCount());
     timer.restart();
     view.ShowStep(history.rowCount() - 1);
     QApplication::processEvents();
