@@ -24,8 +24,8 @@ class QtMessageBoxes : public MessageBoxes
 public:
     void Information(QWidget* parent, const QString& text) override
     {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), text,
-                        QMessageBox::Ok, parent);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), text, QMessageBox::Ok,
+                        parent);
         box.exec();
     }
     bool Question(QWidget* parent, const QString& text, const QString& title) override
@@ -63,8 +63,7 @@ private:
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
-        return ApplyDefaultExtension(dialog.selectedFiles().constFirst(),
-                                     request.defaultExtension);
+        return ApplyDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension);
     }
 };
 
@@ -197,7 +196,7 @@ QtPlatform::~QtPlatform() = default;
 
 Platform QtPlatform::platform()
 {
-    return Platform{m_parts->messages,   m_parts->fileDialogs, m_parts->inputBox,
-                    m_parts->colourDialog, m_parts->fontDialog, m_parts->clipboard,
-                    m_parts->screen,     m_parts->shell,       m_parts->windowControl};
+    return Platform{m_parts->messages,     m_parts->fileDialogs, m_parts->inputBox,
+                    m_parts->colourDialog, m_parts->fontDialog,  m_parts->clipboard,
+                    m_parts->screen,       m_parts->shell,       m_parts->windowControl};
 }

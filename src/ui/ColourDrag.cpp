@@ -41,8 +41,8 @@ std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data)
 {
     if (!data || !data->hasFormat(QString::fromLatin1(ColourMimeType)))
         return std::nullopt;
-    const QStringList fields =
-        QString::fromLatin1(data->data(QString::fromLatin1(ColourMimeType))).split(QLatin1Char(' '));
+    const QStringList fields = QString::fromLatin1(data->data(QString::fromLatin1(ColourMimeType)))
+                                   .split(QLatin1Char(' '));
     if (fields.size() != 4)
         return std::nullopt;
     bool pidOk = false;

@@ -10,6 +10,9 @@ PanelButton::PanelButton(const QString& text, QWidget* parent) : QFrame(parent),
     panel.setColor(QPalette::Window, QColor(219, 219, 219));
     setPalette(panel);
     setAutoFillBackground(true);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPixelSize(11);
+    setFont(verdana);
     setLineWidth(1);
     SetLowered(false);
 }

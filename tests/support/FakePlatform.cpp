@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ QString FakeFileDialogs::SaveFile(QWidget*, const FileDialogRequest& request)
     return ApplyDefaultExtension(TakeNext(fileNames, QString()), request.defaultExtension);
 }
 
-std::optional<QString> FakeInputBox::GetText(QWidget*, const QString& title,
-                                             const QString& prompt, const QString& initial)
+std::optional<QString> FakeInputBox::GetText(QWidget*, const QString& title, const QString& prompt,
+                                             const QString& initial)
 {
     calls.append({title, prompt, initial});
     return TakeNext(answers, std::optional<QString>());
@@ -130,6 +130,6 @@ void FakeWindowControl::SetTopmost(QWidget* window, bool on)
 
 Platform FakePlatform::platform()
 {
-    return Platform{messages, fileDialogs, inputBox, colourDialog, fontDialog,
-                    clipboard, screen,     shell,    windowControl};
+    return Platform{messages,  fileDialogs, inputBox, colourDialog, fontDialog,
+                    clipboard, screen,      shell,    windowControl};
 }
