@@ -31,7 +31,8 @@ public:
     static constexpr int Height = 16;
     static constexpr int BoxSize = 15;
 
-    // window is the top-level widget that the strip moves; the strip becomes its child.
+    // window is the top-level widget that the strip moves; the strip becomes its child and
+    // spans the width window has now (owners that resize the window resize the strip).
     explicit TitleStrip(const QString& caption, QWidget* window);
 
     void setCaptionFont(const QFont& font);
