@@ -42,8 +42,9 @@ QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosit
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
     : m_platform(platform), m_programDirectory(programDirectory),
       m_context(std::make_unique<AppContext>(
-          AppContext{platform, m_settings, m_mainColour, m_colourList, programDirectory}))
+          AppContext{platform, m_settings, m_mainColour, m_colourList, m_history, programDirectory}))
 {
+    connect(&m_mainColour, &MainColour::recorded, &m_history, &HistoryList::AddToHistory);
 }
 
 KromiApplication::~KromiApplication() = default;

@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "state/ColourList.h"
+#include "state/HistoryList.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
@@ -48,6 +49,7 @@ public:
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
+    HistoryList& history() { return m_history; }
     AppContext& context() { return *m_context; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }
@@ -73,6 +75,7 @@ private:
     SettingsStore m_settings;
     MainColour m_mainColour;
     ColourList m_colourList;
+    HistoryList m_history;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<TForm15> m_splash;
     std::unique_ptr<TForm1> m_mainWindow;

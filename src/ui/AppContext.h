@@ -10,6 +10,7 @@
 #include <functional>
 
 class ColourList;
+class HistoryList;
 class MainColour;
 class SettingsStore;
 class TForm1;
@@ -21,6 +22,7 @@ struct AppContext
     SettingsStore& settings;
     MainColour& mainColour;
     ColourList& colourList;
+    HistoryList& history; // every committed colour is appended here
     QString programDirectory; // ends with a separator
     TForm1* mainWindow = nullptr;
     TForm5* tip = nullptr;
