@@ -149,8 +149,13 @@ public:
 class QtShell : public Shell
 {
 public:
+    // A web address opens in the browser; anything else must be an existing file.
     bool OpenDocument(const QString& path) override
     {
+        const QUrl url(path);
+        if (url.isValid() && (url.scheme() == QLatin1String("http") ||
+                              url.scheme() == QLatin1String("https")))
+            return QDesktopServices::openUrl(url);
         if (!QFileInfo::exists(path))
             return false;
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
