@@ -16,9 +16,9 @@ QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t bl
     const Rgb rgb{red, green, blue};
     static const QString kGap(13, QLatin1Char(' '));
     // The packed text "$00BBGGRR" without its "$00" is the BBGGRR part.
-    return QString::number(red) + QLatin1Char(',') + QString::number(green) +
-           QLatin1Char(',') + QString::number(blue) + kGap + FormatHashHex(rgb) +
-           QStringLiteral(" - ") + FormatPackedText(rgb).mid(3);
+    return QString::number(red) + QLatin1Char(',') + QString::number(green) + QLatin1Char(',') +
+           QString::number(blue) + kGap + FormatHashHex(rgb) + QStringLiteral(" - ") +
+           FormatPackedText(rgb).mid(3);
 }
 
 QString FormatListItemText(ColorRef colour)

@@ -13,8 +13,8 @@ constexpr qsizetype kMaxQuotedLength = 200;
 
 QString QuotedNumberText(QByteArrayView rest)
 {
-    QString text = QStringLiteral("$00") + QString::fromLatin1(rest.first(
-                                               std::min(rest.size(), kMaxQuotedLength)));
+    QString text = QStringLiteral("$00") +
+                   QString::fromLatin1(rest.first(std::min(rest.size(), kMaxQuotedLength)));
     if (rest.size() > kMaxQuotedLength)
         text += QStringLiteral("...");
     return text;

@@ -20,7 +20,8 @@ class RecentLists;
 // Called with 0..100 while a file is converted, each percentage at most once.
 using ProgressCallback = std::function<void(int percent)>;
 
-enum class ColourListLoadStatus {
+enum class ColourListLoadStatus
+{
     Missing, // no file at the path: nothing was read
     Loaded,
     Failed // unreadable file or unconvertible line: `error` holds the message

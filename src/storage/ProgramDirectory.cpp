@@ -7,7 +7,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-
 namespace {
 
 QString& TestingOverride()
@@ -69,9 +68,9 @@ QString ProgramDirectory()
     if (!TestingOverride().isEmpty())
         return TestingOverride();
     // Decided once, so that every file of a run is read and written in one place.
-    static const QString folder = ChooseProgramDirectory(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    static const QString folder =
+        ChooseProgramDirectory(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return folder;
 }
 

@@ -32,7 +32,12 @@ void SetProgramDirectoryForTesting(const QString& folder);
 // `folder` ending with exactly one trailing separator ('/' or the native one).
 QString WithTrailingSeparator(const QString& folder);
 
-enum class FileReadStatus { Missing, Loaded, Unreadable };
+enum class FileReadStatus
+{
+    Missing,
+    Loaded,
+    Unreadable
+};
 
 struct FileReadResult
 {

@@ -6,8 +6,8 @@
 
 #include <QAbstractListModel>
 #include <QDir>
-#include <QSet>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 

@@ -10,7 +10,12 @@
 
 struct SettingsLoadResult
 {
-    enum class Status { Missing, Loaded, Unreadable };
+    enum class Status
+    {
+        Missing,
+        Loaded,
+        Unreadable
+    };
     Status status = Status::Missing;
     QString error; // "Cannot open file <path>" when Unreadable
 };

@@ -83,22 +83,20 @@ void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setClipRect(rect);
     // The selection colour stays the active one when the list loses the focus.
     const bool selected = option.state & QStyle::State_Selected;
-    painter->fillRect(rect,
-                      selected ? option.palette.color(QPalette::Active, QPalette::Highlight)
-                               : white);
+    painter->fillRect(rect, selected ? option.palette.color(QPalette::Active, QPalette::Highlight)
+                                     : white);
 
     const int inset = m_small ? 1 : 2;
     const QPoint origin = rect.topLeft() + QPoint(inset, inset);
     painter->setClipRect(rect.adjusted(inset, inset, -inset, -inset));
     if (m_small) {
         DrawOpaqueText(painter, origin, QStringLiteral("     "), m_smallFont, Qt::black, swatch);
-        const QString line = QLatin1Char(' ') + TrimRight(text.left(11)) +
-                             QStringLiteral(" - ") + text.right(16).left(7);
+        const QString line = QLatin1Char(' ') + TrimRight(text.left(11)) + QStringLiteral(" - ") +
+                             text.right(16).left(7);
         DrawOpaqueText(painter, origin + QPoint(15, 0), line, m_smallFont, QColor(128, 128, 128),
                        white);
     } else {
-        DrawOpaqueText(painter, origin, QStringLiteral("    "), m_bigSwatchFont, Qt::black,
-                       swatch);
+        DrawOpaqueText(painter, origin, QStringLiteral("    "), m_bigSwatchFont, Qt::black, swatch);
         DrawOpaqueText(painter, origin + QPoint(20, 0), QLatin1Char(' ') + text.left(11),
                        m_textFont, Qt::black, white);
         DrawOpaqueText(painter, origin + QPoint(20, 14), QLatin1Char(' ') + text.right(16),

@@ -36,8 +36,18 @@ QStringList ClearDuplicatesStepByStep(QStringList texts)
     return texts;
 }
 
-enum class Operation { AddNew, AddListed, DropNew, DropListed, DeleteSome, DeleteNone,
-                       ClearDuplicates, NewList, LoadColours };
+enum class Operation
+{
+    AddNew,
+    AddListed,
+    DropNew,
+    DropListed,
+    DeleteSome,
+    DeleteNone,
+    ClearDuplicates,
+    NewList,
+    LoadColours
+};
 
 } // namespace
 
@@ -68,13 +78,13 @@ void ColourListTest::itemText_data()
 {
     QTest::addColumn<ColorRef>("colour");
     QTest::addColumn<QString>("text");
-    QTest::newRow("start-up colour") << PackColour(6, 167, 255)
-                                     << "6,167,255             #06A7FF - FFA706";
+    QTest::newRow("start-up colour")
+        << PackColour(6, 167, 255) << "6,167,255             #06A7FF - FFA706";
     QTest::newRow("black") << PackColour(0, 0, 0) << "0,0,0             #000000 - 000000";
     QTest::newRow("white") << PackColour(255, 255, 255)
                            << "255,255,255             #FFFFFF - FFFFFF";
-    QTest::newRow("top byte ignored") << (PackColour(1, 2, 3) | 0x7F000000u)
-                                      << "1,2,3             #010203 - 030201";
+    QTest::newRow("top byte ignored")
+        << (PackColour(1, 2, 3) | 0x7F000000u) << "1,2,3             #010203 - 030201";
 }
 
 void ColourListTest::itemText()
@@ -94,8 +104,7 @@ void ColourListTest::itemTextShapeOverTheCube()
                 const Rgb rgb{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
                 const QString text = FormatListItemText(PackColour(rgb));
                 QVERIFY(text.size() >= 34 && text.size() <= 40);
-                QCOMPARE(text.right(16),
-                         FormatHashHex(rgb) + " - " + FormatPackedText(rgb).mid(3));
+                QCOMPARE(text.right(16), FormatHashHex(rgb) + " - " + FormatPackedText(rgb).mid(3));
                 QCOMPARE(text.indexOf('-'), text.size() - 8);
             }
         }
@@ -110,8 +119,8 @@ void ColourListTest::statusText_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("text");
     QTest::newRow("no path, empty") << QString() << 0 << lead + " (  No colors in the list. )";
-    QTest::newRow("no path, one")
-        << QString() << 1 << lead + " (  There is only one color in the list.  )";
+    QTest::newRow("no path, one") << QString() << 1
+                                  << lead + " (  There is only one color in the list.  )";
     QTest::newRow("loaded, five") << "C:\\lists\\web.cll" << 5
                                   << lead + " ( Loaded C:\\lists\\web.cll. There are 5 colors "
                                             "in the list.  )";
@@ -286,7 +295,8 @@ void ColourListTest::deleteRows()
     QCOMPARE(resets.size(), reset ? 1 : 0);
     QCOMPARE(removals.isEmpty(), reset);
     for (int i = 0; i < size; ++i)
-        QCOMPARE(list.ContainsText(FormatListItemText(ColorRef(i))), expected.contains(ColorRef(i)));
+        QCOMPARE(list.ContainsText(FormatListItemText(ColorRef(i))),
+                 expected.contains(ColorRef(i)));
 }
 
 void ColourListTest::loadedColoursReplaceTheListInOneReset()

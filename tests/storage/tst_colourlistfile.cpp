@@ -97,28 +97,28 @@ void ColourListFileTest::convertLine_data()
                                << std::optional(PackColour(6, 167, 255)) << QString();
     QTest::newRow("only the part after the dash counts")
         << QByteArray("x - FF0000") << std::optional(kBlue) << QString();
-    QTest::newRow("hand-written red") << QByteArray("anything - 0000FF") << std::optional(kRed)
-                                      << QString();
-    QTest::newRow("lower case digits") << QByteArray("x - ff0000") << std::optional(kBlue)
-                                       << QString();
-    QTest::newRow("dash is the last character") << QByteArray("abc-") << std::optional(kBlack)
-                                                << QString();
-    QTest::newRow("one character after the dash") << QByteArray("abc-F")
-                                                   << std::optional(kBlack) << QString();
+    QTest::newRow("hand-written red")
+        << QByteArray("anything - 0000FF") << std::optional(kRed) << QString();
+    QTest::newRow("lower case digits")
+        << QByteArray("x - ff0000") << std::optional(kBlue) << QString();
+    QTest::newRow("dash is the last character")
+        << QByteArray("abc-") << std::optional(kBlack) << QString();
+    QTest::newRow("one character after the dash")
+        << QByteArray("abc-F") << std::optional(kBlack) << QString();
     QTest::newRow("character after the dash is dropped unseen")
         << QByteArray("x -FFA706") << std::optional(ColorRef(0xFA706)) << QString();
     QTest::newRow("no dash") << QByteArray("6,167,255 #06A7FF") << none << QString();
     QTest::newRow("empty") << QByteArray() << none << QString();
-    QTest::newRow("first dash counts") << QByteArray("a-b - 00FF00") << none
-                                       << "'$00 - 00FF00' is not a valid integer value";
-    QTest::newRow("not hexadecimal") << QByteArray("x - GG0000") << none
-                                     << "'$00GG0000' is not a valid integer value";
-    QTest::newRow("trailing blank") << QByteArray("x - FFA706 ") << none
-                                    << "'$00FFA706 ' is not a valid integer value";
+    QTest::newRow("first dash counts")
+        << QByteArray("a-b - 00FF00") << none << "'$00 - 00FF00' is not a valid integer value";
+    QTest::newRow("not hexadecimal")
+        << QByteArray("x - GG0000") << none << "'$00GG0000' is not a valid integer value";
+    QTest::newRow("trailing blank")
+        << QByteArray("x - FFA706 ") << none << "'$00FFA706 ' is not a valid integer value";
     QTest::newRow("eight digits, top byte dropped")
         << QByteArray("x - 12345678") << std::optional(ColorRef(0x345678)) << QString();
-    QTest::newRow("beyond 32 bits") << QByteArray("x - 123456789") << none
-                                    << "'$00123456789' is not a valid integer value";
+    QTest::newRow("beyond 32 bits")
+        << QByteArray("x - 123456789") << none << "'$00123456789' is not a valid integer value";
     QTest::newRow("leading zeros") << QByteArray("x - 0000000000000000FFA706")
                                    << std::optional(ColorRef(0xFFA706)) << QString();
     QTest::newRow("Latin-1 byte") << QByteArray("x - \xe9") << none
@@ -145,19 +145,19 @@ void ColourListFileTest::load_data()
         << QByteArray("0,0,0             #000000 - 000000\r\nx - FF0000\r\n")
         << QList<ColorRef>{kBlack, kBlue} << std::optional(kBlue);
     QTest::newRow("a colour twice loads once")
-        << QByteArray("x - 0000FF\r\nx - FF0000\r\ny - 0000FF\r\n")
-        << QList<ColorRef>{kRed, kBlue} << std::optional(kBlue);
+        << QByteArray("x - 0000FF\r\nx - FF0000\r\ny - 0000FF\r\n") << QList<ColorRef>{kRed, kBlue}
+        << std::optional(kBlue);
     QTest::newRow("main colour is the last newly added")
-        << QByteArray("x - FF0000\r\nx - 0000FF\r\nx - FF0000\r\n")
-        << QList<ColorRef>{kBlue, kRed} << std::optional(kRed);
+        << QByteArray("x - FF0000\r\nx - 0000FF\r\nx - FF0000\r\n") << QList<ColorRef>{kBlue, kRed}
+        << std::optional(kRed);
     QTest::newRow("lines without dash empty the list")
         << QByteArray("hello\r\n\r\n#FFFFFF\r\n") << QList<ColorRef>{} << std::optional<ColorRef>();
     QTest::newRow("empty file") << QByteArray() << QList<ColorRef>{} << std::optional<ColorRef>();
     QTest::newRow("LF only") << QByteArray("x - FF0000\nx - 0000FF\n")
                              << QList<ColorRef>{kBlue, kRed} << std::optional(kRed);
-    QTest::newRow("CR only, no final end") << QByteArray("x - FF0000\rx - A706\r\r\rx - FFA706")
-                                           << QList<ColorRef>{kBlue, ColorRef(0xA706), start}
-                                           << std::optional(start);
+    QTest::newRow("CR only, no final end")
+        << QByteArray("x - FF0000\rx - A706\r\r\rx - FFA706")
+        << QList<ColorRef>{kBlue, ColorRef(0xA706), start} << std::optional(start);
 }
 
 void ColourListFileTest::load()

@@ -30,18 +30,24 @@ void RecentListsTest::displayText_data()
     QTest::newRow("long folder shortened")
         << "C:\\Documents and Settings\\me\\lists\\web.cll" << backslash << "C:\\..\\lists\\web.cll"
         << "web.cll";
-    QTest::newRow("drive root") << "C:\\x.cll" << backslash << "C:\\x.cll" << "x.cll";
-    QTest::newRow("folder of 11 characters kept") << "C:\\abcdefg\\x.cll" << backslash
-                                                  << "C:\\abcdefg\\x.cll" << "x.cll";
-    QTest::newRow("folder of 12 characters shortened") << "C:\\abcdefgh\\x.cll" << backslash
-                                                       << "C:\\..cdefgh\\x.cll" << "x.cll";
+    QTest::newRow("drive root") << "C:\\x.cll" << backslash << "C:\\x.cll"
+                                << "x.cll";
+    QTest::newRow("folder of 11 characters kept")
+        << "C:\\abcdefg\\x.cll" << backslash << "C:\\abcdefg\\x.cll"
+        << "x.cll";
+    QTest::newRow("folder of 12 characters shortened")
+        << "C:\\abcdefgh\\x.cll" << backslash << "C:\\..cdefgh\\x.cll"
+        << "x.cll";
     QTest::newRow("slash paths") << "/home/user/lists/web.cll" << slash << "/ho../lists/web.cll"
                                  << "web.cll";
     QTest::newRow("slash also counts beside the native one")
-        << "C:/Documents/lists\\web.cll" << backslash << "C:/../lists\\web.cll" << "web.cll";
-    QTest::newRow("no folder") << "web.cll" << slash << "web.cll" << "web.cll";
-    QTest::newRow("backslash is no separator on its own") << "/a\\b\\c.cll" << slash
-                                                         << "/a\\b\\c.cll" << "a\\b\\c.cll";
+        << "C:/Documents/lists\\web.cll" << backslash << "C:/../lists\\web.cll"
+        << "web.cll";
+    QTest::newRow("no folder") << "web.cll" << slash << "web.cll"
+                               << "web.cll";
+    QTest::newRow("backslash is no separator on its own")
+        << "/a\\b\\c.cll" << slash << "/a\\b\\c.cll"
+        << "a\\b\\c.cll";
 }
 
 void RecentListsTest::displayText()

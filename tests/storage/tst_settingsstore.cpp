@@ -59,13 +59,20 @@ void SettingsStoreTest::getSetting_data()
     QTest::addColumn<QString>("value");
     const QByteArray content = "Settings\r\nLASTCLL=C:\\a.cll\r\n1.left=216\r\n1.LEFT=5\r\n"
                                "eq=a=b\r\nempty=\r\nnoequals\r\n";
-    QTest::newRow("name in other case") << content << "lastcll" << "C:\\a.cll";
-    QTest::newRow("first occurrence wins") << content << "1.Left" << "216";
-    QTest::newRow("value holding =") << content << "eq" << "a=b";
-    QTest::newRow("empty value") << content << "empty" << "";
-    QTest::newRow("absent") << content << "smallwheel" << "";
-    QTest::newRow("line without = is no key") << content << "noequals" << "";
-    QTest::newRow("header is no key") << content << "Settings" << "";
+    QTest::newRow("name in other case") << content << "lastcll"
+                                        << "C:\\a.cll";
+    QTest::newRow("first occurrence wins") << content << "1.Left"
+                                           << "216";
+    QTest::newRow("value holding =") << content << "eq"
+                                     << "a=b";
+    QTest::newRow("empty value") << content << "empty"
+                                 << "";
+    QTest::newRow("absent") << content << "smallwheel"
+                            << "";
+    QTest::newRow("line without = is no key") << content << "noequals"
+                                              << "";
+    QTest::newRow("header is no key") << content << "Settings"
+                                      << "";
 }
 
 void SettingsStoreTest::getSetting()
@@ -84,14 +91,18 @@ void SettingsStoreTest::setSetting_data()
     QTest::addColumn<QStringList>("expected");
     const QStringList lines{"Settings", "a=1", "B=2", "b=3", "c=4"};
     QTest::newRow("replace in place, name as given")
-        << lines << "A" << "9" << QStringList{"Settings", "A=9", "B=2", "b=3", "c=4"};
+        << lines << "A"
+        << "9" << QStringList{"Settings", "A=9", "B=2", "b=3", "c=4"};
     QTest::newRow("only the first occurrence replaced")
-        << lines << "b" << "9" << QStringList{"Settings", "a=1", "b=9", "b=3", "c=4"};
-    QTest::newRow("append") << lines << "new" << "x"
-                            << QStringList{"Settings", "a=1", "B=2", "b=3", "c=4", "new=x"};
+        << lines << "b"
+        << "9" << QStringList{"Settings", "a=1", "b=9", "b=3", "c=4"};
+    QTest::newRow("append") << lines << "new"
+                            << "x" << QStringList{"Settings", "a=1", "B=2", "b=3", "c=4", "new=x"};
     QTest::newRow("empty value removes the first line")
-        << lines << "b" << "" << QStringList{"Settings", "a=1", "b=3", "c=4"};
-    QTest::newRow("empty value for an absent key") << lines << "zz" << "" << lines;
+        << lines << "b"
+        << "" << QStringList{"Settings", "a=1", "b=3", "c=4"};
+    QTest::newRow("empty value for an absent key") << lines << "zz"
+                                                   << "" << lines;
 }
 
 void SettingsStoreTest::setSetting()
@@ -114,8 +125,8 @@ void SettingsStoreTest::fileLineEnds_data()
     QTest::newRow("CR") << QByteArray("Settings\ra=1\r") << QStringList{"Settings", "a=1"};
     QTest::newRow("no final end") << QByteArray("Settings\r\na=1")
                                   << QStringList{"Settings", "a=1"};
-    QTest::newRow("empty lines kept") << QByteArray("Settings\r\n\r\n\na=1\r\n")
-                                      << QStringList{"Settings", "", "", "a=1"};
+    QTest::newRow("empty lines kept")
+        << QByteArray("Settings\r\n\r\n\na=1\r\n") << QStringList{"Settings", "", "", "a=1"};
     QTest::newRow("empty file") << QByteArray() << QStringList();
 }
 
@@ -198,12 +209,13 @@ void SettingsStoreTest::positions_data()
     QTest::newRow("negative") << "-5" << std::optional<int>(-5) << QString();
     QTest::newRow("letters") << "abc" << std::optional<int>()
                              << "'abc' is not a valid integer value";
-    QTest::newRow("hexadecimal is not decimal") << "$10" << std::optional<int>()
-                                                << "'$10' is not a valid integer value";
+    QTest::newRow("hexadecimal is not decimal")
+        << "$10" << std::optional<int>() << "'$10' is not a valid integer value";
     QTest::newRow("blank") << " 5" << std::optional<int>() << "' 5' is not a valid integer value";
     QTest::newRow("too large") << "99999999999" << std::optional<int>()
                                << "'99999999999' is not a valid integer value";
-    QTest::newRow("sign alone") << "-" << std::optional<int>() << "'-' is not a valid integer value";
+    QTest::newRow("sign alone") << "-" << std::optional<int>()
+                                << "'-' is not a valid integer value";
 }
 
 void SettingsStoreTest::positions()
