@@ -41,8 +41,10 @@ QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosit
 
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
     : m_platform(platform), m_programDirectory(programDirectory),
-      m_context(std::make_unique<AppContext>(
-          AppContext{platform, m_settings, m_mainColour, m_colourList, m_history, programDirectory}))
+      m_recentLists(programDirectory + QStringLiteral("default.cll")),
+      m_context(std::make_unique<AppContext>(AppContext{platform, m_settings, m_mainColour,
+                                                        m_colourList, m_history, m_recentLists,
+                                                        programDirectory}))
 {
     connect(&m_mainColour, &MainColour::recorded, &m_history, &HistoryList::AddToHistory);
 }

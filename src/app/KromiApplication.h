@@ -8,6 +8,7 @@
 #include "state/ColourList.h"
 #include "state/HistoryList.h"
 #include "state/MainColour.h"
+#include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 
@@ -76,6 +77,7 @@ private:
     MainColour m_mainColour;
     ColourList m_colourList;
     HistoryList m_history;
+    RecentLists m_recentLists;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<TForm15> m_splash;
     std::unique_ptr<TForm1> m_mainWindow;

@@ -12,6 +12,7 @@
 class ColourList;
 class HistoryList;
 class MainColour;
+class RecentLists;
 class SettingsStore;
 class TForm1;
 class TForm5;
@@ -23,6 +24,7 @@ struct AppContext
     MainColour& mainColour;
     ColourList& colourList;
     HistoryList& history; // every committed colour is appended here
+    RecentLists& recentLists;
     QString programDirectory; // ends with a separator
     TForm1* mainWindow = nullptr;
     TForm5* tip = nullptr;

@@ -1,5 +1,6 @@
 #include "state/ColourList.h"
 #include "state/HistoryList.h"
+#include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "support/FakePlatform.h"
 #include "ui/AppContext.h"
@@ -36,6 +37,7 @@ private:
     std::unique_ptr<MainColour> m_colour;
     std::unique_ptr<ColourList> m_list;
     HistoryList m_history;
+    RecentLists m_recent{QStringLiteral("/nowhere/default.cll")};
     std::unique_ptr<TForm1> m_window;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<ExportFeature> m_export;
@@ -50,7 +52,7 @@ void ExportMenuTest::init()
     m_list = std::make_unique<ColourList>();
     m_window = std::make_unique<TForm1>(*m_platform, *m_colour, m_dir.path() + QLatin1Char('/'));
     m_context = std::make_unique<AppContext>(
-        AppContext{*m_platform, *m_settings, *m_colour, *m_list, m_history, m_dir.path() + QLatin1Char('/')});
+        AppContext{*m_platform, *m_settings, *m_colour, *m_list, m_history, m_recent, m_dir.path() + QLatin1Char('/')});
     m_context->mainWindow = m_window.get();
     m_export = std::make_unique<ExportFeature>(*m_context);
     m_window->show();
