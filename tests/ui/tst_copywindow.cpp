@@ -1,0 +1,642 @@
+#include "copy/CopyPayload.h"
+#include "copy/CopyPictures.h"
+#include "state/ColourList.h"
+#include "state/HistoryList.h"
+#include "state/MainColour.h"
+#include "storage/RecentLists.h"
+#include "storage/SettingsStore.h"
+#include "support/FakePlatform.h"
+#include "ui/AppContext.h"
+#include "ui/CopyFeature.h"
+#include "ui/MainValuesPanel.h"
+#include "ui/PanelButton.h"
+#include "ui/PictureButton.h"
+#include "ui/TForm1.h"
+#include "ui/TForm8.h"
+#include "ui/TForm8Options.h"
+#include "ui/TForm8Preview.h"
+#include "ui/WheelPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(CopySource)
+Q_DECLARE_METATYPE(CopyFormat)
+Q_DECLARE_METATYPE(ValueField)
+
+class CopyWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void layoutMatchesTheDesign_data();
+    void layoutMatchesTheDesign();
+    void startsWithTheDefaults();
+    void onlyThePageOfTheChosenFormatShows();
+    void copyNowPutsTheResultOnTheClipboard_data();
+    void copyNowPutsTheResultOnTheClipboard();
+    void copyNowSpotChecks();
+    void wmfCopiesTheMetafileTypes();
+    void conversionFailureIsReported();
+    void previewFollowsSourceAndOptions();
+    void enterCopiesWhereverTheFocusIs_data();
+    void enterCopiesWhereverTheFocusIs();
+    void opensModallyAndF5Toggles();
+    void previewButtonAndTitleStripToggleTheHeight();
+    void settingsAreApplied_data();
+    void settingsAreApplied();
+    void settingsAreWritten();
+    void quickCopyMenuEntries();
+    void quickCopy_data();
+    void quickCopy();
+    void ctrlCInTheMainWindow();
+    void rightButtonOnCopyPopsUpTheMenu();
+    void mainColourBitmapIsMadeWhenCopying();
+    void wheelBitmap();
+
+private:
+    void MakeFeature();
+    QStringList ListEntries() const;
+    QStringList EntriesOf(CopySource source) const;
+    QAction* MenuAction(const QString& caption) const;
+    QWidget* Find(const QString& name) const;
+
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<Platform> m_platform;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<MainColour> m_colour;
+    std::unique_ptr<ColourList> m_list;
+    std::unique_ptr<HistoryList> m_history;
+    std::unique_ptr<RecentLists> m_recent;
+    std::unique_ptr<TForm1> m_main;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<CopyFeature> m_copy;
+    QList<int> m_selected;
+};
+
+void CopyWindowTest::init()
+{
+    m_fake = std::make_unique<FakePlatform>();
+    m_platform = std::make_unique<Platform>(m_fake->platform());
+    m_settings = std::make_unique<SettingsStore>();
+    m_colour = std::make_unique<MainColour>();
+    m_list = std::make_unique<ColourList>();
+    m_history = std::make_unique<HistoryList>();
+    m_recent = std::make_unique<RecentLists>(QDir::tempPath() + QStringLiteral("/default.cll"));
+    // Row 1 holds no colour and is left out of every source.
+    m_list->ReplaceItems({{FormatListItemText(255, 0, 0), PackColour(255, 0, 0)},
+                          {QStringLiteral("no colour"), 0},
+                          {FormatListItemText(0, 255, 0), PackColour(0, 255, 0)},
+                          {FormatListItemText(0x12, 0x34, 0x56), PackColour(0x12, 0x34, 0x56)}});
+    m_selected = {0, 1, 3};
+    m_main = std::make_unique<TForm1>(*m_platform, *m_colour, QDir::tempPath());
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_context = std::make_unique<AppContext>(AppContext{*m_platform, *m_settings, *m_colour,
+                                                        *m_list, *m_history, *m_recent,
+                                                        QDir::tempPath(), m_main.get()});
+    m_context->selectedListRows = [this] { return m_selected; };
+}
+
+void CopyWindowTest::cleanup()
+{
+    m_copy.reset();
+    m_context.reset();
+    m_main.reset();
+    m_recent.reset();
+    m_history.reset();
+    m_list.reset();
+    m_colour.reset();
+    m_settings.reset();
+}
+
+void CopyWindowTest::MakeFeature()
+{
+    m_copy = std::make_unique<CopyFeature>(*m_context);
+}
+
+QStringList CopyWindowTest::ListEntries() const
+{
+    return {QStringLiteral("#FF0000"), QStringLiteral("#00FF00"), QStringLiteral("#123456")};
+}
+
+// The source colours worked out from the fixture, not from the window.
+QStringList CopyWindowTest::EntriesOf(CopySource source) const
+{
+    switch (source) {
+    case CopySource::MainColor:
+        return {QLatin1Char('#') + m_main->valuesPanel()->hexEdit()->text()};
+    case CopySource::ColorList:
+        return ListEntries();
+    case CopySource::SelectedColors:
+        return {QStringLiteral("#FF0000"), QStringLiteral("#123456")};
+    case CopySource::ColorWheel: {
+        QStringList entries;
+        for (ColorRef colour : m_main->wheelPanel()->harmonies().wheel)
+            entries << FormatHashHex(UnpackColour(colour));
+        return entries;
+    }
+    }
+    return {};
+}
+
+QAction* CopyWindowTest::MenuAction(const QString& caption) const
+{
+    for (QAction* action : m_copy->quickCopyMenu()->actions())
+        if (action->text() == caption)
+            return action;
+    return nullptr;
+}
+
+// A control by object name, or a label, check box or radio button by its caption.
+QWidget* CopyWindowTest::Find(const QString& name) const
+{
+    TForm8* window = m_copy->window();
+    if (auto* named = window->findChild<QWidget*>(name))
+        return named;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->text() == name)
+            return label;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->text() == name)
+            return button;
+    return nullptr;
+}
+
+void CopyWindowTest::layoutMatchesTheDesign_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // an empty size checks the place only
+    QTest::newRow("X box") << "X" << QRect(463, 0, 15, 15);
+    QTest::newRow("source caption") << "What do you want to copy?" << QRect(8, 32, 0, 0);
+    QTest::newRow("source list") << "sourceList" << QRect(8, 56, 129, 105);
+    QTest::newRow("format caption") << "In which format?" << QRect(152, 32, 0, 0);
+    QTest::newRow("format list") << "formatList" << QRect(152, 56, 129, 105);
+    QTest::newRow("options caption") << "Options" << QRect(296, 32, 0, 0);
+    QTest::newRow("options pages") << "optionsPages" << QRect(295, 51, 177, 109);
+    QTest::newRow("Copy Now") << "copyNowButton" << QRect(304, 160, 89, 25);
+    QTest::newRow("Preview button") << "previewButton" << QRect(400, 160, 65, 25);
+    QTest::newRow("Preview caption") << "Preview" << QRect(8, 192, 0, 0);
+    QTest::newRow("preview area") << "previewArea" << QRect(8, 208, 465, 241);
+    QTest::newRow("Swatch Size label") << "Swatch Size" << QRect(6, 23, 0, 0);
+    QTest::newRow("Swatch Size box") << "swatchSizeBox" << QRect(72, 19, 73, 0);
+    QTest::newRow("Columns box") << "columnsBox" << QRect(72, 42, 73, 0);
+    QTest::newRow("Space slider") << "spaceSlider" << QRect(64, 67, 89, 25);
+    QTest::newRow("Outline") << "Outline" << QRect(8, 83, 0, 0);
+    QTest::newRow("HSL") << "HSL" << QRect(72, 0, 0, 0);
+    QTest::newRow("HTML Hex (with #)") << "HTML Hex (with #)" << QRect(0, 80, 0, 0);
+    QTest::newRow("Websafe Info") << "Websafe Info" << QRect(8, 48, 0, 0);
+}
+
+void CopyWindowTest::layoutMatchesTheDesign()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    MakeFeature();
+    QWidget* widget = name == QLatin1String("X") ? m_copy->window()->closeBox() : Find(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->pos(), geometry.topLeft());
+    if (geometry.width() > 0)
+        QCOMPARE(widget->width(), geometry.width());
+    if (geometry.height() > 0)
+        QCOMPARE(widget->height(), geometry.height());
+}
+
+void CopyWindowTest::startsWithTheDefaults()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    QCOMPARE(window->titleStrip()->caption(), QStringLiteral("Copy"));
+    QCOMPARE(window->width(), 480);
+    QCOMPARE(window->source(), CopySource::MainColor);
+    QCOMPARE(window->format(), CopyFormat::Swatches);
+    QCOMPARE(window->sourceColours(), QStringList{QStringLiteral("#06A7FF")});
+    TForm8Options* options = window->options();
+    QCOMPARE(options->swatchSizeBox()->currentText(), QStringLiteral("20x20"));
+    QCOMPARE(options->columnsBox()->currentText(), QStringLiteral("12"));
+    QCOMPARE(options->spaceSlider()->value(), 3);
+    QCOMPARE(options->spaceSlider()->maximum(), 15);
+    QVERIFY(options->outlineBox()->isChecked());
+    // Typed sizes and counts cannot reach the pictures.
+    QVERIFY(!options->swatchSizeBox()->isEditable());
+    QVERIFY(!options->columnsBox()->isEditable());
+    QCOMPARE(options->swatchSizeBox()->count(), SwatchSizeItems().size());
+    QCOMPARE(options->columnsBox()->count(), ColumnItems().size());
+    QVERIFY(window->preview()->font().fixedPitch());
+    QVERIFY(window->preview()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(window->preview()->focusPolicy(), Qt::NoFocus);
+}
+
+void CopyWindowTest::onlyThePageOfTheChosenFormatShows()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->ShowModal();
+    for (int row = 0; row < window->formatList()->count(); ++row) {
+        QTest::mouseClick(
+            window->formatList()->viewport(), Qt::LeftButton, {},
+            window->formatList()->visualItemRect(window->formatList()->item(row)).center());
+        QCOMPARE(window->format(), CopyFormat(row));
+        QCOMPARE(window->options()->currentIndex(), row);
+        QVERIFY(window->options()->currentWidget()->isVisible());
+        const bool swatches = row == int(CopyFormat::Swatches);
+        QCOMPARE(window->options()->swatchSizeBox()->isVisible(), swatches);
+        QCOMPARE(window->options()->columnsBox()->isVisible(), swatches);
+    }
+    QVERIFY(window->findChildren<QTabBar*>().isEmpty());
+}
+
+void CopyWindowTest::copyNowPutsTheResultOnTheClipboard_data()
+{
+    QTest::addColumn<CopySource>("source");
+    QTest::addColumn<CopyFormat>("format");
+    const QStringList sources = CopySourceCaptions();
+    const QStringList formats = CopyFormatCaptions();
+    for (int s = 0; s < sources.size(); ++s)
+        for (int f = 0; f < formats.size(); ++f)
+            QTest::addRow("%s, %s", qPrintable(sources[s]), qPrintable(formats[f]))
+                << CopySource(s) << CopyFormat(f);
+}
+
+void CopyWindowTest::copyNowPutsTheResultOnTheClipboard()
+{
+    QFETCH(CopySource, source);
+    QFETCH(CopyFormat, format);
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->ShowModal();
+    window->SetSource(source);
+    window->SetFormat(format);
+    QTest::mouseClick(window->copyNowButton(), Qt::LeftButton);
+
+    QCOMPARE(m_fake->clipboard.changes, 1);
+    QVERIFY(m_fake->messages.shown.isEmpty());
+    const QStringList entries = EntriesOf(source);
+    QCOMPARE(window->sourceColours(), entries);
+    const CopyPreview expected = BuildCopyPreview(format, entries, CopyOptions());
+    if (format == CopyFormat::Swatches || format == CopyFormat::List) {
+        QCOMPARE(m_fake->clipboard.image, expected.image);
+        QCOMPARE(window->preview()->image(), expected.image);
+    } else {
+        QVERIFY(!expected.text.isEmpty());
+        QCOMPARE(m_fake->clipboard.text, expected.text);
+        QCOMPARE(window->preview()->text(), expected.text);
+    }
+}
+
+void CopyWindowTest::copyNowSpotChecks()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->ShowModal();
+    window->SetFormat(CopyFormat::Css);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.text, QStringLiteral(".color1 { color: #06A7FF; }\r\n"));
+
+    window->SetSource(CopySource::SelectedColors);
+    window->SetFormat(CopyFormat::Value);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.text, QStringLiteral("FF0000\r\n\r\n123456\r\n\r\n"));
+
+    // The wheel gives twelve colours starting with the main colour at the top.
+    window->SetSource(CopySource::ColorWheel);
+    window->SetFormat(CopyFormat::Text);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.text.count(QStringLiteral("Color ")), 12);
+    QVERIFY(m_fake->clipboard.text.startsWith(QStringLiteral("Color 1\r\n")));
+    QVERIFY(m_fake->clipboard.text.contains(QStringLiteral("HEX: #06A7FF\r\n")));
+
+    // Twelve wheel swatches in the default options make one row.
+    window->SetFormat(CopyFormat::Swatches);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.image.size(), QSize(276, 23));
+
+    // The hex edit counts as typed, not as the colour it stands for.
+    m_main->valuesPanel()->hexEdit()->setText(QStringLiteral("FFF"));
+    window->SetSource(CopySource::MainColor);
+    window->SetFormat(CopyFormat::Html);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.text, QStringLiteral(" color=\"#FFF\" \r\n"));
+}
+
+void CopyWindowTest::wmfCopiesTheMetafileTypes()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->SetSource(CopySource::ColorList);
+    window->options()->swatchesWmfButton()->setChecked(true);
+    window->CopyNow();
+    QVERIFY(m_fake->clipboard.mimeData);
+    const QByteArray expected = BuildSwatchesMetafile(ListEntries(), SwatchOptions()).wmf;
+    for (const QString& type : WmfMimeTypes())
+        QCOMPARE(m_fake->clipboard.mimeData->data(type), expected);
+
+    window->SetFormat(CopyFormat::List);
+    window->CopyNow();
+    QVERIFY(!m_fake->clipboard.mimeData->hasFormat(WmfMimeTypes().constFirst()));
+    QCOMPARE(m_fake->clipboard.image.size(), QSize(125, 3 * 35));
+    window->options()->listWmfButton()->setChecked(true);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.mimeData->data(QStringLiteral("image/x-wmf")),
+             BuildListMetafile(ListEntries()).wmf);
+}
+
+void CopyWindowTest::conversionFailureIsReported()
+{
+    m_main->valuesPanel()->hexEdit()->setText(QStringLiteral("ZZ"));
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->SetFormat(CopyFormat::Text);
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.changes, 0);
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown.at(0).text, DeriveEntryValues(QStringLiteral("#ZZ")).error);
+    QVERIFY(window->preview()->text().isEmpty());
+}
+
+void CopyWindowTest::previewFollowsSourceAndOptions()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    TForm8Options* options = window->options();
+    window->ShowModal();
+    window->SetSource(CopySource::ColorList);
+    QCOMPARE(window->preview()->image().size(), QSize(276, 20));
+    options->columnsBox()->setCurrentText(QStringLiteral("2"));
+    QCOMPARE(window->preview()->image().size(), QSize(46, 43));
+    options->spaceSlider()->setValue(0);
+    QCOMPARE(window->preview()->image().size(), QSize(40, 40));
+    options->swatchSizeBox()->setCurrentText(QStringLiteral("60x60"));
+    QCOMPARE(window->preview()->image().size(), QSize(120, 120));
+    // An option the preview does not show keeps the bitmap.
+    options->swatchesWmfButton()->setChecked(true);
+    QCOMPARE(window->preview()->image().size(), QSize(120, 120));
+
+    window->SetFormat(CopyFormat::Value);
+    QTest::mouseClick(options->valueBox(ValueField::Rgb), Qt::LeftButton);
+    QVERIFY(window->preview()->text().startsWith(QStringLiteral("RGB(255,0,0)\r\nFF0000\r\n")));
+
+    // Showing the window takes the main window as it stands now.
+    window->hide();
+    m_colour->SetMainColour(PackColour(0, 0, 0));
+    window->SetSource(CopySource::MainColor);
+    QCOMPARE(window->sourceColours(), QStringList{QStringLiteral("#000000")});
+    m_colour->SetMainColour(PackColour(255, 255, 255));
+    window->ShowModal();
+    QCOMPARE(window->sourceColours(), QStringList{QStringLiteral("#FFFFFF")});
+}
+
+void CopyWindowTest::enterCopiesWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::newRow("source list") << "sourceList" << int(Qt::Key_Return);
+    QTest::newRow("format list") << "formatList" << int(Qt::Key_Enter);
+    QTest::newRow("check box") << "Background Color" << int(Qt::Key_Return);
+    QTest::newRow("window") << "TForm8" << int(Qt::Key_Return);
+}
+
+void CopyWindowTest::enterCopiesWhereverTheFocusIs()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->ShowModal();
+    window->SetFormat(CopyFormat::Css);
+    QWidget* target = focus == QLatin1String("TForm8") ? window : Find(focus);
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(m_fake->clipboard.changes, 1);
+    QCOMPARE(m_fake->clipboard.text, QStringLiteral(".color1 { color: #06A7FF; }\r\n"));
+    QVERIFY(window->isVisible());
+}
+
+void CopyWindowTest::opensModallyAndF5Toggles()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    QTest::keyClick(m_main.get(), Qt::Key_F5);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+    QTest::keyClick(window->sourceList(), Qt::Key_F5);
+    QVERIFY(!window->isVisible());
+
+    QTest::mouseClick(m_main->toolButton(TForm1::CopyButton), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QTest::mouseClick(window->closeBox(), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+
+    MenuAction(QStringLiteral("M&ore..."))->trigger();
+    QVERIFY(window->isVisible());
+    QCOMPARE(m_fake->clipboard.changes, 0);
+}
+
+void CopyWindowTest::previewButtonAndTitleStripToggleTheHeight()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->ShowModal();
+    QCOMPARE(window->height(), 191);
+    QTest::mouseClick(window->previewButton(), Qt::LeftButton);
+    QCOMPARE(window->height(), 453);
+    QTest::mouseClick(window->previewButton(), Qt::LeftButton);
+    QCOMPARE(window->height(), 191);
+    // Collapsed to the strip, then restored with the preview shown.
+    QTest::mouseDClick(window->titleStrip(), Qt::LeftButton, {}, QPoint(100, 8));
+    QCOMPARE(window->height(), 16);
+    QTest::mouseDClick(window->titleStrip(), Qt::LeftButton, {}, QPoint(100, 8));
+    QCOMPARE(window->height(), 453);
+}
+
+void CopyWindowTest::settingsAreApplied_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("prew");
+    QTest::addColumn<QPoint>("place");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("none") << ""
+                          << ""
+                          << "" << QPoint(298, 182) << 191 << QStringList();
+    QTest::newRow("stored") << "10"
+                            << "-20"
+                            << "1" << QPoint(10, -20) << 453 << QStringList();
+    QTest::newRow("only left") << "5"
+                               << ""
+                               << "0" << QPoint(5, 182) << 191 << QStringList();
+    QTest::newRow("other prew") << ""
+                                << ""
+                                << "yes" << QPoint(298, 182) << 191 << QStringList();
+    QTest::newRow("bad left") << "abc"
+                              << "40"
+                              << "1" << QPoint(298, 40) << 453
+                              << QStringList{"'abc' is not a valid integer value"};
+}
+
+void CopyWindowTest::settingsAreApplied()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(QString, prew);
+    QFETCH(QPoint, place);
+    QFETCH(int, height);
+    QFETCH(QStringList, messages);
+    m_settings->SetSetting(QStringLiteral("copy.left"), left);
+    m_settings->SetSetting(QStringLiteral("copy.top"), top);
+    m_settings->SetSetting(QStringLiteral("copy.prew"), prew);
+    MakeFeature();
+    QCOMPARE(m_copy->window()->pos(), place);
+    QCOMPARE(m_copy->window()->height(), height);
+    QStringList shown;
+    for (const FakeMessageBoxes::Shown& message : m_fake->messages.shown)
+        shown << message.text;
+    QCOMPARE(shown, messages);
+}
+
+void CopyWindowTest::settingsAreWritten()
+{
+    MakeFeature();
+    TForm8* window = m_copy->window();
+    window->move(123, 45);
+    m_copy->WritePositionSettings();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.left")), QStringLiteral("123"));
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.top")), QStringLiteral("45"));
+
+    m_copy->WritePreviewSetting();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
+    window->TogglePreview();
+    m_copy->WritePreviewSetting();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.prew")), QStringLiteral("1"));
+    // Collapsed to the strip is not the full height.
+    window->ToggleSuperMinimize();
+    m_copy->WritePreviewSetting();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.prew")), QStringLiteral("0"));
+}
+
+void CopyWindowTest::quickCopyMenuEntries()
+{
+    MakeFeature();
+    QStringList captions;
+    for (QAction* action : m_copy->quickCopyMenu()->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QVERIFY(action->isEnabled());
+    }
+    QCOMPARE(captions,
+             (QStringList{"&RGB", "H&SL", "&HTML Style Hex", "H&TML Style  Hex (with #)",
+                          "&Delphi Hex", "V&B Hex", "V&C++ Hex", "&ActionScript Hex",
+                          "&Main Color as Bitmap", "Color &Wheel as Bitmap", "-", "M&ore..."}));
+}
+
+void CopyWindowTest::quickCopy_data()
+{
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    const QList<int> none;
+    const QList<int> one{2};
+    const QList<int> two{0, 1, 2}; // row 1 holds no colour
+    QTest::newRow("none, hex") << none << "&HTML Style Hex"
+                               << "06A7FF";
+    QTest::newRow("none, hex with #") << none << "H&TML Style  Hex (with #)"
+                                      << "#06A7FF";
+    QTest::newRow("none, RGB") << none << "&RGB"
+                               << "RGB(6,167,255)";
+    QTest::newRow("none, HSL") << none << "H&SL"
+                               << "HSL(201,100,51)";
+    QTest::newRow("one, hex") << one << "&HTML Style Hex"
+                              << "06A7FF";
+    QTest::newRow("two, hex") << two << "&HTML Style Hex"
+                              << "FF0000\r\n00FF00\r\n";
+    QTest::newRow("two, hex with #") << two << "H&TML Style  Hex (with #)"
+                                     << "#FF0000\r\n#00FF00\r\n";
+    QTest::newRow("two, RGB") << two << "&RGB"
+                              << "RGB(255,0,0)\r\nRGB(0,255,0)\r\n";
+    QTest::newRow("two, VB") << two << "V&B Hex"
+                             << "&H0000FF\r\n&H00FF00\r\n";
+}
+
+void CopyWindowTest::quickCopy()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    m_selected = selected;
+    MakeFeature();
+    QAction* action = MenuAction(caption);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(m_fake->clipboard.changes, 1);
+    QCOMPARE(m_fake->clipboard.Text(), text);
+    QCOMPARE(m_main->valuesPanel()->hexEdit()->text(), QStringLiteral("06A7FF"));
+}
+
+void CopyWindowTest::ctrlCInTheMainWindow()
+{
+    MakeFeature();
+    QLineEdit* hex = m_main->valuesPanel()->hexEdit();
+    hex->setText(QStringLiteral("FFF"));
+    m_selected = {2};
+    QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FFF"));
+    m_selected = {0, 3};
+    QTest::keyClick(m_main->valuesPanel()->rgbEdit(0), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FF0000\r\n123456\r\n"));
+    QCOMPARE(m_fake->clipboard.changes, 2);
+    QVERIFY(!m_copy->window()->isVisible());
+}
+
+void CopyWindowTest::rightButtonOnCopyPopsUpTheMenu()
+{
+    MakeFeature();
+    m_fake->screen.cursorPosition = QPoint(400, 300);
+    PictureButton* copy = m_main->toolButton(TForm1::CopyButton);
+    QTest::mousePress(copy, Qt::RightButton);
+    QTest::mouseRelease(copy, Qt::RightButton);
+    QMenu* menu = m_copy->quickCopyMenu();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), QPoint(400, 300));
+    QVERIFY(!m_copy->window()->isVisible());
+    menu->hide();
+}
+
+void CopyWindowTest::mainColourBitmapIsMadeWhenCopying()
+{
+    MakeFeature();
+    m_colour->SetMainColour(PackColour(200, 10, 30));
+    MenuAction(QStringLiteral("&Main Color as Bitmap"))->trigger();
+    QCOMPARE(m_fake->clipboard.image, BuildMainColourBitmap(Rgb{200, 10, 30}));
+}
+
+void CopyWindowTest::wheelBitmap()
+{
+    QVERIFY(!m_main->copyWheelAction()->isEnabled());
+    MakeFeature();
+    QVERIFY(m_main->copyWheelAction()->isEnabled());
+    m_colour->SetMainColour(PackColour(10, 200, 30));
+    const WheelPanel* wheel = m_main->wheelPanel();
+    const QImage expected = BuildWheelBitmap(
+        wheel->Geometry(), WheelColoursOf(PackColour(10, 200, 30), wheel->harmonies().wheel));
+    QVERIFY(!expected.isNull());
+    m_main->copyWheelAction()->trigger();
+    QCOMPARE(m_fake->clipboard.image, expected);
+
+    m_fake->clipboard.SetText(QString());
+    MenuAction(QStringLiteral("Color &Wheel as Bitmap"))->trigger();
+    QCOMPARE(m_fake->clipboard.image, expected);
+}
+
+QTEST_MAIN(CopyWindowTest)
+#include "tst_copywindow.moc"
