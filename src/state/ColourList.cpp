@@ -11,14 +11,42 @@ QString TextKey(const QString& text)
 
 } // namespace
 
+// Built in one buffer: lists of many thousands of items format a text per item,
+// and the general text helpers would allocate a dozen times for each.
 QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
-    const Rgb rgb{red, green, blue};
-    static const QString kGap(13, QLatin1Char(' '));
-    // The packed text "$00BBGGRR" without its "$00" is the BBGGRR part.
-    return QString::number(red) + QLatin1Char(',') + QString::number(green) + QLatin1Char(',') +
-           QString::number(blue) + kGap + FormatHashHex(rgb) + QStringLiteral(" - ") +
-           FormatPackedText(rgb).mid(3);
+    static constexpr char kHexDigits[] = "0123456789ABCDEF";
+    char16_t text[40];
+    int size = 0;
+    const auto decimal = [&](std::uint8_t value) {
+        if (value >= 100)
+            text[size++] = char16_t('0' + value / 100);
+        if (value >= 10)
+            text[size++] = char16_t('0' + value / 10 % 10);
+        text[size++] = char16_t('0' + value % 10);
+    };
+    const auto hex = [&](std::uint8_t value) {
+        text[size++] = char16_t(kHexDigits[value >> 4]);
+        text[size++] = char16_t(kHexDigits[value & 0xF]);
+    };
+    decimal(red);
+    text[size++] = u',';
+    decimal(green);
+    text[size++] = u',';
+    decimal(blue);
+    for (int i = 0; i < 13; ++i)
+        text[size++] = u' ';
+    text[size++] = u'#';
+    hex(red);
+    hex(green);
+    hex(blue);
+    text[size++] = u' ';
+    text[size++] = u'-';
+    text[size++] = u' ';
+    hex(blue);
+    hex(green);
+    hex(red);
+    return QString(reinterpret_cast<const QChar*>(text), size);
 }
 
 QString FormatListItemText(ColorRef colour)
@@ -158,26 +186,20 @@ void ColourList::DeleteRows(QList<int> rows)
 void ColourList::ClearDuplicateColours()
 {
     if (m_textCounts.size() != m_items.size()) {
-        // Walking from the end, an item stays when no later item had its text.
-        QList<bool> keep(m_items.size(), false);
-        QHash<QString, int> seen;
-        seen.reserve(m_textCounts.size());
-        for (qsizetype row = m_items.size() - 1; row >= 0; --row) {
-            const QString key = TextKey(m_items.at(row).text);
-            if (!seen.contains(key)) {
-                seen.insert(key, 1);
-                keep[row] = true;
-            }
-        }
+        // An item is the last of its text when counting it down leaves none after it;
+        // that one stays (its count back at one), every earlier one goes.
         beginResetModel();
-        QList<ColourListItem> kept;
-        kept.reserve(seen.size());
+        qsizetype kept = 0;
         for (qsizetype row = 0; row < m_items.size(); ++row) {
-            if (keep.at(row))
-                kept.append(std::move(m_items[row]));
+            int& remaining = m_textCounts[TextKey(m_items.at(row).text)];
+            if (--remaining > 0)
+                continue;
+            remaining = 1;
+            if (kept != row)
+                m_items[kept] = std::move(m_items[row]);
+            ++kept;
         }
-        m_items = std::move(kept);
-        m_textCounts = std::move(seen);
+        m_items.resize(kept);
         endResetModel();
     }
     SetChanged(true);
@@ -202,10 +224,10 @@ std::optional<ColorRef> ColourList::ReplaceWithLoadedColours(const QList<ColorRe
     std::optional<ColorRef> lastAdded;
     for (ColorRef colour : colours) {
         QString text = FormatListItemText(colour);
-        const QString key = TextKey(text);
-        if (counts.contains(key))
+        int& listed = counts[TextKey(text)];
+        if (listed)
             continue;
-        counts.insert(key, 1);
+        listed = 1;
         items.append(ColourListItem{std::move(text), colour});
         lastAdded = colour;
     }

@@ -36,8 +36,14 @@ ColourListLine ConvertColourListLine(QByteArrayView line)
         ++firstSignificant;
     const QByteArrayView significant = rest.sliced(firstSignificant);
     std::optional<int> value;
-    if (significant.size() <= 8)
-        value = ParseInteger(QStringLiteral("$00") + QString::fromLatin1(significant));
+    if (significant.size() <= 8) {
+        // The text is put together on the stack: loads convert a line per item.
+        char16_t text[11] = {u'$', u'0', u'0'};
+        for (qsizetype i = 0; i < significant.size(); ++i)
+            text[3 + i] = char16_t(static_cast<unsigned char>(significant.at(i)));
+        value = ParseInteger(
+            QString::fromRawData(reinterpret_cast<const QChar*>(text), 3 + significant.size()));
+    }
     if (!value)
         return {std::nullopt, IntegerConversionMessage(QuotedNumberText(rest))};
     // Only the three colour bytes count; a top byte would not be a colour.
