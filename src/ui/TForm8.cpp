@@ -75,7 +75,10 @@ TForm8::TForm8(AppContext& context, QWidget* parent)
     : FramedWindow(QStringLiteral("Copy"), QSize(480, kFullHeight), parent), m_context(context)
 {
     setObjectName(QStringLiteral("TForm8"));
-    setFont(SansSerifPoints());
+    // The bitmap face's shaping turns the "TM" of "HTML" into a trademark sign.
+    QFont face = SansSerifPoints();
+    face.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(face);
     setWindowModality(Qt::ApplicationModal);
     closeBox()->move(463, 0);
     // A double-click collapses to the strip and always restores with the preview.
