@@ -1,5 +1,6 @@
 #include "app/KromiApplication.h"
 
+#include "ui/CopyFeature.h"
 #include "ui/ExportFeature.h"
 #include "ui/TForm1.h"
 #include "ui/TForm15.h"
@@ -117,6 +118,8 @@ void KromiApplication::CreateToolWindows()
     m_tip = std::make_unique<TForm5>(m_platform.screen);
     m_context->tip = m_tip.get();
     Step(QStringLiteral("Tip"));
+    m_copy = std::make_unique<CopyFeature>(*m_context);
+    Step(QStringLiteral("Copy"));
 }
 
 void KromiApplication::WireMainWindow()
@@ -156,6 +159,8 @@ void KromiApplication::ShutDown()
     if (m_shutDown)
         return;
     m_shutDown = true;
+    m_copy->WritePositionSettings();
+    m_copy->WritePreviewSetting();
     const QPoint main = m_mainWindow->pos();
     m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
     m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+class CopyFeature;
 class ExportFeature;
 class QMenu;
 class TForm1;
@@ -47,6 +48,7 @@ public:
     TForm15* splashWindow() const { return m_splash.get(); }
     QMenu* helpMenu() const { return m_helpMenu; }
     ExportFeature* exportFeature() const { return m_export.get(); }
+    CopyFeature* copyFeature() const { return m_copy.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -84,6 +86,7 @@ private:
     std::unique_ptr<TForm16> m_about;
     std::unique_ptr<TForm5> m_tip;
     std::unique_ptr<ExportFeature> m_export;
+    std::unique_ptr<CopyFeature> m_copy;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;

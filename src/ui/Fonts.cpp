@@ -55,6 +55,8 @@ QFont SansSerifPoints(int points, bool bold)
     QFont font = Face("MS Sans Serif", bold);
     font.setPointSize(points);
     font.setStyleHint(QFont::SansSerif);
+    // The bitmap face ligates "TM" into a trademark sign.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -71,7 +71,7 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "settings", "start colour", "main window position",
-                          "main window", "About", "Tip", "pause"}));
+                          "main window", "About", "Tip", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
@@ -148,7 +148,8 @@ void StartupTest::shutDownWritesTheKeysInOrder()
     QSignalSpy finished(app.get(), &KromiApplication::finished);
     app->mainWindow()->close();
     QCOMPARE(finished.size(), 1);
-    QCOMPARE(ReadSettings(), QByteArray("Settings\r\n1.left=-5\r\n1.top=33\r\n"));
+    QCOMPARE(ReadSettings(), QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
+                                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\n"));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
 }
