@@ -358,19 +358,24 @@ void HistoryWindowTest::undoAndRedoStepWithoutRecording()
     MakeFeature();
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    const auto step = [this](Qt::Key key, int grey, int row) {
-        QTest::keyClick(m_main.get(), key, Qt::ControlModifier);
-        QCOMPARE(m_colour->colour(), PackColour(grey, grey, grey));
-        QCOMPARE(List()->selectedRows(), QList<int>{row});
-        QCOMPARE(List()->currentIndex().row(), row);
+    struct Step
+    {
+        Qt::Key key;
+        int grey;
+        int row;
     };
-    step(Qt::Key_Z, 20, 2);
-    QVERIFY(Window()->isVisible());
-    step(Qt::Key_Z, 10, 0); // the repeated colour is passed over
-    step(Qt::Key_Z, 10, 0); // at the oldest end nothing changes
-    step(Qt::Key_Y, 20, 1);
-    step(Qt::Key_Y, 30, 3);
-    step(Qt::Key_Y, 30, 3);
+    const Step steps[] = {
+        {Qt::Key_Z, 20, 2}, {Qt::Key_Z, 10, 0}, // the repeated colour is passed over
+        {Qt::Key_Z, 10, 0},                     // at the oldest end nothing changes
+        {Qt::Key_Y, 20, 1}, {Qt::Key_Y, 30, 3}, {Qt::Key_Y, 30, 3},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(m_main.get(), step.key, Qt::ControlModifier);
+        QVERIFY(Window()->isVisible());
+        QCOMPARE(m_colour->colour(), PackColour(step.grey, step.grey, step.grey));
+        QCOMPARE(List()->selectedRows(), QList<int>{step.row});
+        QCOMPARE(List()->currentIndex().row(), step.row);
+    }
     QCOMPARE(m_history->count(), 4);
     QCOMPARE(m_records->size(), 0);
 
