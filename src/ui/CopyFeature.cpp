@@ -49,6 +49,7 @@ CopyFeature::CopyFeature(AppContext& context)
             });
     main->copyWheelAction()->setEnabled(true);
     connect(main, &TForm1::copyWheelRequested, this, &CopyFeature::CopyWheelAsBitmap);
+    connect(main, &TForm1::copyMainColourRequested, this, &CopyFeature::CopyMainColourAsBitmap);
 }
 
 CopyFeature::~CopyFeature() = default;

@@ -166,7 +166,7 @@ void TForm1::BuildMenus()
                                 [this] { m_wheelStyleWindow->ShowFor(this); });
     m_mainColourMenu->addSeparator();
     m_mainColourMenu->addAction(QStringLiteral("Copy &Main Color as Bitmap"), this,
-                                &TForm1::CopyMainColourAsBitmap);
+                                &TForm1::copyMainColourRequested);
     m_copyWheelAction = m_mainColourMenu->addAction(QStringLiteral("Copy Color &Wheel as Bitmap"));
     m_copyWheelAction->setEnabled(false);
     connect(m_copyWheelAction, &QAction::triggered, this, &TForm1::copyWheelRequested);
@@ -231,14 +231,6 @@ void TForm1::MinimizeApplication()
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             window->showMinimized();
-}
-
-void TForm1::CopyMainColourAsBitmap()
-{
-    QImage picture(60, 60, QImage::Format_RGB32);
-    const Rgb c = m_mainColour.rgb();
-    picture.fill(QColor(c.red, c.green, c.blue));
-    m_platform.clipboard.SetImage(picture);
 }
 
 void TForm1::OnToolButtonHovered(ToolButton button)

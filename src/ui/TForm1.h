@@ -68,6 +68,7 @@ signals:
     void moreRequested();
     void helpMenuRequested(const QPoint& globalPos);
     void copyWheelRequested();
+    void copyMainColourRequested();
     // The window was closed: the program ends.
     void closing();
 
@@ -86,7 +87,6 @@ private:
     void OnToolButtonPressed(ToolButton button, Qt::MouseButton mouseButton);
     void OnToolButtonClicked(ToolButton button);
     void MinimizeApplication();
-    void CopyMainColourAsBitmap();
 
     Platform& m_platform;
     MainColour& m_mainColour;
