@@ -178,6 +178,8 @@ bool TForm14::HandleKey(const QKeyEvent& event)
 {
     const ToolWindowKey key = RunToolWindowKey(event.key(), event.modifiers(),
                                                *m_context.mainWindow, [this] { DeleteSelected(); });
+    if (key.action == ToolWindowAction::CloseShapeTest)
+        emit closeShapeTestRequested();
     return key.action != ToolWindowAction::None;
 }
 

@@ -58,6 +58,10 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     ClickableBox* helpBox() const { return m_helpBox; }
 
+signals:
+    // F7 in this window: the Shape Test window is to close.
+    void closeShapeTestRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -430,6 +430,9 @@ void HistoryWindowTest::keysInTheListRunTheToolWindowMap()
     WriteHistoryFile("#112233\r\n#445566\r\n");
     MakeFeature();
     QSignalSpy requests(m_main.get(), &TForm1::commandRequested);
+    QSignalSpy closeShapeTest(Window(), &TForm14::closeShapeTestRequested);
+    QTest::keyClick(List(), Qt::Key_F7);
+    QCOMPARE(closeShapeTest.size(), 1);
     // The list would copy its current item and select everything; the window's map
     // comes first.
     QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
