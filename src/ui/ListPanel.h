@@ -1,0 +1,69 @@
+#pragma once
+// The colour list on the main window: the list box ("ListBox1"), its context menu
+// ("Pop2", also opened by the " Color List" heading and the "List" button), the
+// list commands of the keyboard map, colour drags out of and onto the list, the
+// double-click that takes an item as the main colour and the status text.
+
+#include "ui/ColourDrag.h"
+#include "ui/KeyboardMap.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <optional>
+
+struct AppContext;
+class ColourListView;
+class QAction;
+class QMenu;
+class QMimeData;
+
+class ListPanel : public QObject
+{
+    Q_OBJECT
+public:
+    // Creates the list box on ctx.mainWindow and points ctx.selectedListRows at
+    // its selection.
+    explicit ListPanel(AppContext& context);
+    ~ListPanel() override;
+
+    ColourListView* listView() const { return m_view; }
+    QMenu* listMenu() const { return m_menu; }
+    QAction* bigListAction() const { return m_bigAction; }
+    QAction* smallListAction() const { return m_smallAction; }
+
+    void ShowListMenu(const QPoint& globalPos);
+
+    // The main colour is appended unless listed; it is recorded in the history
+    // either way.
+    void AddMainColourToList();
+    // Asks first, also when nothing is selected.
+    void DeleteSelectedColours();
+    void ClearDuplicateColours();
+    // Asks first only when the list has changed; removes the "lastcll" setting.
+    void NewList();
+
+    void SetSmallMode(bool small);
+    bool IsSmallMode() const;
+    // "smallwheel": "1" small list, "0" big list, anything else big.
+    void ApplySmallWheelSetting();
+    void WriteSmallWheelSetting();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void OnCommand(KeyCommand command);
+    void OnItemPressed(int row, Qt::MouseButton button);
+    void OnItemDoubleClicked(int row);
+    std::optional<DraggedColour> AcceptableDrop(const QMimeData* data) const;
+    bool HandleDragEvent(QEvent* event);
+
+    AppContext& m_context;
+    ColourListView* m_view;
+    QMenu* m_menu = nullptr;
+    QAction* m_bigAction = nullptr;
+    QAction* m_smallAction = nullptr;
+    QObject* m_heading = nullptr;
+};
