@@ -31,8 +31,8 @@ struct Run
 {
     explicit Run(const QString& folder)
         : platform(fake.platform()), recent(folder + QStringLiteral("default.cll")),
-          window(platform, colour, folder),
-          context{platform, settings, colour, list, history, recent, folder}
+          window(platform, colour, folder), context{platform, settings, colour, list,
+                                                    history,  recent,   folder}
     {
         QObject::connect(&colour, &MainColour::recorded, &history, &HistoryList::AddToHistory);
         context.mainWindow = &window;
@@ -95,11 +95,13 @@ void ListEndToEndTest::missingListsAtStartThenNewListAndExit()
         Run first(folder);
         const auto& shown = first.fake.messages.shown;
         QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[0].text, QStringLiteral("The file '") + deleted +
-                                    QStringLiteral("' can not be found.\rLoading default color list."));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("The file '") + deleted +
+                     QStringLiteral("' can not be found.\rLoading default color list."));
         QCOMPARE(shown[0].title, QStringLiteral("QB Kromi"));
-        QCOMPARE(shown[1].text,
-                 QStringLiteral("Default color list can not be found.\r Creating a new color list."));
+        QCOMPARE(
+            shown[1].text,
+            QStringLiteral("Default color list can not be found.\r Creating a new color list."));
         QCOMPARE(first.list.count(), 0);
         QVERIFY(first.list.CurrentListPath().isEmpty());
         QVERIFY(first.panel->IsSmallMode());

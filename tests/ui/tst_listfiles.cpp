@@ -1,0 +1,477 @@
+#include "state/ColourList.h"
+#include "state/HistoryList.h"
+#include "storage/RecentLists.h"
+#include "storage/SettingsStore.h"
+#include "support/FakePlatform.h"
+#include "ui/AppContext.h"
+#include "ui/ListFilesFeature.h"
+#include "ui/PanelButton.h"
+#include "ui/TForm1.h"
+
+#include <QMimeData>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const ColorRef kStart = PackColour(6, 167, 255);
+const ColorRef kRed = PackColour(255, 0, 0);
+const ColorRef kBlue = PackColour(0, 0, 255);
+const ColorRef kBlack = PackColour(0, 0, 0);
+
+QList<ColorRef> Colours(const ColourList& list)
+{
+    QList<ColorRef> colours;
+    for (const ColourListItem& item : list.items())
+        colours << item.colour;
+    return colours;
+}
+
+} // namespace
+
+class ListFilesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void loadExamples_data();
+    void loadExamples();
+    void loadAsksWhenChanged();
+    void loadOfAMissingFileOnlySetsThePath();
+    void loadFailures_data();
+    void loadFailures();
+    void recentListsGrowOncePerFile();
+    void droppedFiles();
+    void saveAs();
+    void saveAsFailureChangesNothing();
+    void commandLine();
+    void startupChoice_data();
+    void startupChoice();
+    void exitWrites();
+    void unreadDefaultListIsNotOverwritten();
+
+private:
+    QString Write(const QString& name, const QByteArray& content);
+    QByteArray Read(const QString& path) const;
+    void DropOnMainWindow(const QStringList& paths);
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+    std::unique_ptr<FakePlatform> m_fake;
+    std::unique_ptr<Platform> m_platform;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<MainColour> m_colour;
+    std::unique_ptr<ColourList> m_list;
+    std::unique_ptr<HistoryList> m_history;
+    std::unique_ptr<RecentLists> m_recent;
+    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<ListFilesFeature> m_files;
+};
+
+void ListFilesTest::init()
+{
+    QVERIFY(m_dir.isValid());
+    // A fresh program folder for every test.
+    m_folder = m_dir.path() + QLatin1Char('/') + QString::fromLatin1(QTest::currentTestFunction()) +
+               QString::fromLatin1(QTest::currentDataTag()) + QLatin1Char('/');
+    QVERIFY(QDir().mkpath(m_folder));
+    m_fake = std::make_unique<FakePlatform>();
+    m_platform = std::make_unique<Platform>(m_fake->platform());
+    m_settings = std::make_unique<SettingsStore>();
+    m_colour = std::make_unique<MainColour>();
+    m_list = std::make_unique<ColourList>();
+    m_history = std::make_unique<HistoryList>();
+    m_recent = std::make_unique<RecentLists>(m_folder + QStringLiteral("default.cll"));
+    connect(m_colour.get(), &MainColour::recorded, m_history.get(), &HistoryList::AddToHistory);
+    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, m_folder);
+    m_context = std::make_unique<AppContext>(
+        AppContext{*m_platform, *m_settings, *m_colour, *m_list, *m_history, *m_recent, m_folder});
+    m_context->mainWindow = m_window.get();
+    m_files = std::make_unique<ListFilesFeature>(*m_context);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void ListFilesTest::cleanup()
+{
+    m_files.reset();
+    m_window.reset();
+}
+
+QString ListFilesTest::Write(const QString& name, const QByteArray& content)
+{
+    const QString path = m_folder + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return path;
+}
+
+QByteArray ListFilesTest::Read(const QString& path) const
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void ListFilesTest::DropOnMainWindow(const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QApplication::sendEvent(m_window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(m_window.get(), &drop);
+}
+
+void ListFilesTest::loadExamples_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<ColorRef>>("colours");
+    QTest::addColumn<ColorRef>("mainColour");
+
+    QTest::newRow("read after the dash")
+        << QByteArray("0,0,0             #000000 - 000000\r\nx - FF0000\r\n")
+        << QList<ColorRef>{kBlack, kBlue} << kBlue;
+    QTest::newRow("a colour twice") << QByteArray("a - 0000FF\r\nb - FF0000\r\nc - 0000FF\r\n")
+                                    << QList<ColorRef>{kRed, kBlue} << kBlue;
+    QTest::newRow("no dash anywhere")
+        << QByteArray("\r\nno colour here\r\n") << QList<ColorRef>{} << kStart;
+    QTest::newRow("dash at the end") << QByteArray("abc-\r\n") << QList<ColorRef>{kBlack} << kBlack;
+    QTest::newRow("LF only") << QByteArray("1 - 0000FF\n2 - FF0000\n")
+                             << QList<ColorRef>{kRed, kBlue} << kBlue;
+}
+
+void ListFilesTest::loadExamples()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<ColorRef>, colours);
+    QFETCH(ColorRef, mainColour);
+    m_list->AddDroppedColourToList(PackColour(1, 2, 3));
+    m_list->SetChanged(false);
+    const QString path = Write(QStringLiteral("web.cll"), content);
+    m_fake->fileDialogs.fileNames.push_back(path);
+    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+
+    QCOMPARE(m_fake->fileDialogs.openRequests.size(), 1);
+    QCOMPARE(m_fake->fileDialogs.openRequests[0].filter, QStringLiteral("QB Color List|*.cll"));
+    QCOMPARE(m_fake->fileDialogs.openRequests[0].defaultExtension, QStringLiteral("cll"));
+    QCOMPARE(Colours(*m_list), colours);
+    QCOMPARE(m_colour->colour(), mainColour);
+    QCOMPARE(m_history->count(), 0);
+    QCOMPARE(m_list->CurrentListPath(), path);
+    QVERIFY(!m_list->IsChanged());
+    QCOMPARE(m_recent->paths(), QStringList{path});
+    QVERIFY(!m_window->progressBar()->isVisible());
+    QVERIFY(m_fake->messages.shown.isEmpty());
+}
+
+void ListFilesTest::loadAsksWhenChanged()
+{
+    const QString path = Write(QStringLiteral("a.cll"), "x - 0000FF\r\n");
+    m_list->AddDroppedColourToList(kBlue);
+    m_fake->messages.answers = {false};
+    QTest::mouseClick(m_window->loadButton(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown[0].text,
+             QStringLiteral("Color list has changed. Are you sure to load a color list?"));
+    QCOMPARE(m_fake->messages.shown[0].title, QStringLiteral("Load?"));
+    QVERIFY(m_fake->fileDialogs.openRequests.isEmpty());
+
+    m_fake->messages.answers = {true};
+    m_fake->fileDialogs.fileNames.push_back(path);
+    m_files->LoadList();
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kRed});
+
+    // Cancelling the dialog keeps everything.
+    m_list->AddDroppedColourToList(kBlue);
+    m_fake->messages.answers = {true};
+    m_files->LoadList();
+    QCOMPARE(m_list->count(), 2);
+    QCOMPARE(m_list->CurrentListPath(), path);
+}
+
+void ListFilesTest::loadOfAMissingFileOnlySetsThePath()
+{
+    m_list->AddDroppedColourToList(kRed);
+    const QString typed = m_folder + QStringLiteral("new.cll");
+    m_fake->messages.answers = {true};
+    m_fake->fileDialogs.fileNames.push_back(typed);
+    m_files->LoadList();
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kRed});
+    QCOMPARE(m_list->CurrentListPath(), typed);
+    QVERIFY(!m_list->IsChanged());
+    QCOMPARE(m_recent->count(), 0);
+    QCOMPARE(m_fake->messages.shown.size(), 1); // only the question
+}
+
+void ListFilesTest::loadFailures_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a number") << false << QByteArray("a - 0000FF\r\nb - 00ZZ00\r\n")
+                                  << QStringLiteral("'$0000ZZ00' is not a valid integer value");
+    QTest::newRow("cannot be opened")
+        << true << QByteArray() << QStringLiteral("Cannot open file %1");
+}
+
+void ListFilesTest::loadFailures()
+{
+    QFETCH(bool, folder);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QString path = m_folder + QStringLiteral("bad.cll");
+    if (folder)
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(!Write(QStringLiteral("bad.cll"), content).isEmpty());
+    m_list->AddDroppedColourToList(kRed);
+    m_list->SetCurrentListPath(QStringLiteral("/lists/old.cll"));
+
+    m_fake->messages.answers = {true};
+    m_fake->fileDialogs.fileNames.push_back(path);
+    m_files->LoadList();
+    QCOMPARE(m_fake->messages.shown.size(), 2);
+    QCOMPARE(m_fake->messages.shown[1].kind, FakeMessageBoxes::Kind::Information);
+    QCOMPARE(m_fake->messages.shown[1].text,
+             message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kRed});
+    QCOMPARE(m_list->CurrentListPath(), QStringLiteral("/lists/old.cll"));
+    QVERIFY(m_list->IsChanged());
+    QCOMPARE(m_recent->count(), 0);
+    QCOMPARE(m_colour->colour(), kStart);
+    QVERIFY(!m_window->progressBar()->isVisible());
+}
+
+void ListFilesTest::recentListsGrowOncePerFile()
+{
+    const QString a = Write(QStringLiteral("a.cll"), "x - 0000FF\r\n");
+    const QString defaultList = Write(QStringLiteral("default.cll"), "x - FF0000\r\n");
+    for (const QString& path : {a, defaultList, a})
+        QVERIFY(m_files->LoadListFile(path));
+    QCOMPARE(m_recent->paths(), QStringList{a});
+    QCOMPARE(m_recent->displayTexts(), QStringList{QStringLiteral("a.cll")});
+}
+
+void ListFilesTest::droppedFiles()
+{
+    const QString upper = Write(QStringLiteral("LIST.CLL"), "x - 0000FF\r\n");
+    const QString lower = Write(QStringLiteral("list.cll"), "x - 0000FF\r\n");
+    const QString other = Write(QStringLiteral("other.cll"), "x - FF0000\r\n");
+    m_list->AddDroppedColourToList(kBlack);
+
+    DropOnMainWindow({upper});
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kBlack});
+    QVERIFY(m_fake->messages.shown.isEmpty());
+
+    // Only the first file can ask: every load clears the flag.
+    m_fake->messages.answers = {true};
+    DropOnMainWindow({lower, upper, other});
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown[0].text, QStringLiteral("Are you sure to load a color list?"));
+    QCOMPARE(m_fake->messages.shown[0].title, QStringLiteral("New?"));
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kBlue});
+    QCOMPARE(m_list->CurrentListPath(), other);
+    QCOMPARE(m_recent->paths(), (QStringList{lower, other}));
+
+    // No skips the file only.
+    m_list->AddDroppedColourToList(kBlack);
+    m_fake->messages.answers = {false};
+    DropOnMainWindow({lower});
+    QCOMPARE(m_list->CurrentListPath(), other);
+    QCOMPARE(m_list->count(), 2);
+}
+
+void ListFilesTest::saveAs()
+{
+    m_list->AddDroppedColourToList(kStart);
+    m_list->AddDroppedColourToList(kBlack);
+    const QString chosen = m_folder + QStringLiteral("saved");
+    m_fake->fileDialogs.fileNames.push_back(chosen);
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+
+    QCOMPARE(m_fake->fileDialogs.saveRequests.size(), 1);
+    const FileDialogRequest request = m_fake->fileDialogs.saveRequests[0];
+    QCOMPARE(request.filter, QStringLiteral("QB Color List|*.cll"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("cll"));
+    QVERIFY(request.overwritePrompt);
+    const QString path = chosen + QStringLiteral(".cll");
+    QCOMPARE(Read(path), QByteArray("6,167,255             #06A7FF - FFA706\r\n"
+                                    "0,0,0             #000000 - 000000\r\n"));
+    QCOMPARE(m_list->CurrentListPath(), path);
+    QCOMPARE(m_recent->paths(), QStringList{path});
+    QVERIFY(!m_list->IsChanged());
+
+    // What was saved loads back the same.
+    m_list->NewList();
+    QVERIFY(m_files->LoadListFile(path));
+    QCOMPARE(Colours(*m_list), (QList<ColorRef>{kStart, kBlack}));
+
+    // Cancel: nothing happens.
+    m_list->AddDroppedColourToList(kRed);
+    m_files->SaveListAs();
+    QVERIFY(m_list->IsChanged());
+}
+
+void ListFilesTest::saveAsFailureChangesNothing()
+{
+    m_list->AddDroppedColourToList(kRed);
+    const QString blocked = m_folder + QStringLiteral("blocked.cll");
+    QVERIFY(QDir().mkdir(blocked));
+    m_fake->fileDialogs.fileNames.push_back(blocked);
+    m_files->SaveListAs();
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown[0].text, QStringLiteral("Cannot create file ") + blocked);
+    QVERIFY(m_list->CurrentListPath().isEmpty());
+    QVERIFY(m_list->IsChanged());
+    QCOMPARE(m_recent->count(), 0);
+}
+
+void ListFilesTest::commandLine()
+{
+    const QString path = Write(QStringLiteral("arg.txt"), "x - 0000FF\r\n");
+    m_files->LoadCommandLineList({QStringLiteral("qbkromi")});
+    m_files->LoadCommandLineList(
+        {QStringLiteral("qbkromi"), m_folder + QStringLiteral("none.cll")});
+    m_files->LoadCommandLineList({QStringLiteral("qbkromi"), m_folder});
+    QCOMPARE(m_list->count(), 0);
+    QVERIFY(m_list->CurrentListPath().isEmpty());
+
+    m_list->AddDroppedColourToList(kBlack);
+    m_fake->messages.answers = {false};
+    m_files->LoadCommandLineList({QStringLiteral("qbkromi"), path});
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown[0].text, QStringLiteral("Are you sure to load a color list?"));
+    QCOMPARE(m_fake->messages.shown[0].title, QStringLiteral("Load?"));
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kBlack});
+
+    // Any extension; a relative name is stored as the full path.
+    m_list->SetChanged(false);
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_folder));
+    m_files->LoadCommandLineList({QStringLiteral("qbkromi"), QStringLiteral("arg.txt")});
+    QDir::setCurrent(current);
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kRed});
+    QCOMPARE(QFileInfo(m_list->CurrentListPath()), QFileInfo(path));
+    QVERIFY(QFileInfo(m_list->CurrentListPath()).isAbsolute());
+}
+
+void ListFilesTest::startupChoice_data()
+{
+    QTest::addColumn<bool>("lastSet");
+    QTest::addColumn<bool>("lastExists");
+    QTest::addColumn<bool>("defaultExists");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<QString>("path"); // "last", "default" or ""
+    QTest::addColumn<QList<ColorRef>>("colours");
+
+    QTest::newRow("last list") << true << true << true << 0 << QStringLiteral("last")
+                               << QList<ColorRef>{kRed};
+    QTest::newRow("last missing, default")
+        << true << false << true << 1 << QStringLiteral("default") << QList<ColorRef>{kBlue};
+    QTest::newRow("last missing, no default")
+        << true << false << false << 2 << QString() << QList<ColorRef>{};
+    QTest::newRow("no last, default")
+        << false << false << true << 0 << QStringLiteral("default") << QList<ColorRef>{kBlue};
+    QTest::newRow("nothing") << false << false << false << 0 << QStringLiteral("")
+                             << QList<ColorRef>{};
+}
+
+void ListFilesTest::startupChoice()
+{
+    QFETCH(bool, lastSet);
+    QFETCH(bool, lastExists);
+    QFETCH(bool, defaultExists);
+    QFETCH(int, messages);
+    QFETCH(QString, path);
+    QFETCH(QList<ColorRef>, colours);
+    const QString last = m_folder + QStringLiteral("last.cll");
+    const QString defaultList = m_folder + QStringLiteral("default.cll");
+    if (lastExists)
+        Write(QStringLiteral("last.cll"), "x - 0000FF\r\n");
+    if (defaultExists)
+        Write(QStringLiteral("default.cll"), "x - FF0000\r\n");
+    if (lastSet)
+        m_settings->SetSetting(QStringLiteral("lastcll"), last);
+    const QString stored = QStringLiteral("/lists/kept.cll");
+    Write(QStringLiteral("colorlist.cl1"), stored.toLatin1() + "\r\n");
+
+    m_files->ChooseStartupList();
+    QCOMPARE(m_recent->paths().value(0), stored);
+    QCOMPARE(m_fake->messages.shown.size(), messages);
+    if (messages > 0)
+        QCOMPARE(m_fake->messages.shown[0].text,
+                 QStringLiteral("The file '") + last +
+                     QStringLiteral("' can not be found.\rLoading default color list."));
+    if (messages > 1)
+        QCOMPARE(
+            m_fake->messages.shown[1].text,
+            QStringLiteral("Default color list can not be found.\r Creating a new color list."));
+    QCOMPARE(m_list->CurrentListPath(), path == QLatin1String("last")      ? last
+                                        : path == QLatin1String("default") ? defaultList
+                                                                           : QString());
+    QCOMPARE(Colours(*m_list), colours);
+    QVERIFY(!m_list->IsChanged());
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("lastcll")).isEmpty(),
+             !lastSet || messages == 2);
+    // The default list never enters the recent lists.
+    QVERIFY(!m_recent->Contains(defaultList));
+}
+
+void ListFilesTest::exitWrites()
+{
+    const QString list = m_folder + QStringLiteral("mine.cll");
+    m_list->AddDroppedColourToList(kRed);
+    m_list->SetCurrentListPath(list);
+    m_recent->AddLoadedList(QStringLiteral("/lists/a.cll"));
+    m_recent->AddLoadedList(QStringLiteral("/lists/b.cll"));
+    m_files->WriteLastListSetting();
+    m_files->WriteListFilesAtExit();
+    m_files->WriteColourListAtExit();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("lastcll")), list);
+    QCOMPARE(Read(m_folder + QStringLiteral("colorlist.cl1")),
+             QByteArray("/lists/a.cll\r\n/lists/b.cll\r\n"));
+    QCOMPARE(Read(list), QByteArray("255,0,0             #FF0000 - 0000FF\r\n"));
+    QCOMPARE(Read(m_folder + QStringLiteral("default.cll")), QByteArray("<missing>"));
+
+    m_list->NewList();
+    m_files->WriteLastListSetting();
+    m_files->WriteColourListAtExit();
+    QVERIFY(!m_settings->lines().join(QLatin1Char('\n')).contains(QLatin1String("lastcll")));
+    QCOMPARE(Read(m_folder + QStringLiteral("default.cll")), QByteArray());
+
+    // Unwritable places are skipped without a message.
+    m_list->SetCurrentListPath(m_folder + QStringLiteral("no/such/folder/x.cll"));
+    m_files->WriteColourListAtExit();
+    QVERIFY(m_fake->messages.shown.isEmpty());
+}
+
+void ListFilesTest::unreadDefaultListIsNotOverwritten()
+{
+    const QByteArray content("a - 0000FF\r\nbroken - XYZ\r\n");
+    const QString defaultList = Write(QStringLiteral("default.cll"), content);
+    m_files->ChooseStartupList();
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_list->count(), 0);
+    m_files->WriteColourListAtExit();
+    QCOMPARE(Read(defaultList), content);
+
+    // A list the user changed is written as always.
+    m_list->AddDroppedColourToList(kRed);
+    m_files->WriteColourListAtExit();
+    QCOMPARE(Read(defaultList), QByteArray("255,0,0             #FF0000 - 0000FF\r\n"));
+}
+
+QTEST_MAIN(ListFilesTest)
+#include "tst_listfiles.moc"
