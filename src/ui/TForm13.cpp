@@ -4,8 +4,8 @@
 #include "storage/RecentLists.h"
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
-#include "ui/KeyboardMap.h"
 #include "ui/TForm1.h"
+#include "ui/ToolWindowKeys.h"
 
 #include <QKeyEvent>
 #include <QListView>
@@ -135,22 +135,9 @@ bool TForm13::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_list || event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool control = key->modifiers() & Qt::ControlModifier;
-    if (key->key() == Qt::Key_Delete) {
-        RemoveSelectedEntry();
-        return true;
-    }
-    // The main window's table, except that F7 closes the Shape Test and Ctrl+C
-    // opens the Copy window.
-    if (key->key() == Qt::Key_F7 && !control) {
+    const ToolWindowKey run = RunToolWindowKey(key->key(), key->modifiers(), *m_context.mainWindow,
+                                               [this] { RemoveSelectedEntry(); });
+    if (run.action == ToolWindowAction::CloseShapeTest)
         emit shapeTestCloseRequested();
-        return true;
-    }
-    KeyCommand command = MainKeyCommand(key->key(), key->modifiers());
-    if (command == KeyCommand::QuickCopy)
-        command = KeyCommand::CopyWindow;
-    if (command == KeyCommand::None)
-        return false;
-    m_context.mainWindow->RunCommand(command);
-    return true;
+    return run.action != ToolWindowAction::None;
 }
