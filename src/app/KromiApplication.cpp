@@ -2,6 +2,7 @@
 
 #include "ui/CopyFeature.h"
 #include "ui/ExportFeature.h"
+#include "ui/HistoryFeature.h"
 #include "ui/TForm1.h"
 #include "ui/TForm15.h"
 #include "ui/TForm16.h"
@@ -113,6 +114,9 @@ void KromiApplication::PlaceMainWindow()
 
 void KromiApplication::CreateToolWindows()
 {
+    // Restores "history.cl2": its last colour becomes the main colour.
+    m_historyFeature = std::make_unique<HistoryFeature>(*m_context);
+    Step(QStringLiteral("History"));
     m_about = std::make_unique<TForm16>(m_splash->Picture(), m_platform.screen, m_platform.shell);
     Step(QStringLiteral("About"));
     m_tip = std::make_unique<TForm5>(m_platform.screen);
@@ -165,6 +169,7 @@ void KromiApplication::ShutDown()
     m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
     m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));
     // Writes at exit never ask and never report; a failed one is skipped.
+    m_historyFeature->WriteHistoryFile();
     m_settings.Save(FilePath("set.set"));
     emit finished();
 }

@@ -20,6 +20,7 @@
 
 class CopyFeature;
 class ExportFeature;
+class HistoryFeature;
 class QMenu;
 class TForm1;
 class TForm5;
@@ -49,6 +50,7 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
+    HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -87,6 +89,7 @@ private:
     std::unique_ptr<TForm5> m_tip;
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
+    std::unique_ptr<HistoryFeature> m_historyFeature;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;

@@ -24,6 +24,7 @@ private slots:
     void unreadableSettingsAreReportedAndLeftAlone();
     void shutDownWritesTheKeysInOrder();
     void helpMenu();
+    void historyGivesTheStartColourAndIsWrittenBack();
 
 private:
     void WriteSettings(const QByteArray& content);
@@ -71,7 +72,7 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "settings", "start colour", "main window position",
-                          "main window", "About", "Tip", "Copy", "pause"}));
+                          "main window", "History", "About", "Tip", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
@@ -167,6 +168,22 @@ void StartupTest::helpMenu()
     actions[2]->trigger();
     QVERIFY(app->tipWindow()->isVisible());
     QVERIFY(app->tipWindow()->TipText().startsWith(actions[2]->text().remove(QLatin1Char('&'))));
+}
+
+void StartupTest::historyGivesTheStartColourAndIsWrittenBack()
+{
+    QFile history(m_dir->filePath(QStringLiteral("history.cl2")));
+    QVERIFY(history.open(QIODevice::WriteOnly));
+    history.write("0,0,0 - #000000\r\n51,102,153 - #336699\r\n");
+    history.close();
+    auto app = StartApp();
+    QCOMPARE(app->mainColour().rgb(), (Rgb{51, 102, 153}));
+    QVERIFY(app->mainColour().isWebSafe());
+    app->mainColour().MakeWebsafe(); // a commit appends
+    app->ShutDown();
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    QCOMPARE(history.readAll(),
+             QByteArray("0,0,0 - #000000\r\n51,102,153 - #336699\r\n51,102,153 - #336699\r\n"));
 }
 
 QTEST_MAIN(StartupTest)
