@@ -31,6 +31,32 @@ QList<ColorRef> Colours(const ColourList& list)
     return colours;
 }
 
+// The main window with the list features, on fake desktop operations, in a
+// program folder of its own.
+struct Kit
+{
+    explicit Kit(const QString& folder)
+        : platform(fake.platform()), recent(folder + QStringLiteral("default.cll")),
+          window(platform, colour, folder), context{platform, settings, colour, list,
+                                                    history,  recent,   folder}
+    {
+        QObject::connect(&colour, &MainColour::recorded, &history, &HistoryList::AddToHistory);
+        context.mainWindow = &window;
+        files = std::make_unique<ListFilesFeature>(context);
+    }
+
+    FakePlatform fake;
+    Platform platform;
+    SettingsStore settings;
+    MainColour colour;
+    ColourList list;
+    HistoryList history;
+    RecentLists recent;
+    TForm1 window;
+    AppContext context;
+    std::unique_ptr<ListFilesFeature> files;
+};
+
 } // namespace
 
 class ListFilesTest : public QObject
@@ -62,16 +88,16 @@ private:
 
     QTemporaryDir m_dir;
     QString m_folder;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Platform> m_platform;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<MainColour> m_colour;
-    std::unique_ptr<ColourList> m_list;
-    std::unique_ptr<HistoryList> m_history;
-    std::unique_ptr<RecentLists> m_recent;
-    std::unique_ptr<TForm1> m_window;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<ListFilesFeature> m_files;
+    std::unique_ptr<Kit> m_kit;
+    // Short names for the kit's parts.
+    FakePlatform* m_fake = nullptr;
+    SettingsStore* m_settings = nullptr;
+    MainColour* m_colour = nullptr;
+    ColourList* m_list = nullptr;
+    HistoryList* m_history = nullptr;
+    RecentLists* m_recent = nullptr;
+    TForm1* m_window = nullptr;
+    ListFilesFeature* m_files = nullptr;
 };
 
 void ListFilesTest::init()
@@ -81,27 +107,22 @@ void ListFilesTest::init()
     m_folder = m_dir.path() + QLatin1Char('/') + QString::fromLatin1(QTest::currentTestFunction()) +
                QString::fromLatin1(QTest::currentDataTag()) + QLatin1Char('/');
     QVERIFY(QDir().mkpath(m_folder));
-    m_fake = std::make_unique<FakePlatform>();
-    m_platform = std::make_unique<Platform>(m_fake->platform());
-    m_settings = std::make_unique<SettingsStore>();
-    m_colour = std::make_unique<MainColour>();
-    m_list = std::make_unique<ColourList>();
-    m_history = std::make_unique<HistoryList>();
-    m_recent = std::make_unique<RecentLists>(m_folder + QStringLiteral("default.cll"));
-    connect(m_colour.get(), &MainColour::recorded, m_history.get(), &HistoryList::AddToHistory);
-    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, m_folder);
-    m_context = std::make_unique<AppContext>(
-        AppContext{*m_platform, *m_settings, *m_colour, *m_list, *m_history, *m_recent, m_folder});
-    m_context->mainWindow = m_window.get();
-    m_files = std::make_unique<ListFilesFeature>(*m_context);
+    m_kit = std::make_unique<Kit>(m_folder);
+    m_fake = &m_kit->fake;
+    m_settings = &m_kit->settings;
+    m_colour = &m_kit->colour;
+    m_list = &m_kit->list;
+    m_history = &m_kit->history;
+    m_recent = &m_kit->recent;
+    m_window = &m_kit->window;
+    m_files = m_kit->files.get();
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void ListFilesTest::cleanup()
 {
-    m_files.reset();
-    m_window.reset();
+    m_kit.reset();
 }
 
 QString ListFilesTest::Write(const QString& name, const QByteArray& content)
@@ -128,10 +149,10 @@ void ListFilesTest::DropOnMainWindow(const QStringList& paths)
     data.setUrls(urls);
     QDragEnterEvent enter(QPoint(100, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
     enter.setAccepted(false);
-    QApplication::sendEvent(m_window.get(), &enter);
+    QApplication::sendEvent(m_window, &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(m_window.get(), &drop);
+    QApplication::sendEvent(m_window, &drop);
 }
 
 void ListFilesTest::loadExamples_data()
@@ -161,7 +182,7 @@ void ListFilesTest::loadExamples()
     m_list->SetChanged(false);
     const QString path = Write(QStringLiteral("web.cll"), content);
     m_fake->fileDialogs.fileNames.push_back(path);
-    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_O, Qt::ControlModifier);
 
     QCOMPARE(m_fake->fileDialogs.openRequests.size(), 1);
     QCOMPARE(m_fake->fileDialogs.openRequests[0].filter, QStringLiteral("QB Color List|*.cll"));
@@ -299,7 +320,7 @@ void ListFilesTest::saveAs()
     m_list->AddDroppedColourToList(kBlack);
     const QString chosen = m_folder + QStringLiteral("saved");
     m_fake->fileDialogs.fileNames.push_back(chosen);
-    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
 
     QCOMPARE(m_fake->fileDialogs.saveRequests.size(), 1);
     const FileDialogRequest request = m_fake->fileDialogs.saveRequests[0];
