@@ -3,6 +3,8 @@
 #include "ui/CopyFeature.h"
 #include "ui/ExportFeature.h"
 #include "ui/HistoryFeature.h"
+#include "ui/ListFilesFeature.h"
+#include "ui/ListPanel.h"
 #include "ui/TForm1.h"
 #include "ui/TForm15.h"
 #include "ui/TForm16.h"
@@ -65,7 +67,7 @@ void KromiApplication::Step(const QString& name)
 
 void KromiApplication::Start(const QStringList& arguments)
 {
-    Q_UNUSED(arguments);
+    m_arguments = arguments;
     m_splash = std::make_unique<TForm15>(m_platform.screen);
     m_splash->show();
     m_splash->repaint();
@@ -88,11 +90,17 @@ void KromiApplication::CreateMainWindow()
     if (loaded.status == SettingsLoadResult::Status::Unreadable)
         m_platform.messages.Information(nullptr, loaded.error);
     Step(QStringLiteral("settings"));
+    m_listPanel = std::make_unique<ListPanel>(*m_context);
+    // Also accepts lists dropped from the desktop from now on.
+    m_listFiles = std::make_unique<ListFilesFeature>(*m_context);
+    m_listFiles->ChooseStartupList();
+    Step(QStringLiteral("colour list"));
     m_mainColour.ShowColour(PackColour(MainColour::kStartColour));
     m_mainWindow->SetStatusText(QString());
     Step(QStringLiteral("start colour"));
     PlaceMainWindow();
     Step(QStringLiteral("main window position"));
+    m_listPanel->ApplySmallWheelSetting();
     m_export = std::make_unique<ExportFeature>(*m_context);
     m_startupFinished = true;
     Step(QStringLiteral("main window"));
@@ -114,6 +122,8 @@ void KromiApplication::PlaceMainWindow()
 
 void KromiApplication::CreateToolWindows()
 {
+    m_listFiles->CreateReopenWindow();
+    Step(QStringLiteral("Reopen"));
     // Restores "history.cl2": its last colour becomes the main colour.
     m_historyFeature = std::make_unique<HistoryFeature>(*m_context);
     Step(QStringLiteral("History"));
@@ -155,6 +165,7 @@ void KromiApplication::ReleaseSplash()
     m_splash->hide();
     m_splash.reset();
     m_mainWindow->show();
+    m_listFiles->LoadCommandLineList(m_arguments);
     emit started();
 }
 
@@ -168,8 +179,12 @@ void KromiApplication::ShutDown()
     const QPoint main = m_mainWindow->pos();
     m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
     m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));
+    m_listFiles->WriteLastListSetting();
+    m_listPanel->WriteSmallWheelSetting();
     // Writes at exit never ask and never report; a failed one is skipped.
+    m_listFiles->WriteListFilesAtExit();
     m_historyFeature->WriteHistoryFile();
     m_settings.Save(FilePath("set.set"));
+    m_listFiles->WriteColourListAtExit();
     emit finished();
 }

@@ -21,6 +21,8 @@
 class CopyFeature;
 class ExportFeature;
 class HistoryFeature;
+class ListFilesFeature;
+class ListPanel;
 class QMenu;
 class TForm1;
 class TForm5;
@@ -51,6 +53,8 @@ public:
     ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
     HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
+    ListPanel* listPanel() const { return m_listPanel.get(); }
+    ListFilesFeature* listFiles() const { return m_listFiles.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -90,6 +94,9 @@ private:
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
     std::unique_ptr<HistoryFeature> m_historyFeature;
+    std::unique_ptr<ListPanel> m_listPanel;
+    std::unique_ptr<ListFilesFeature> m_listFiles;
+    QStringList m_arguments;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;

@@ -54,7 +54,8 @@ void EndToEndTest::firstRunWritesTheSettings()
         keys << QString::fromLatin1(lines[i].chopped(1).split('=').first());
     }
     QVERIFY(lines.last().isEmpty()); // CR LF after the last line too
-    QCOMPARE(keys, (QStringList{"Settings", "copy.left", "copy.top", "copy.prew", "1.left", "1.top"}));
+    QCOMPARE(keys, (QStringList{"Settings", "copy.left", "copy.top", "copy.prew", "1.left", "1.top",
+                          "smallwheel"}));
 }
 
 void EndToEndTest::handEditedSettingsAreUsedAndKept()
@@ -62,12 +63,12 @@ void EndToEndTest::handEditedSettingsAreUsedAndKept()
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("set.set")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\n");
+    file.write("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\nsmallwheel=1\r\n");
     file.close();
     RunOnce(dir.path());
     QCOMPARE(Settings(dir.path()),
              QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\n"
-                        "copy.left=298\r\ncopy.top=182\r\ncopy.prew=0\r\n"));
+                        "smallwheel=1\r\ncopy.left=298\r\ncopy.top=182\r\ncopy.prew=0\r\n"));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

@@ -71,8 +71,9 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(app->splashWindow()->isVisible());
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
-             (QStringList{"splash shown", "settings", "start colour", "main window position",
-                          "main window", "History", "About", "Tip", "Copy", "pause"}));
+             (QStringList{"splash shown", "settings", "colour list", "start colour",
+                          "main window position", "main window", "Reopen", "History", "About",
+                          "Tip", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
@@ -150,7 +151,7 @@ void StartupTest::shutDownWritesTheKeysInOrder()
     app->mainWindow()->close();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(ReadSettings(), QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
-                                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\n"));
+                                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\nsmallwheel=0\r\n"));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
 }
