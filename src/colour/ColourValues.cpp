@@ -53,18 +53,6 @@ std::uint8_t SnapComponent(std::uint8_t c)
     return 255;
 }
 
-int HexDigitValue(QChar ch)
-{
-    const ushort u = ch.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 // Characters [start, start + count) of text, clipped to the text as a
 // one-based copy with a start below one would be.
 QString CopyClipped(const QString& text, int start, int count)
@@ -215,7 +203,7 @@ std::optional<int> ParseInteger(const QString& text)
         return std::nullopt;
     std::int64_t value = 0;
     for (; i < n; ++i) {
-        const int digit = HexDigitValue(text.at(i));
+        const int digit = HexDigitValue(text.at(i).unicode());
         if (digit < 0 || digit >= base)
             return std::nullopt;
         value = value * base + digit;
@@ -239,7 +227,7 @@ HexParseResult ParseHexText(const QString& text)
     const QString joined = QStringLiteral("$00") + bluePart + greenPart + redPart;
     ColorRef value = 0;
     for (int i = 1; i < joined.size(); ++i) {
-        const int digit = HexDigitValue(joined.at(i));
+        const int digit = HexDigitValue(joined.at(i).unicode());
         if (digit < 0)
             return HexParseResult{std::nullopt, IntegerConversionMessage(joined)};
         value = value << 4 | ColorRef(digit);

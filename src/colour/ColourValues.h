@@ -72,6 +72,18 @@ QString FormatHashHex(Rgb c);
 // "$00FFA706": blue, green, red; read back as a hexadecimal integer it is the ColorRef.
 QString FormatPackedText(Rgb c);
 
+// 0..15 for a hexadecimal digit (either case), -1 for anything else.
+constexpr int HexDigitValue(char16_t c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 // The standard message of a failed integer conversion: "'<text>' is not a valid integer value".
 QString IntegerConversionMessage(const QString& text);
 

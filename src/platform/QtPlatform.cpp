@@ -19,19 +19,27 @@
 
 namespace {
 
+// The program's texts break lines with a lone CR; a message box wants LF.
+QString WithLineFeeds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 class QtMessageBoxes : public MessageBoxes
 {
 public:
     void Information(QWidget* parent, const QString& text) override
     {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), text, QMessageBox::Ok,
-                        parent);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), WithLineFeeds(text),
+                        QMessageBox::Ok, parent);
         box.exec();
     }
     bool Question(QWidget* parent, const QString& text, const QString& title) override
     {
-        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                        parent);
+        QMessageBox box(QMessageBox::Question, title, WithLineFeeds(text),
+                        QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     }

@@ -6,18 +6,6 @@
 
 namespace {
 
-int HexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 void AppendWord(QByteArray& out, int value)
 {
     out.append(char(value >> 8 & 0xFF));
@@ -41,8 +29,8 @@ std::optional<Rgb> ListItemColour(QStringView itemText)
         return std::nullopt;
     std::uint8_t components[3];
     for (int i = 0; i < 3; ++i) {
-        const int high = HexValue(itemText[hash + 1 + 2 * i]);
-        const int low = HexValue(itemText[hash + 2 + 2 * i]);
+        const int high = HexDigitValue(itemText[hash + 1 + 2 * i].unicode());
+        const int low = HexDigitValue(itemText[hash + 2 + 2 * i].unicode());
         if (high < 0 || low < 0)
             return std::nullopt;
         components[i] = std::uint8_t(high << 4 | low);

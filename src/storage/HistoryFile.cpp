@@ -11,17 +11,6 @@
 
 namespace {
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // The colour of a line holding "#": the six characters after the first "#".
 std::optional<ColorRef> ParseHashColour(const char* hash, const char* end)
 {
@@ -29,8 +18,8 @@ std::optional<ColorRef> ParseHashColour(const char* hash, const char* end)
         return std::nullopt;
     int components[3];
     for (int i = 0; i < 3; ++i) {
-        const int high = HexValue(hash[1 + 2 * i]);
-        const int low = HexValue(hash[2 + 2 * i]);
+        const int high = HexDigitValue(char16_t(static_cast<unsigned char>(hash[1 + 2 * i])));
+        const int low = HexDigitValue(char16_t(static_cast<unsigned char>(hash[2 + 2 * i])));
         if (high < 0 || low < 0)
             return std::nullopt;
         components[i] = high << 4 | low;
