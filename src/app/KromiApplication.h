@@ -59,6 +59,7 @@ public:
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
     HistoryList& history() { return m_history; }
+    RecentLists& recentLists() { return m_recentLists; }
     AppContext& context() { return *m_context; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }

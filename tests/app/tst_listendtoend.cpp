@@ -1,12 +1,8 @@
-// A colour list's life across two runs, through the list features as the
-// start-up and shut-down sequence calls them, in a temporary program folder.
+// A colour list's life across two runs of the start-up and shut-down sequence,
+// in a temporary program folder.
 
-#include "state/ColourList.h"
-#include "state/HistoryList.h"
-#include "storage/RecentLists.h"
-#include "storage/SettingsStore.h"
+#include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
-#include "ui/AppContext.h"
 #include "ui/ListFilesFeature.h"
 #include "ui/ListPanel.h"
 #include "ui/TForm1.h"
@@ -26,48 +22,17 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// One run of the program as far as the colour list is concerned.
+// One run of the program on fake desktop operations, in its program folder.
 struct Run
 {
-    explicit Run(const QString& folder)
-        : platform(fake.platform()), recent(folder + QStringLiteral("default.cll")),
-          window(platform, colour, folder), context{platform, settings, colour, list,
-                                                    history,  recent,   folder}
+    explicit Run(const QString& folder) : platform(fake.platform()), app(platform, folder)
     {
-        QObject::connect(&colour, &MainColour::recorded, &history, &HistoryList::AddToHistory);
-        context.mainWindow = &window;
-        // Main window creation: settings, the list, then the display mode.
-        settings.Load(folder + QStringLiteral("set.set"));
-        panel = std::make_unique<ListPanel>(context);
-        files = std::make_unique<ListFilesFeature>(context);
-        files->ChooseStartupList();
-        colour.ShowColour(PackColour(MainColour::kStartColour));
-        panel->ApplySmallWheelSetting();
-        files->CreateReopenWindow();
-        window.show();
-        files->LoadCommandLineList({QStringLiteral("qbkromi")});
-    }
-
-    void ShutDown(const QString& folder)
-    {
-        files->WriteLastListSetting();
-        panel->WriteSmallWheelSetting();
-        files->WriteListFilesAtExit();
-        settings.Save(folder + QStringLiteral("set.set"));
-        files->WriteColourListAtExit();
+        app.Start({QStringLiteral("qbkromi")});
     }
 
     FakePlatform fake;
     Platform platform;
-    SettingsStore settings;
-    MainColour colour;
-    ColourList list;
-    HistoryList history;
-    RecentLists recent;
-    TForm1 window;
-    AppContext context;
-    std::unique_ptr<ListPanel> panel;
-    std::unique_ptr<ListFilesFeature> files;
+    KromiApplication app;
 };
 
 } // namespace
@@ -102,17 +67,17 @@ void ListEndToEndTest::missingListsAtStartThenNewListAndExit()
         QCOMPARE(
             shown[1].text,
             QStringLiteral("Default color list can not be found.\r Creating a new color list."));
-        QCOMPARE(first.list.count(), 0);
-        QVERIFY(first.list.CurrentListPath().isEmpty());
-        QVERIFY(first.panel->IsSmallMode());
+        QCOMPARE(first.app.colourList().count(), 0);
+        QVERIFY(first.app.colourList().CurrentListPath().isEmpty());
+        QVERIFY(first.app.listPanel()->IsSmallMode());
 
         // New List on an unchanged list asks nothing; the user then adds two colours.
-        QTest::keyClick(&first.window, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(first.app.mainWindow(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(shown.size(), 2);
-        QTest::keyClick(&first.window, Qt::Key_A, Qt::ControlModifier);
-        first.colour.SetMainColour(PackColour(0, 0, 0));
-        QTest::keyClick(&first.window, Qt::Key_A, Qt::ControlModifier);
-        first.ShutDown(folder);
+        QTest::keyClick(first.app.mainWindow(), Qt::Key_A, Qt::ControlModifier);
+        first.app.mainColour().SetMainColour(PackColour(0, 0, 0));
+        QTest::keyClick(first.app.mainWindow(), Qt::Key_A, Qt::ControlModifier);
+        first.app.ShutDown();
     }
     QCOMPARE(ReadFile(folder + QStringLiteral("default.cll")),
              QByteArray("6,167,255             #06A7FF - FFA706\r\n"
@@ -125,12 +90,12 @@ void ListEndToEndTest::missingListsAtStartThenNewListAndExit()
     // The next start reads the default list back without a word.
     Run second(folder);
     QVERIFY(second.fake.messages.shown.isEmpty());
-    QCOMPARE(second.list.count(), 2);
-    QCOMPARE(second.list.item(1).text, QStringLiteral("0,0,0             #000000 - 000000"));
-    QCOMPARE(second.list.CurrentListPath(), folder + QStringLiteral("default.cll"));
-    QVERIFY(!second.list.IsChanged());
-    QCOMPARE(second.recent.count(), 0);
-    QCOMPARE(second.files->reopenWindow()->displayList()->model()->rowCount(), 0);
+    QCOMPARE(second.app.colourList().count(), 2);
+    QCOMPARE(second.app.colourList().item(1).text, QStringLiteral("0,0,0             #000000 - 000000"));
+    QCOMPARE(second.app.colourList().CurrentListPath(), folder + QStringLiteral("default.cll"));
+    QVERIFY(!second.app.colourList().IsChanged());
+    QCOMPARE(second.app.recentLists().count(), 0);
+    QCOMPARE(second.app.listFiles()->reopenWindow()->displayList()->model()->rowCount(), 0);
 }
 
 QTEST_MAIN(ListEndToEndTest)

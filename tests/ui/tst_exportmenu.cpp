@@ -1,12 +1,6 @@
-#include "state/ColourList.h"
-#include "state/HistoryList.h"
-#include "storage/RecentLists.h"
-#include "storage/SettingsStore.h"
-#include "support/FakePlatform.h"
-#include "ui/AppContext.h"
+#include "support/MainWindowKit.h"
 #include "ui/ExportFeature.h"
 #include "ui/PictureButton.h"
-#include "ui/TForm1.h"
 
 #include <QMenu>
 #include <QProgressBar>
@@ -31,32 +25,22 @@ private:
     QByteArray ReadFile(const QString& path) const;
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Platform> m_platform;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<MainColour> m_colour;
-    std::unique_ptr<ColourList> m_list;
-    HistoryList m_history;
-    RecentLists m_recent{QStringLiteral("/nowhere/default.cll")};
-    std::unique_ptr<TForm1> m_window;
-    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<MainWindowKit> m_kit;
+    FakePlatform* m_fake = nullptr;
+    ColourList* m_list = nullptr;
+    TForm1* m_window = nullptr;
     std::unique_ptr<ExportFeature> m_export;
 };
 
 void ExportMenuTest::init()
 {
-    m_fake = std::make_unique<FakePlatform>();
-    m_platform = std::make_unique<Platform>(m_fake->platform());
-    m_settings = std::make_unique<SettingsStore>();
-    m_colour = std::make_unique<MainColour>();
-    m_list = std::make_unique<ColourList>();
-    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, m_dir.path() + QLatin1Char('/'));
-    m_context = std::make_unique<AppContext>(
-        AppContext{*m_platform, *m_settings, *m_colour, *m_list, m_history, m_recent, m_dir.path() + QLatin1Char('/')});
-    m_context->mainWindow = m_window.get();
-    m_export = std::make_unique<ExportFeature>(*m_context);
+    m_kit = std::make_unique<MainWindowKit>(m_dir.path() + QLatin1Char('/'));
+    m_fake = &m_kit->fake;
+    m_list = &m_kit->list;
+    m_window = &m_kit->window;
+    m_export = std::make_unique<ExportFeature>(m_kit->context);
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void ExportMenuTest::cleanup()
@@ -64,7 +48,7 @@ void ExportMenuTest::cleanup()
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     m_export.reset();
-    m_window.reset();
+    m_kit.reset();
 }
 
 QByteArray ExportMenuTest::ReadFile(const QString& path) const
@@ -87,10 +71,10 @@ void ExportMenuTest::menuEntriesAndPlace()
 void ExportMenuTest::everyWayOpensTheMenu()
 {
     QMenu* menu = m_export->exportMenu();
-    QTest::keyClick(m_window.get(), Qt::Key_F10);
+    QTest::keyClick(m_window, Qt::Key_F10);
     QVERIFY(menu->isVisible());
     menu->close();
-    QTest::keyClick(m_window.get(), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_X, Qt::ControlModifier);
     QVERIFY(menu->isVisible());
     menu->close();
     PictureButton* button = m_window->toolButton(TForm1::ExportButton);

@@ -1,12 +1,6 @@
-#include "state/ColourList.h"
-#include "state/HistoryList.h"
-#include "storage/RecentLists.h"
-#include "storage/SettingsStore.h"
-#include "support/FakePlatform.h"
-#include "ui/AppContext.h"
+#include "support/MainWindowKit.h"
 #include "ui/ListFilesFeature.h"
 #include "ui/PanelButton.h"
-#include "ui/TForm1.h"
 
 #include <QMimeData>
 #include <QProgressBar>
@@ -33,27 +27,13 @@ QList<ColorRef> Colours(const ColourList& list)
 
 // The main window with the list features, on fake desktop operations, in a
 // program folder of its own.
-struct Kit
+struct Kit : MainWindowKit
 {
-    explicit Kit(const QString& folder)
-        : platform(fake.platform()), recent(folder + QStringLiteral("default.cll")),
-          window(platform, colour, folder), context{platform, settings, colour, list,
-                                                    history,  recent,   folder}
+    explicit Kit(const QString& folder) : MainWindowKit(folder)
     {
-        QObject::connect(&colour, &MainColour::recorded, &history, &HistoryList::AddToHistory);
-        context.mainWindow = &window;
         files = std::make_unique<ListFilesFeature>(context);
     }
 
-    FakePlatform fake;
-    Platform platform;
-    SettingsStore settings;
-    MainColour colour;
-    ColourList list;
-    HistoryList history;
-    RecentLists recent;
-    TForm1 window;
-    AppContext context;
     std::unique_ptr<ListFilesFeature> files;
 };
 

@@ -1,15 +1,9 @@
-#include "state/ColourList.h"
-#include "state/HistoryList.h"
-#include "storage/RecentLists.h"
-#include "storage/SettingsStore.h"
-#include "support/FakePlatform.h"
-#include "ui/AppContext.h"
+#include "support/MainWindowKit.h"
 #include "ui/ColourDrag.h"
 #include "ui/ColourListDelegate.h"
 #include "ui/ColourListView.h"
 #include "ui/ListPanel.h"
 #include "ui/PanelButton.h"
-#include "ui/TForm1.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -26,27 +20,13 @@ const ColorRef kRed = PackColour(255, 0, 0);
 const ColorRef kTeal = PackColour(0, 128, 128);
 
 // The main window with the list panel, on fake desktop operations.
-struct Kit
+struct Kit : MainWindowKit
 {
-    Kit()
-        : platform(fake.platform()), recent(QStringLiteral("/nowhere/default.cll")),
-          window(platform, colour, QStringLiteral("/nowhere/")),
-          context{platform, settings, colour, list, history, recent, QStringLiteral("/nowhere/")}
+    Kit() : MainWindowKit(QStringLiteral("/nowhere/"))
     {
-        QObject::connect(&colour, &MainColour::recorded, &history, &HistoryList::AddToHistory);
-        context.mainWindow = &window;
         panel = std::make_unique<ListPanel>(context);
     }
 
-    FakePlatform fake;
-    Platform platform;
-    SettingsStore settings;
-    MainColour colour;
-    ColourList list;
-    HistoryList history;
-    RecentLists recent;
-    TForm1 window;
-    AppContext context;
     std::unique_ptr<ListPanel> panel;
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+// The main window and everything the tool windows share, on fake desktop
+// operations, in a program folder of the test's choosing. Features under test are
+// created on top of `context`.
+
+#include "state/ColourList.h"
+#include "state/HistoryList.h"
+#include "state/MainColour.h"
+#include "storage/RecentLists.h"
+#include "storage/SettingsStore.h"
+#include "support/FakePlatform.h"
+#include "ui/AppContext.h"
+#include "ui/TForm1.h"
+
+struct MainWindowKit
+{
+    // folder ends with a separator.
+    explicit MainWindowKit(const QString& folder);
+
+    FakePlatform fake;
+    Platform platform;
+    SettingsStore settings;
+    MainColour colour;
+    ColourList list;
+    HistoryList history;
+    RecentLists recent;
+    TForm1 window;
+    AppContext context;
+};
