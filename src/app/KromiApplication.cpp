@@ -1,5 +1,6 @@
 #include "app/KromiApplication.h"
 
+#include "storage/ProgramDirectory.h"
 #include "ui/CopyFeature.h"
 #include "ui/ExportFeature.h"
 #include "ui/HistoryFeature.h"
@@ -12,6 +13,7 @@
 #include "ui/TitleStrip.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QTimer>
 
@@ -141,8 +143,13 @@ void KromiApplication::WireMainWindow()
     TForm1* window = m_mainWindow.get();
     m_helpMenu = new QMenu(window);
     m_helpMenu->addAction(QStringLiteral("&Open Help Documents"), this, [this] {
-        OpenHelpDocument(m_settings.GetSetting(QStringLiteral("help")), m_programDirectory,
-                         m_platform, m_mainWindow.get());
+        // After a read-only install the settings live in the per-user folder while
+        // the help document stays beside the executable.
+        const QString help = m_settings.GetSetting(QStringLiteral("help"));
+        const QString folder = QFile::exists(m_programDirectory + help) || help.isEmpty()
+                                   ? m_programDirectory
+                                   : ExecutableDirectory();
+        OpenHelpDocument(help, folder, m_platform, m_mainWindow.get());
     });
     m_helpMenu->addSeparator();
     AddHowToEntries(*m_helpMenu, HelpMenu::MainWindow, *m_tip);
