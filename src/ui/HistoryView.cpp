@@ -2,6 +2,7 @@
 
 #include "state/HistoryList.h"
 
+#include <QHeaderView>
 #include <QPainter>
 
 #include <algorithm>
@@ -48,12 +49,23 @@ QSize HistoryItemDelegate::sizeHint(const QStyleOptionViewItem& option,
     return QSize(2 + kTextOffset + QFontMetrics(option.font).horizontalAdvance(text), kItemHeight);
 }
 
-HistoryView::HistoryView(QWidget* parent) : QListView(parent)
+// A one-column table rather than a list view: its rows are header sections of one
+// fixed height, so appending an entry costs the same with a million entries shown,
+// where a list view lays every row out again.
+HistoryView::HistoryView(QWidget* parent) : QTableView(parent)
 {
     setObjectName(QStringLiteral("histbox"));
     setItemDelegate(new HistoryItemDelegate(this));
-    // Every item has the same height: a million entries lay out without measuring.
-    setUniformItemSizes(true);
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(HistoryItemDelegate::kItemHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::NoFrame);
@@ -95,5 +107,5 @@ QList<int> HistoryView::selectedRows() const
 void HistoryView::mousePressEvent(QMouseEvent* event)
 {
     emit clickedInList();
-    QListView::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
 }

@@ -3,7 +3,7 @@
 // colour followed by the entry text in grey, several entries selectable at once.
 // Shows a HistoryList (or any model with its ColourRole).
 
-#include <QListView>
+#include <QTableView>
 #include <QStyledItemDelegate>
 
 class HistoryItemDelegate : public QStyledItemDelegate
@@ -23,7 +23,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
-class HistoryView : public QListView
+class HistoryView : public QTableView
 {
     Q_OBJECT
 public:
