@@ -20,6 +20,18 @@ QStringList ItemTexts(const ColourList& list)
     return texts;
 }
 
+// The save dialog of an export: asks before overwriting; "" when cancelled.
+QString AskExportFile(AppContext& context, const char* title, const char* filter,
+                      const char* extension)
+{
+    FileDialogRequest request;
+    request.title = QLatin1String(title);
+    request.filter = QLatin1String(filter);
+    request.defaultExtension = QLatin1String(extension);
+    request.overwritePrompt = true;
+    return context.platform.fileDialogs.SaveFile(context.mainWindow, request);
+}
+
 } // namespace
 
 ExportFeature::ExportFeature(AppContext& context)
@@ -55,12 +67,8 @@ void ExportFeature::ExportListAsHtml()
         }
     });
     progress->hide();
-    FileDialogRequest request;
-    request.title = QStringLiteral("Export as HTML");
-    request.filter = QStringLiteral("HTML (*.html)|*.html");
-    request.defaultExtension = QStringLiteral("html");
-    request.overwritePrompt = true;
-    const QString path = m_context.platform.fileDialogs.SaveFile(m_context.mainWindow, request);
+    const QString path =
+        AskExportFile(m_context, "Export as HTML", "HTML (*.html)|*.html", "html");
     if (path.isEmpty())
         return;
     // A page that cannot be written is skipped without a message.
@@ -69,12 +77,8 @@ void ExportFeature::ExportListAsHtml()
 
 void ExportFeature::ExportListAsAco()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Export as ACO");
-    request.filter = QStringLiteral("Photoshop ACO File|*.ACO");
-    request.defaultExtension = QStringLiteral("ACO");
-    request.overwritePrompt = true;
-    const QString path = m_context.platform.fileDialogs.SaveFile(m_context.mainWindow, request);
+    const QString path =
+        AskExportFile(m_context, "Export as ACO", "Photoshop ACO File|*.ACO", "ACO");
     if (path.isEmpty())
         return;
     const ExportWriteResult result =

@@ -27,13 +27,18 @@ QFont Face(const char* family, bool bold)
     return font;
 }
 
+QFont FaceInPixels(const char* family, int pixels, bool bold)
+{
+    QFont font = Face(family, bold);
+    font.setPixelSize(pixels);
+    return font;
+}
+
 } // namespace
 
 QFont VerdanaPixels(int pixels, bool bold)
 {
-    QFont font = Face("Verdana", bold);
-    font.setPixelSize(pixels);
-    return font;
+    return FaceInPixels("Verdana", pixels, bold);
 }
 
 QFont ArialPoints(int points, bool bold)
@@ -45,9 +50,7 @@ QFont ArialPoints(int points, bool bold)
 
 QFont ArialPixels(int pixels, bool bold)
 {
-    QFont font = Face("Arial", bold);
-    font.setPixelSize(pixels);
-    return font;
+    return FaceInPixels("Arial", pixels, bold);
 }
 
 QFont SansSerifPoints(int points, bool bold)

@@ -5,7 +5,7 @@
 #include "state/MainColour.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/CopyFeature.h"
 #include "ui/MainValuesPanel.h"
@@ -72,53 +72,45 @@ private:
     QAction* MenuAction(const QString& caption) const;
     QWidget* Find(const QString& name) const;
 
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Platform> m_platform;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<MainColour> m_colour;
-    std::unique_ptr<ColourList> m_list;
-    std::unique_ptr<HistoryList> m_history;
-    std::unique_ptr<RecentLists> m_recent;
-    std::unique_ptr<TForm1> m_main;
-    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<MainWindowKit> m_kit;
+    FakePlatform* m_fake = nullptr;
+    SettingsStore* m_settings = nullptr;
+    MainColour* m_colour = nullptr;
+    ColourList* m_list = nullptr;
+    HistoryList* m_history = nullptr;
+    RecentLists* m_recent = nullptr;
+    TForm1* m_main = nullptr;
+    AppContext* m_context = nullptr;
     std::unique_ptr<CopyFeature> m_copy;
     QList<int> m_selected;
 };
 
 void CopyWindowTest::init()
 {
-    m_fake = std::make_unique<FakePlatform>();
-    m_platform = std::make_unique<Platform>(m_fake->platform());
-    m_settings = std::make_unique<SettingsStore>();
-    m_colour = std::make_unique<MainColour>();
-    m_list = std::make_unique<ColourList>();
-    m_history = std::make_unique<HistoryList>();
-    m_recent = std::make_unique<RecentLists>(QDir::tempPath() + QStringLiteral("/default.cll"));
+    m_kit = std::make_unique<MainWindowKit>(QDir::tempPath() + QLatin1Char('/'));
+    m_fake = &m_kit->fake;
+    m_settings = &m_kit->settings;
+    m_colour = &m_kit->colour;
+    m_list = &m_kit->list;
+    m_history = &m_kit->history;
+    m_recent = &m_kit->recent;
+    m_main = &m_kit->window;
+    m_context = &m_kit->context;
     // Row 1 holds no colour and is left out of every source.
     m_list->ReplaceItems({{FormatListItemText(255, 0, 0), PackColour(255, 0, 0)},
                           {QStringLiteral("no colour"), 0},
                           {FormatListItemText(0, 255, 0), PackColour(0, 255, 0)},
                           {FormatListItemText(0x12, 0x34, 0x56), PackColour(0x12, 0x34, 0x56)}});
     m_selected = {0, 1, 3};
-    m_main = std::make_unique<TForm1>(*m_platform, *m_colour, QDir::tempPath());
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_context = std::make_unique<AppContext>(AppContext{*m_platform, *m_settings, *m_colour,
-                                                        *m_list, *m_history, *m_recent,
-                                                        QDir::tempPath(), m_main.get()});
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
     m_context->selectedListRows = [this] { return m_selected; };
 }
 
 void CopyWindowTest::cleanup()
 {
     m_copy.reset();
-    m_context.reset();
-    m_main.reset();
-    m_recent.reset();
-    m_history.reset();
-    m_list.reset();
-    m_colour.reset();
-    m_settings.reset();
+    m_kit.reset();
 }
 
 void CopyWindowTest::MakeFeature()
@@ -427,7 +419,7 @@ void CopyWindowTest::opensModallyAndF5Toggles()
 {
     MakeFeature();
     TForm8* window = m_copy->window();
-    QTest::keyClick(m_main.get(), Qt::Key_F5);
+    QTest::keyClick(m_main, Qt::Key_F5);
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowModality(), Qt::ApplicationModal);
     QTest::keyClick(window->sourceList(), Qt::Key_F5);

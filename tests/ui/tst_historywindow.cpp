@@ -2,7 +2,7 @@
 #include "state/HistoryList.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/HistoryFeature.h"
 #include "ui/HistoryView.h"
@@ -66,16 +66,16 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Platform> m_platform;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<MainColour> m_colour;
-    std::unique_ptr<ColourList> m_list;
-    std::unique_ptr<HistoryList> m_history;
-    std::unique_ptr<RecentLists> m_recent;
-    std::unique_ptr<TForm1> m_main;
+    std::unique_ptr<MainWindowKit> m_kit;
+    FakePlatform* m_fake = nullptr;
+    SettingsStore* m_settings = nullptr;
+    MainColour* m_colour = nullptr;
+    ColourList* m_list = nullptr;
+    HistoryList* m_history = nullptr;
+    RecentLists* m_recent = nullptr;
+    TForm1* m_main = nullptr;
+    AppContext* m_context = nullptr;
     std::unique_ptr<TForm5> m_tip;
-    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<HistoryFeature> m_feature;
     std::unique_ptr<QSignalSpy> m_records;
 };
@@ -84,22 +84,19 @@ void HistoryWindowTest::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_folder = m_dir->path() + QLatin1Char('/');
-    m_fake = std::make_unique<FakePlatform>();
-    m_platform = std::make_unique<Platform>(m_fake->platform());
-    m_settings = std::make_unique<SettingsStore>();
-    m_colour = std::make_unique<MainColour>();
-    m_list = std::make_unique<ColourList>();
-    m_history = std::make_unique<HistoryList>();
-    m_recent = std::make_unique<RecentLists>(m_folder + QStringLiteral("default.cll"));
-    m_main = std::make_unique<TForm1>(*m_platform, *m_colour, m_folder);
+    m_kit = std::make_unique<MainWindowKit>(m_folder);
+    m_fake = &m_kit->fake;
+    m_settings = &m_kit->settings;
+    m_colour = &m_kit->colour;
+    m_list = &m_kit->list;
+    m_history = &m_kit->history;
+    m_recent = &m_kit->recent;
+    m_main = &m_kit->window;
+    m_context = &m_kit->context;
     m_main->move(216, 158);
     m_tip = std::make_unique<TForm5>(m_fake->screen);
-    m_context = std::make_unique<AppContext>(
-        AppContext{*m_platform, *m_settings, *m_colour, *m_list, *m_history, *m_recent, m_folder});
-    m_context->mainWindow = m_main.get();
     m_context->tip = m_tip.get();
-    connect(m_colour.get(), &MainColour::recorded, m_history.get(), &HistoryList::AddToHistory);
-    m_records = std::make_unique<QSignalSpy>(m_colour.get(), &MainColour::recorded);
+    m_records = std::make_unique<QSignalSpy>(m_colour, &MainColour::recorded);
 }
 
 void HistoryWindowTest::cleanup()
@@ -109,7 +106,7 @@ void HistoryWindowTest::cleanup()
     m_records.reset();
     m_feature.reset();
     m_tip.reset();
-    m_main.reset();
+    m_kit.reset();
     m_dir.reset();
 }
 
@@ -357,7 +354,7 @@ void HistoryWindowTest::undoAndRedoStepWithoutRecording()
                      "30,30,30 - #1E1E1E\r\n");
     MakeFeature();
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
     struct Step
     {
         Qt::Key key;
@@ -370,7 +367,7 @@ void HistoryWindowTest::undoAndRedoStepWithoutRecording()
         {Qt::Key_Y, 20, 1}, {Qt::Key_Y, 30, 3}, {Qt::Key_Y, 30, 3},
     };
     for (const Step& step : steps) {
-        QTest::keyClick(m_main.get(), step.key, Qt::ControlModifier);
+        QTest::keyClick(m_main, step.key, Qt::ControlModifier);
         QVERIFY(Window()->isVisible());
         QCOMPARE(m_colour->colour(), PackColour(step.grey, step.grey, step.grey));
         QCOMPARE(List()->selectedRows(), QList<int>{step.row});
@@ -429,7 +426,7 @@ void HistoryWindowTest::keysInTheListRunTheToolWindowMap()
 {
     WriteHistoryFile("#112233\r\n#445566\r\n");
     MakeFeature();
-    QSignalSpy requests(m_main.get(), &TForm1::commandRequested);
+    QSignalSpy requests(m_main, &TForm1::commandRequested);
     QSignalSpy closeShapeTest(Window(), &TForm14::closeShapeTestRequested);
     QTest::keyClick(List(), Qt::Key_F7);
     QCOMPARE(closeShapeTest.size(), 1);
@@ -470,7 +467,7 @@ void HistoryWindowTest::docksToTheMainWindow()
 {
     MakeFeature();
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
     m_main->RunCommand(KeyCommand::Undo);
     QCOMPARE(Window()->pos(), QPoint(216 - 155, 158));
 

@@ -2,7 +2,7 @@
 #include "state/HistoryList.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/ListFilesFeature.h"
 #include "ui/ListPanel.h"
@@ -47,15 +47,15 @@ private:
 
     QTemporaryDir m_dir;
     QString m_folder;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Platform> m_platform;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<MainColour> m_colour;
-    std::unique_ptr<ColourList> m_list;
-    std::unique_ptr<HistoryList> m_history;
-    std::unique_ptr<RecentLists> m_recent;
-    std::unique_ptr<TForm1> m_window;
-    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<MainWindowKit> m_kit;
+    FakePlatform* m_fake = nullptr;
+    SettingsStore* m_settings = nullptr;
+    MainColour* m_colour = nullptr;
+    ColourList* m_list = nullptr;
+    HistoryList* m_history = nullptr;
+    RecentLists* m_recent = nullptr;
+    TForm1* m_window = nullptr;
+    AppContext* m_context = nullptr;
     std::unique_ptr<ListPanel> m_panel;
     std::unique_ptr<ListFilesFeature> m_files;
     TForm13* m_reopen = nullptr;
@@ -64,22 +64,20 @@ private:
 void ReopenWindowTest::init()
 {
     m_folder = m_dir.path() + QLatin1Char('/');
-    m_fake = std::make_unique<FakePlatform>();
-    m_platform = std::make_unique<Platform>(m_fake->platform());
-    m_settings = std::make_unique<SettingsStore>();
-    m_colour = std::make_unique<MainColour>();
-    m_list = std::make_unique<ColourList>();
-    m_history = std::make_unique<HistoryList>();
-    m_recent = std::make_unique<RecentLists>(m_folder + QStringLiteral("default.cll"));
-    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, m_folder);
-    m_context = std::make_unique<AppContext>(
-        AppContext{*m_platform, *m_settings, *m_colour, *m_list, *m_history, *m_recent, m_folder});
-    m_context->mainWindow = m_window.get();
+    m_kit = std::make_unique<MainWindowKit>(m_folder);
+    m_fake = &m_kit->fake;
+    m_settings = &m_kit->settings;
+    m_colour = &m_kit->colour;
+    m_list = &m_kit->list;
+    m_history = &m_kit->history;
+    m_recent = &m_kit->recent;
+    m_window = &m_kit->window;
+    m_context = &m_kit->context;
     m_panel = std::make_unique<ListPanel>(*m_context);
     m_files = std::make_unique<ListFilesFeature>(*m_context);
     m_window->move(100, 50);
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void ReopenWindowTest::cleanup()
@@ -88,7 +86,7 @@ void ReopenWindowTest::cleanup()
         popup->close();
     m_files.reset();
     m_panel.reset();
-    m_window.reset(); // owns the Reopen window
+    m_kit.reset(); // its main window owns the Reopen window
     m_reopen = nullptr;
 }
 
@@ -136,11 +134,11 @@ void ReopenWindowTest::openedByKeysAndMenu()
 {
     CreateWindow();
     QVERIFY(!m_reopen->isVisible());
-    QTest::keyClick(m_window.get(), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(m_window, Qt::Key_R, Qt::ControlModifier);
     QVERIFY(m_reopen->isVisible());
     m_reopen->close();
     QVERIFY(!m_reopen->isVisible());
-    QTest::keyClick(m_window.get(), Qt::Key_F11);
+    QTest::keyClick(m_window, Qt::Key_F11);
     QVERIFY(m_reopen->isVisible());
     m_reopen->hide();
     m_panel->listMenu()->actions().at(6)->trigger();
@@ -244,13 +242,13 @@ void ReopenWindowTest::superMinimizeFollowsTheMainWindow()
 {
     CreateWindow();
     // Not showing: the main window's toggle leaves it alone.
-    QTest::keyClick(m_window.get(), Qt::Key_F12);
+    QTest::keyClick(m_window, Qt::Key_F12);
     QCOMPARE(m_reopen->height(), 457);
     m_reopen->show();
-    QTest::keyClick(m_window.get(), Qt::Key_F12);
+    QTest::keyClick(m_window, Qt::Key_F12);
     QCOMPARE(m_window->height(), 457);
     QCOMPARE(m_reopen->height(), 16);
-    QTest::keyClick(m_window.get(), Qt::Key_F12);
+    QTest::keyClick(m_window, Qt::Key_F12);
     QCOMPARE(m_reopen->height(), 457);
     // No double-click of its own.
     QTest::mouseDClick(m_reopen->titleStrip(), Qt::LeftButton, {}, QPoint(40, 8));
@@ -294,7 +292,7 @@ void ReopenWindowTest::keys()
     QFETCH(int, command);
     CreateWindow();
     m_reopen->show();
-    QSignalSpy commands(m_window.get(), &TForm1::commandRequested);
+    QSignalSpy commands(m_window, &TForm1::commandRequested);
     QSignalSpy closeShapeTest(m_reopen, &TForm13::shapeTestCloseRequested);
     QTest::keyClick(List(), Qt::Key(key), modifiers);
     QCOMPARE(commands.size(), command < 0 ? 0 : 1);
