@@ -124,7 +124,7 @@ int main(int argc, char* argv[])
     Report("switch to small items and paint", Milliseconds(step));
 
     step.restart();
-    const bool saved = SaveColourList(dir.filePath("saved.cll"), list);
+    const bool saved = bool(SaveColourList(dir.filePath("saved.cll"), list));
     Report("save", Milliseconds(step));
     if (!saved)
         return 1;

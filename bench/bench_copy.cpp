@@ -1,4 +1,5 @@
 // Build times of the copy pictures and texts for a 10,000-colour list.
+#include "colour/ColourText.h"
 #include "copy/CopyPayload.h"
 
 #include <QElapsedTimer>

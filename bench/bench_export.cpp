@@ -1,5 +1,7 @@
 // Export figures: a colour list of 100,000 items as an HTML page and an ACO file.
+#include "colour/ColourText.h"
 #include "storage/AcoExport.h"
+#include "storage/TextFile.h"
 #include "storage/HtmlExport.h"
 
 #include <QElapsedTimer>
@@ -37,7 +39,7 @@ int main()
         build = build < 0 ? elapsed : std::min(build, elapsed);
     }
     timer.restart();
-    WriteExportFile(dir.filePath(QStringLiteral("colours.html")), page);
+    WriteWholeFile(dir.filePath(QStringLiteral("colours.html")), page);
     std::printf("HTML, %d colours: build %lld ms (best of 5), write %lld ms (%.1f MB, %d progress "
                 "calls)\n",
                 kItems, build, timer.elapsed(), page.size() / 1e6, progressCalls);
@@ -45,8 +47,8 @@ int main()
     timer.restart();
     const QByteArray aco = ExportListAsAco(items);
     const qint64 acoBuild = timer.elapsed();
-    const ExportWriteResult written =
-        WriteExportFile(dir.filePath(QStringLiteral("colours.ACO")), aco);
+    const FileWriteResult written =
+        WriteWholeFile(dir.filePath(QStringLiteral("colours.ACO")), aco);
     std::printf("ACO, %d items: build %lld ms, build + write %lld ms (%lld bytes, %d colours: the "
                 "format's limit)\n",
                 kItems, acoBuild, timer.elapsed(), qint64(aco.size()), kMaxAcoColours);

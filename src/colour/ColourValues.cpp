@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 // The conversions reproduce one exact arithmetic: every named intermediate is
 // stored as a 64-bit double, every expression between two of them is evaluated
@@ -51,21 +50,6 @@ std::uint8_t SnapComponent(std::uint8_t c)
     if (c < 230)
         return 204;
     return 255;
-}
-
-// Characters [start, start + count) of text, clipped to the text as a
-// one-based copy with a start below one would be.
-QString CopyClipped(const QString& text, int start, int count)
-{
-    if (start < 0) {
-        start = 0;
-    }
-    return text.mid(start, count);
-}
-
-QString TwoDigits(std::uint8_t value)
-{
-    return QString::number(value, 16).rightJustified(2, QLatin1Char('0')).toUpper();
 }
 
 } // namespace
@@ -157,80 +141,4 @@ bool IsWebSafe(Rgb c)
 Rgb SnapToWebSafe(Rgb c)
 {
     return Rgb{SnapComponent(c.red), SnapComponent(c.green), SnapComponent(c.blue)};
-}
-
-QString FormatHexText(Rgb c)
-{
-    return TwoDigits(c.red) + TwoDigits(c.green) + TwoDigits(c.blue);
-}
-
-QString FormatHashHex(Rgb c)
-{
-    return QLatin1Char('#') + FormatHexText(c);
-}
-
-QString FormatPackedText(Rgb c)
-{
-    return QStringLiteral("$00") + TwoDigits(c.blue) + TwoDigits(c.green) + TwoDigits(c.red);
-}
-
-QString IntegerConversionMessage(const QString& text)
-{
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
-
-std::optional<int> ParseInteger(const QString& text)
-{
-    int i = 0;
-    const int n = text.size();
-    while (i < n && text.at(i) == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    int base = 10;
-    if (i < n && text.at(i) == QLatin1Char('$')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && text.at(i) == QLatin1Char('0') &&
-               (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
-        base = 16;
-        i += 2;
-    }
-    if (i >= n)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (; i < n; ++i) {
-        const int digit = HexDigitValue(text.at(i).unicode());
-        if (digit < 0 || digit >= base)
-            return std::nullopt;
-        value = value * base + digit;
-        if (value > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
-            return std::nullopt;
-    }
-    if (base == 16)
-        return int(std::uint32_t(value)) * (negative ? -1 : 1);
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        return std::nullopt;
-    return int(value);
-}
-
-HexParseResult ParseHexText(const QString& text)
-{
-    const QString bluePart = CopyClipped(text, text.size() - 2, 2);
-    const QString greenPart = CopyClipped(text, 2, 2);
-    const QString redPart = CopyClipped(text, 0, 2);
-    const QString joined = QStringLiteral("$00") + bluePart + greenPart + redPart;
-    ColorRef value = 0;
-    for (int i = 1; i < joined.size(); ++i) {
-        const int digit = HexDigitValue(joined.at(i).unicode());
-        if (digit < 0)
-            return HexParseResult{std::nullopt, IntegerConversionMessage(joined)};
-        value = value << 4 | ColorRef(digit);
-    }
-    return HexParseResult{value & 0xFFFFFFu, QString()};
 }

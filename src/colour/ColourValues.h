@@ -1,11 +1,9 @@
 #pragma once
 // Colour values, the program's own HSL model and the text forms of a colour.
-// Pure functions without state; nothing here allocates except the text forms.
-
-#include <QString>
+// Pure functions without state that allocate nothing; the text forms are in
+// colour/ColourText.h.
 
 #include <cstdint>
-#include <optional>
 
 // A colour packed as 0x00BBGGRR: red in bits 0..7, green 8..15, blue 16..23.
 using ColorRef = std::uint32_t;
@@ -64,41 +62,3 @@ inline Rgb HslToRgb(Hsl c) { return HslToRgb(c.hue, c.saturation, c.lightness); 
 bool IsWebSafe(Rgb c);
 // Each component to the nearest multiple of 51 (thresholds 26, 77, 128, 179, 230).
 Rgb SnapToWebSafe(Rgb c);
-
-// "06A7FF": red, green, blue, upper-case hexadecimal.
-QString FormatHexText(Rgb c);
-// "#06A7FF".
-QString FormatHashHex(Rgb c);
-// "$00FFA706": blue, green, red; read back as a hexadecimal integer it is the ColorRef.
-QString FormatPackedText(Rgb c);
-
-// 0..15 for a hexadecimal digit (either case), -1 for anything else.
-constexpr int HexDigitValue(char16_t c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-// The standard message of a failed integer conversion: "'<text>' is not a valid integer value".
-QString IntegerConversionMessage(const QString& text);
-
-// A decimal integer as an edit holds it: optional blanks around, an optional sign,
-// digits. A text starting with "$" (after a sign) is read as hexadecimal. Empty or
-// any other character fails. Values outside 32 bits fail.
-std::optional<int> ParseInteger(const QString& text);
-
-struct HexParseResult
-{
-    std::optional<ColorRef> colour;
-    QString error; // the integer-conversion message when colour is empty
-};
-
-// The hex edit's text (up to six characters): blue = last two characters, green =
-// characters 3 and 4, red = first two, joined as "$00" + blue + green + red and read
-// as one hexadecimal integer. "FFF" gives red 255, green 255, blue 15.
-HexParseResult ParseHexText(const QString& text);

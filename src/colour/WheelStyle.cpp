@@ -1,6 +1,6 @@
 #include "colour/WheelStyle.h"
 
-#include "colour/ColourValues.h"
+#include "colour/ColourText.h"
 
 #include <QRegularExpression>
 

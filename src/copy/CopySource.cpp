@@ -1,5 +1,7 @@
 #include "copy/CopySource.h"
 
+#include "colour/ColourText.h"
+
 #include <algorithm>
 
 namespace {

@@ -6,6 +6,7 @@
 #include "colour/ColourValues.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 #include <vector>

@@ -1,5 +1,7 @@
 #include "state/ColourList.h"
 
+#include "colour/ColourText.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,48 +13,35 @@ QString TextKey(const QString& text)
 
 } // namespace
 
-// Built in one buffer: lists of many thousands of items format a text per item,
-// and the general text helpers would allocate a dozen times for each.
+// Built in one buffer: lists of many thousands of items format a text per item.
 QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
-    static constexpr char kHexDigits[] = "0123456789ABCDEF";
+    const Rgb c{red, green, blue};
     char16_t text[40];
-    int size = 0;
-    const auto decimal = [&](std::uint8_t value) {
-        if (value >= 100)
-            text[size++] = char16_t('0' + value / 100);
-        if (value >= 10)
-            text[size++] = char16_t('0' + value / 10 % 10);
-        text[size++] = char16_t('0' + value % 10);
-    };
-    const auto hex = [&](std::uint8_t value) {
-        text[size++] = char16_t(kHexDigits[value >> 4]);
-        text[size++] = char16_t(kHexDigits[value & 0xF]);
-    };
-    decimal(red);
-    text[size++] = u',';
-    decimal(green);
-    text[size++] = u',';
-    decimal(blue);
+    char16_t* end = WriteDecimalTriple(text, c);
     for (int i = 0; i < 13; ++i)
-        text[size++] = u' ';
-    text[size++] = u'#';
-    hex(red);
-    hex(green);
-    hex(blue);
-    text[size++] = u' ';
-    text[size++] = u'-';
-    text[size++] = u' ';
-    hex(blue);
-    hex(green);
-    hex(red);
-    return QString(reinterpret_cast<const QChar*>(text), size);
+        *end++ = u' ';
+    *end++ = u'#';
+    end = WriteHexText(end, c);
+    *end++ = u' ';
+    *end++ = u'-';
+    *end++ = u' ';
+    end = WriteHexText(end, Rgb{blue, green, red});
+    return QString(reinterpret_cast<const QChar*>(text), end - text);
 }
 
 QString FormatListItemText(ColorRef colour)
 {
     const Rgb rgb = UnpackColour(colour);
     return FormatListItemText(rgb.red, rgb.green, rgb.blue);
+}
+
+std::optional<Rgb> ListItemColour(QStringView itemText)
+{
+    const qsizetype hash = itemText.indexOf(QLatin1Char('#'));
+    if (hash < 0 || itemText.size() - hash < 7)
+        return std::nullopt;
+    return ReadHexTriple(itemText.utf16() + hash + 1);
 }
 
 QString ColourListStatusText(const QString& currentListPath, int count)

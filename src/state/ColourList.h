@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <optional>
@@ -19,6 +20,11 @@
 // zeros, hexadecimal upper case. 34 to 40 characters; the last 16 are the hex part.
 QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 QString FormatListItemText(ColorRef colour);
+
+// The colour of a list item: the seven characters from its first "#", "#RRGGBB",
+// read as hex pairs. Empty when the text has no "#" or those characters are not a
+// colour; the exports and the copy formats leave such items out.
+std::optional<Rgb> ListItemColour(QStringView itemText);
 
 // The status line text while the mouse is over the list, for the current list
 // path (empty when none) and the number of items.

@@ -1,41 +1,19 @@
 #include "state/HistoryList.h"
 
+#include "colour/ColourText.h"
 #include "state/UndoRedo.h"
 
 #include <algorithm>
 
-namespace {
-
-void AppendDecimal(QByteArray& out, std::uint8_t value)
-{
-    if (value >= 100)
-        out.append(char('0' + value / 100));
-    if (value >= 10)
-        out.append(char('0' + value / 10 % 10));
-    out.append(char('0' + value % 10));
-}
-
-void AppendHexPair(QByteArray& out, std::uint8_t value)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    out.append(digits[value >> 4]);
-    out.append(digits[value & 0xF]);
-}
-
-} // namespace
-
 void AppendHistoryEntryText(QByteArray& out, ColorRef colour)
 {
     const Rgb c = UnpackColour(colour);
-    AppendDecimal(out, c.red);
-    out.append(',');
-    AppendDecimal(out, c.green);
-    out.append(',');
-    AppendDecimal(out, c.blue);
-    out.append(" - #", 4);
-    AppendHexPair(out, c.red);
-    AppendHexPair(out, c.green);
-    AppendHexPair(out, c.blue);
+    char text[21];
+    char* end = WriteDecimalTriple(text, c);
+    for (char ch : {' ', '-', ' ', '#'})
+        *end++ = ch;
+    end = WriteHexText(end, c);
+    out.append(text, end - text);
 }
 
 QString HistoryEntryText(ColorRef colour)

@@ -1,5 +1,7 @@
 #include "state/MainColour.h"
 
+#include "colour/ColourText.h"
+
 namespace {
 
 // The clamps apply to the edits one after the other; the first unreadable text

@@ -1,7 +1,8 @@
 #include "storage/ColourListFile.h"
 
+#include "colour/ColourText.h"
 #include "state/ColourList.h"
-#include "storage/ProgramDirectory.h"
+#include "storage/TextFile.h"
 #include "storage/RecentLists.h"
 
 #include <algorithm>
@@ -100,7 +101,7 @@ ColourListLoadResult LoadColourList(const QString& path, ColourList& list, Recen
     return result;
 }
 
-bool SaveColourList(const QString& path, const ColourList& list)
+FileWriteResult SaveColourList(const QString& path, const ColourList& list)
 {
     QByteArray data;
     // Item texts are 34 to 40 characters; reserving avoids regrowing for long lists.

@@ -6,6 +6,7 @@
 // are skipped.
 
 #include "colour/ColourValues.h"
+#include "storage/TextFile.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -68,6 +69,6 @@ ColourListLoadResult LoadColourList(const QString& path, ColourList& list,
                                     RecentLists* recent = nullptr,
                                     const ProgressCallback& progress = {});
 
-// Writes every item text in list order; false when the file cannot be written
-// (the old file then stays).
-bool SaveColourList(const QString& path, const ColourList& list);
+// Writes every item text in list order, atomically (a failed write leaves the
+// old file as it was).
+FileWriteResult SaveColourList(const QString& path, const ColourList& list);

@@ -1,9 +1,8 @@
 #include "storage/HistoryFile.h"
 
+#include "colour/ColourText.h"
 #include "state/HistoryList.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "storage/TextFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,16 +15,10 @@ std::optional<ColorRef> ParseHashColour(const char* hash, const char* end)
 {
     if (end - hash < 7)
         return std::nullopt;
-    int components[3];
-    for (int i = 0; i < 3; ++i) {
-        const int high = HexDigitValue(char16_t(static_cast<unsigned char>(hash[1 + 2 * i])));
-        const int low = HexDigitValue(char16_t(static_cast<unsigned char>(hash[2 + 2 * i])));
-        if (high < 0 || low < 0)
-            return std::nullopt;
-        components[i] = high << 4 | low;
-    }
-    return PackColour(std::uint8_t(components[0]), std::uint8_t(components[1]),
-                      std::uint8_t(components[2]));
+    const std::optional<Rgb> colour = ReadHexTriple(hash + 1);
+    if (!colour)
+        return std::nullopt;
+    return PackColour(*colour);
 }
 
 // Where the line starting at `p` ends, and where the next one starts (CR LF, LF or CR).
@@ -50,11 +43,11 @@ const char* NextLine(const char* lineEnd, const char* end)
 HistoryFileContent LoadHistoryFile(const QString& path)
 {
     HistoryFileContent content;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileReadResult read = ReadWholeFile(path);
+    if (read.status != FileReadStatus::Loaded)
         return content;
     content.exists = true;
-    const QByteArray bytes = file.readAll();
+    const QByteArray& bytes = read.data;
     const char* p = bytes.constData();
     const char* const end = p + bytes.size();
     content.colours.reserve(std::size_t(bytes.size() / 16));
@@ -81,7 +74,7 @@ HistoryFileContent LoadHistoryFile(const QString& path)
     return content;
 }
 
-bool SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
+FileWriteResult SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
                      const QStringList& unreadableRest)
 {
     QByteArray bytes;
@@ -94,14 +87,7 @@ bool SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
         bytes.append(line.toLatin1());
         bytes.append("\r\n", 2);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteWholeFile(path, bytes);
 }
 
 HistoryFileContent LoadHistory(const QString& path, HistoryList& history)
@@ -112,7 +98,7 @@ HistoryFileContent LoadHistory(const QString& path, HistoryList& history)
     return content;
 }
 
-bool SaveHistory(const QString& path, const HistoryList& history)
+FileWriteResult SaveHistory(const QString& path, const HistoryList& history)
 {
     return SaveHistoryFile(path, history.colours(), history.unreadableRest());
 }

@@ -12,6 +12,7 @@
 // the unreadable lines, so they are read too).
 
 #include "colour/ColourValues.h"
+#include "storage/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,12 +32,12 @@ struct HistoryFileContent
 };
 
 HistoryFileContent LoadHistoryFile(const QString& path);
-// Writes the entries, then the unreadable lines, through QSaveFile. Returns false
-// when the file could not be written (at exit that is skipped without a message).
-bool SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
+// Writes the entries, then the unreadable lines, atomically. At exit a failure is
+// skipped without a message.
+FileWriteResult SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
                      const QStringList& unreadableRest = QStringList());
 
 // Fills an empty history from the file (one bulk append) and keeps its unreadable
 // lines. Returns the content read, whose last colour becomes the main colour.
 HistoryFileContent LoadHistory(const QString& path, HistoryList& history);
-bool SaveHistory(const QString& path, const HistoryList& history);
+FileWriteResult SaveHistory(const QString& path, const HistoryList& history);

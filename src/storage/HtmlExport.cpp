@@ -1,7 +1,9 @@
 #include "storage/HtmlExport.h"
 
-#include "colour/ColourValues.h"
-#include "storage/AcoExport.h"
+#include "colour/ColourText.h"
+#include "state/ColourList.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -34,25 +36,16 @@ template <std::size_t N> void AppendText(QByteArray& out, const char (&text)[N])
     out.append(text, qsizetype(N - 1));
 }
 
-void AppendNumber(QByteArray& out, int value)
-{
-    char digits[12];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (n > 0)
-        out.append(digits[--n]);
-}
-
 void AppendTriple(QByteArray& out, int a, int b, int c)
 {
-    AppendNumber(out, a);
-    out.append(" , ", 3);
-    AppendNumber(out, b);
-    out.append(" , ", 3);
-    AppendNumber(out, c);
+    char text[40];
+    char* end = text;
+    for (int value : {a, b, c}) {
+        if (end != text)
+            end = std::copy_n(" , ", 3, end);
+        end = WriteDecimal(end, std::uint32_t(value));
+    }
+    out.append(text, end - text);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #pragma once
 // Export of the colour list as an HTML page: every colour as a swatch cell beside
 // its RGB, HSL and hex values, the whole page on one line of 8-bit text. The
-// colours come from the list item texts in order (see ListItemColour in
-// storage/AcoExport.h; items without a colour are left out). Write the page with
-// WriteExportFile; a failure there is the caller's to report or skip.
+// colours come from the list item texts in order (ListItemColour; items without a
+// colour are left out). Write the page with WriteWholeFile.
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "storage/RecentLists.h"
 
-#include "storage/ProgramDirectory.h"
+#include "storage/TextFile.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ bool RecentLists::Load(const QString& path)
     return true;
 }
 
-bool RecentLists::Save(const QString& path) const
+FileWriteResult RecentLists::Save(const QString& path) const
 {
     return WriteTextFileLines(path, m_paths);
 }

@@ -4,6 +4,8 @@
 // an empty path; and beside each path the text the Reopen window shows for it.
 // As a list model, Qt::DisplayRole is the display text and PathRole the path.
 
+#include "storage/TextFile.h"
+
 #include <QAbstractListModel>
 #include <QDir>
 #include <QList>
@@ -50,7 +52,7 @@ public:
     // repeats and the default list are left out. A missing or unreadable file leaves
     // the store as it is. False when an existing file could not be read.
     bool Load(const QString& path);
-    bool Save(const QString& path) const;
+    FileWriteResult Save(const QString& path) const;
 
 private:
     bool Accepts(const QString& path) const;

@@ -1,7 +1,7 @@
 #include "storage/SettingsStore.h"
 
-#include "colour/ColourValues.h"
-#include "storage/ProgramDirectory.h"
+#include "colour/ColourText.h"
+#include "storage/TextFile.h"
 
 namespace {
 
@@ -75,10 +75,10 @@ SettingsLoadResult SettingsStore::Load(const QString& path)
     return {SettingsLoadResult::Status::Loaded, {}};
 }
 
-bool SettingsStore::Save(const QString& path) const
+FileWriteResult SettingsStore::Save(const QString& path) const
 {
     if (!m_unreadPath.isEmpty() && path == m_unreadPath)
-        return false;
+        return {false, CannotOpenFileMessage(path)};
     return WriteTextFileLines(path, m_lines);
 }
 

@@ -3,6 +3,8 @@
 // for the whole run and written back to "set.set" at exit. Key names compare
 // ignoring letter case; the first occurrence of a key counts.
 
+#include "storage/TextFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -46,7 +48,7 @@ public:
     // then refuses to write over it, so values never read are not lost.
     SettingsLoadResult Load(const QString& path);
     // Writes every line (Latin-1, CR LF) atomically. False when refused or failed.
-    bool Save(const QString& path) const;
+    FileWriteResult Save(const QString& path) const;
 
     // "1.left", "shp.top" and the other position keys.
     PositionSetting SettingAsPosition(const QString& name) const;

@@ -1,5 +1,7 @@
 #include "ui/ColourDrag.h"
 
+#include "colour/ColourText.h"
+
 #include <QCoreApplication>
 #include <QDrag>
 #include <QMimeData>

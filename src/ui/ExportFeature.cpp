@@ -3,6 +3,7 @@
 #include "state/ColourList.h"
 #include "storage/AcoExport.h"
 #include "storage/HtmlExport.h"
+#include "storage/TextFile.h"
 #include "ui/AppContext.h"
 #include "ui/TForm1.h"
 
@@ -72,7 +73,7 @@ void ExportFeature::ExportListAsHtml()
     if (path.isEmpty())
         return;
     // A page that cannot be written is skipped without a message.
-    WriteExportFile(path, page);
+    WriteWholeFile(path, page);
 }
 
 void ExportFeature::ExportListAsAco()
@@ -81,8 +82,8 @@ void ExportFeature::ExportListAsAco()
         AskExportFile(m_context, "Export as ACO", "Photoshop ACO File|*.ACO", "ACO");
     if (path.isEmpty())
         return;
-    const ExportWriteResult result =
-        WriteExportFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList)));
-    if (!result.ok)
-        m_context.platform.messages.Information(m_context.mainWindow, result.message);
+    const FileWriteResult result =
+        WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList)));
+    if (!result)
+        m_context.platform.messages.Information(m_context.mainWindow, result.error);
 }

@@ -58,5 +58,5 @@ void HistoryFeature::ShowStep(bool back)
 
 bool HistoryFeature::WriteHistoryFile()
 {
-    return SaveHistory(historyFilePath(), m_context.history);
+    return SaveHistory(historyFilePath(), m_context.history).ok;
 }

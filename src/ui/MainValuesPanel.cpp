@@ -1,5 +1,6 @@
 #include "ui/MainValuesPanel.h"
 
+#include "colour/ColourText.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Fonts.h"
 

@@ -1,5 +1,6 @@
 #include "ui/WheelPanel.h"
 
+#include "colour/ColourText.h"
 #include "ui/ColourDrag.h"
 #include "ui/ColourSwatch.h"
 #include "ui/Fonts.h"

@@ -1,4 +1,4 @@
-#include "colour/ColourValues.h"
+#include "colour/ColourText.h"
 
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+#include "colour/ColourText.h"
 #include "state/ColourList.h"
 
 #include <QRandomGenerator>

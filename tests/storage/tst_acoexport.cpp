@@ -1,3 +1,4 @@
+#include "colour/ColourText.h"
 #include "storage/AcoExport.h"
 
 #include <QTemporaryDir>
@@ -11,7 +12,6 @@ private slots:
     void bytes();
     void readsBackWithAnIndependentReader();
     void countStaysWithinSixteenBits();
-    void writing();
 };
 
 static QStringList Items(std::initializer_list<Rgb> colours)
@@ -77,23 +77,6 @@ void AcoExportTest::countStaysWithinSixteenBits()
     const QByteArray file = ExportListAsAco(items);
     QCOMPARE(file.size(), 4 + 10 * kMaxAcoColours);
     QCOMPARE(file.mid(2, 2), QByteArray("\xFF\xFF"));
-}
-
-void AcoExportTest::writing()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("colours.ACO"));
-    const QByteArray bytes = ExportListAsAco(Items({{6, 167, 255}}));
-    const ExportWriteResult written = WriteExportFile(path, bytes);
-    QVERIFY(written.ok);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), bytes);
-
-    const ExportWriteResult failed =
-        WriteExportFile(dir.filePath(QStringLiteral("missing/colours.ACO")), bytes);
-    QVERIFY(!failed.ok);
-    QCOMPARE(failed.message, QStringLiteral("I/O error 2"));
 }
 
 QTEST_APPLESS_MAIN(AcoExportTest)

@@ -1,4 +1,3 @@
-#include "storage/AcoExport.h"
 #include "storage/HtmlExport.h"
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+#include "colour/ColourText.h"
 #include "copy/CopyPayload.h"
 #include "copy/CopyPictures.h"
 #include "state/ColourList.h"

@@ -1,0 +1,102 @@
+#include "colour/ColourText.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+QString FromBuffer(const char16_t* begin, const char16_t* end)
+{
+    return QString(reinterpret_cast<const QChar*>(begin), end - begin);
+}
+
+// Characters [start, start + count) of text, clipped to the text as a
+// one-based copy with a start below one would be.
+QString CopyClipped(const QString& text, int start, int count)
+{
+    if (start < 0) {
+        start = 0;
+    }
+    return text.mid(start, count);
+}
+
+} // namespace
+
+QString FormatHexText(Rgb c)
+{
+    char16_t text[6];
+    return FromBuffer(text, WriteHexText(text, c));
+}
+
+QString FormatHashHex(Rgb c)
+{
+    char16_t text[7] = {u'#'};
+    return FromBuffer(text, WriteHexText(text + 1, c));
+}
+
+QString FormatPackedText(Rgb c)
+{
+    char16_t text[9] = {u'$', u'0', u'0'};
+    return FromBuffer(text, WriteHexText(text + 3, Rgb{c.blue, c.green, c.red}));
+}
+
+QString IntegerConversionMessage(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+std::optional<int> ParseInteger(const QString& text)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && text.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (i < n && text.at(i) == QLatin1Char('$')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text.at(i) == QLatin1Char('0') &&
+               (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= n)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const int digit = HexDigitValue(text.at(i).unicode());
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
+            return std::nullopt;
+    }
+    if (base == 16)
+        return int(std::uint32_t(value)) * (negative ? -1 : 1);
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return int(value);
+}
+
+HexParseResult ParseHexText(const QString& text)
+{
+    const QString bluePart = CopyClipped(text, text.size() - 2, 2);
+    const QString greenPart = CopyClipped(text, 2, 2);
+    const QString redPart = CopyClipped(text, 0, 2);
+    const QString joined = QStringLiteral("$00") + bluePart + greenPart + redPart;
+    ColorRef value = 0;
+    for (int i = 1; i < joined.size(); ++i) {
+        const int digit = HexDigitValue(joined.at(i).unicode());
+        if (digit < 0)
+            return HexParseResult{std::nullopt, IntegerConversionMessage(joined)};
+        value = value << 4 | ColorRef(digit);
+    }
+    return HexParseResult{value & 0xFFFFFFu, QString()};
+}
