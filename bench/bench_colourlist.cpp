@@ -3,7 +3,7 @@
 
 #include "state/ColourList.h"
 #include "storage/ColourListFile.h"
-#include "ui/ColourListView.h"
+#include "ui/widgets/ColourListView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

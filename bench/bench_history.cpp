@@ -2,7 +2,7 @@
 // and recording colours one by one while the list view shows them.
 #include "state/HistoryList.h"
 #include "storage/HistoryFile.h"
-#include "ui/HistoryView.h"
+#include "ui/widgets/HistoryView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // One lightness slider step through the real main window: the model change,
 // UpdateHarmonies and every widget update, without the paint itself.
 #include "../tests/support/FakePlatform.h"
-#include "ui/MainValuesPanel.h"
-#include "ui/TForm1.h"
+#include "ui/windows/MainValuesPanel.h"
+#include "ui/windows/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     FakePlatform fake;
     Platform platform = fake.platform();
     MainColour mainColour;
-    TForm1 window(platform, mainColour, QDir::tempPath());
+    MainWindow window(platform, mainColour, QDir::tempPath());
     window.show();
     QApplication::processEvents();
     QScrollBar* lightness = window.valuesPanel()->hslBar(2);

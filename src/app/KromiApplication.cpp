@@ -1,16 +1,16 @@
 #include "app/KromiApplication.h"
 
 #include "storage/ProgramDirectory.h"
-#include "ui/CopyFeature.h"
-#include "ui/ExportFeature.h"
-#include "ui/HistoryFeature.h"
-#include "ui/ListFilesFeature.h"
-#include "ui/ListPanel.h"
-#include "ui/TForm1.h"
-#include "ui/TForm15.h"
-#include "ui/TForm16.h"
-#include "ui/TForm5.h"
-#include "ui/TitleStrip.h"
+#include "ui/features/CopyFeature.h"
+#include "ui/features/ExportFeature.h"
+#include "ui/features/HistoryFeature.h"
+#include "ui/features/ListFilesFeature.h"
+#include "ui/widgets/TitleStrip.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/ListPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/SplashWindow.h"
+#include "ui/windows/TipWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -48,9 +48,9 @@ QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosit
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
     : m_platform(platform), m_programDirectory(programDirectory),
       m_recentLists(programDirectory + QStringLiteral("default.cll")),
-      m_context(std::make_unique<AppContext>(AppContext{platform, m_settings, m_mainColour,
-                                                        m_colourList, m_history, m_recentLists,
-                                                        programDirectory}))
+      m_context(
+          std::make_unique<AppContext>(AppContext{platform, m_settings, m_mainColour, m_colourList,
+                                                  m_history, m_recentLists, programDirectory}))
 {
     connect(&m_mainColour, &MainColour::recorded, &m_history, &HistoryList::AddToHistory);
 }
@@ -70,7 +70,7 @@ void KromiApplication::Step(const QString& name)
 void KromiApplication::Start(const QStringList& arguments)
 {
     m_arguments = arguments;
-    m_splash = std::make_unique<TForm15>(m_platform.screen);
+    m_splash = std::make_unique<SplashWindow>(m_platform.screen);
     m_splash->show();
     m_splash->repaint();
     QCoreApplication::processEvents();
@@ -86,7 +86,7 @@ void KromiApplication::Start(const QStringList& arguments)
 
 void KromiApplication::CreateMainWindow()
 {
-    m_mainWindow = std::make_unique<TForm1>(m_platform, m_mainColour, m_programDirectory);
+    m_mainWindow = std::make_unique<MainWindow>(m_platform, m_mainColour, m_programDirectory);
     m_context->mainWindow = m_mainWindow.get();
     const SettingsLoadResult loaded = m_settings.Load(FilePath("set.set"));
     if (loaded.status == SettingsLoadResult::Status::Unreadable)
@@ -110,7 +110,7 @@ void KromiApplication::CreateMainWindow()
 
 void KromiApplication::PlaceMainWindow()
 {
-    TForm1* window = m_mainWindow.get();
+    MainWindow* window = m_mainWindow.get();
     QPoint place = kMainDesignPosition;
     // A settings file delivered with the program holds no position yet: that is
     // still a first start.
@@ -129,9 +129,10 @@ void KromiApplication::CreateToolWindows()
     // Restores "history.cl2": its last colour becomes the main colour.
     m_historyFeature = std::make_unique<HistoryFeature>(*m_context);
     Step(QStringLiteral("History"));
-    m_about = std::make_unique<TForm16>(m_splash->Picture(), m_platform.screen, m_platform.shell);
+    m_about =
+        std::make_unique<AboutWindow>(m_splash->Picture(), m_platform.screen, m_platform.shell);
     Step(QStringLiteral("About"));
-    m_tip = std::make_unique<TForm5>(m_platform.screen);
+    m_tip = std::make_unique<TipWindow>(m_platform.screen);
     m_context->tip = m_tip.get();
     Step(QStringLiteral("Tip"));
     m_copy = std::make_unique<CopyFeature>(*m_context);
@@ -140,7 +141,7 @@ void KromiApplication::CreateToolWindows()
 
 void KromiApplication::WireMainWindow()
 {
-    TForm1* window = m_mainWindow.get();
+    MainWindow* window = m_mainWindow.get();
     m_helpMenu = new QMenu(window);
     m_helpMenu->addAction(QStringLiteral("&Open Help Documents"), this, [this] {
         // After a read-only install the settings live in the per-user folder while
@@ -153,14 +154,14 @@ void KromiApplication::WireMainWindow()
     });
     m_helpMenu->addSeparator();
     AddHowToEntries(*m_helpMenu, HelpMenu::MainWindow, *m_tip);
-    connect(window, &TForm1::helpMenuRequested, this,
+    connect(window, &MainWindow::helpMenuRequested, this,
             [this](const QPoint& pos) { m_helpMenu->popup(pos); });
-    connect(window, &TForm1::toolButtonActivated, this,
-            [this](TForm1::ToolButton button, Qt::MouseButton) {
-                if (button == TForm1::AboutButton)
+    connect(window, &MainWindow::toolButtonActivated, this,
+            [this](MainWindow::ToolButton button, Qt::MouseButton) {
+                if (button == MainWindow::AboutButton)
                     m_about->ShowModal();
             });
-    connect(window, &TForm1::closing, this, [this] {
+    connect(window, &MainWindow::closing, this, [this] {
         ShutDown();
         QCoreApplication::quit();
     });

@@ -24,10 +24,10 @@ class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
 class QMenu;
-class TForm1;
-class TForm5;
-class TForm15;
-class TForm16;
+class MainWindow;
+class TipWindow;
+class SplashWindow;
+class AboutWindow;
 
 class KromiApplication : public QObject
 {
@@ -45,10 +45,10 @@ public:
     // The shut-down sequence; run once, when the main window closes.
     void ShutDown();
 
-    TForm1* mainWindow() const { return m_mainWindow.get(); }
-    TForm5* tipWindow() const { return m_tip.get(); }
-    TForm16* aboutWindow() const { return m_about.get(); }
-    TForm15* splashWindow() const { return m_splash.get(); }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    TipWindow* tipWindow() const { return m_tip.get(); }
+    AboutWindow* aboutWindow() const { return m_about.get(); }
+    SplashWindow* splashWindow() const { return m_splash.get(); }
     QMenu* helpMenu() const { return m_helpMenu; }
     ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
@@ -88,10 +88,10 @@ private:
     HistoryList m_history;
     RecentLists m_recentLists;
     std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<TForm15> m_splash;
-    std::unique_ptr<TForm1> m_mainWindow;
-    std::unique_ptr<TForm16> m_about;
-    std::unique_ptr<TForm5> m_tip;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<TipWindow> m_tip;
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
     std::unique_ptr<HistoryFeature> m_historyFeature;

@@ -1,7 +1,7 @@
 #include "app/KromiApplication.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramDirectory.h"
-#include "ui/TForm1.h"
+#include "ui/windows/MainWindow.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -34,7 +34,8 @@ int main(int argc, char* argv[])
     // list, the history and the settings are written as at a normal exit.
     std::unique_ptr<QSocketNotifier> terminateNotifier;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
-        terminateNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        terminateNotifier =
+            std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
         QObject::connect(terminateNotifier.get(), &QSocketNotifier::activated, &kromi, [&kromi] {
             char byte;
             [[maybe_unused]] const auto read = ::read(g_signalPipe[0], &byte, 1);

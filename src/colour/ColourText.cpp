@@ -40,6 +40,16 @@ QString FormatPackedText(Rgb c)
     return FromBuffer(text, WriteHexText(text + 3, Rgb{c.blue, c.green, c.red}));
 }
 
+QString SwatchReadoutText(ColorRef colour)
+{
+    const Rgb c = UnpackColour(colour);
+    return QStringLiteral("\r ( R: %1, G: %2, B: %3, HEX: %4 )")
+        .arg(c.red)
+        .arg(c.green)
+        .arg(c.blue)
+        .arg(FormatHashHex(c));
+}
+
 QString IntegerConversionMessage(const QString& text)
 {
     return QStringLiteral("'%1' is not a valid integer value").arg(text);

@@ -85,6 +85,9 @@ QString FormatHashHex(Rgb c);
 // "$00FFA706": blue, green, red; read back as a hexadecimal integer it is the ColorRef.
 QString FormatPackedText(Rgb c);
 
+// "\r ( R: 6, G: 167, B: 255, HEX: #06A7FF )": the readout under a swatch's status text.
+QString SwatchReadoutText(ColorRef colour);
+
 // The standard message of a failed integer conversion: "'<text>' is not a valid integer value".
 QString IntegerConversionMessage(const QString& text);
 

@@ -14,8 +14,8 @@ class HistoryList;
 class MainColour;
 class RecentLists;
 class SettingsStore;
-class TForm1;
-class TForm5;
+class MainWindow;
+class TipWindow;
 
 struct AppContext
 {
@@ -26,8 +26,8 @@ struct AppContext
     HistoryList& history; // every committed colour is appended here
     RecentLists& recentLists;
     QString programDirectory; // ends with a separator
-    TForm1* mainWindow = nullptr;
-    TForm5* tip = nullptr;
+    MainWindow* mainWindow = nullptr;
+    TipWindow* tip = nullptr;
     // The selected rows of the main window's colour list, in order; set by the list
     // panel once it exists.
     std::function<QList<int>()> selectedListRows = [] { return QList<int>(); };

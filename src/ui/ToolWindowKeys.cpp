@@ -1,6 +1,6 @@
 #include "ui/ToolWindowKeys.h"
 
-#include "ui/TForm1.h"
+#include "ui/windows/MainWindow.h"
 
 ToolWindowKey ToolWindowKeyOf(int key, Qt::KeyboardModifiers modifiers)
 {
@@ -18,7 +18,7 @@ ToolWindowKey ToolWindowKeyOf(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
-ToolWindowKey RunToolWindowKey(int key, Qt::KeyboardModifiers modifiers, TForm1& mainWindow,
+ToolWindowKey RunToolWindowKey(int key, Qt::KeyboardModifiers modifiers, MainWindow& mainWindow,
                                const std::function<void()>& deleteInList)
 {
     const ToolWindowKey result = ToolWindowKeyOf(key, modifiers);

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-class TForm1;
+class MainWindow;
 
 enum class ToolWindowAction
 {
@@ -32,5 +32,5 @@ ToolWindowKey ToolWindowKeyOf(int key, Qt::KeyboardModifiers modifiers);
 // Runs the key: main-window commands through mainWindow, Delete through
 // deleteInList. CloseShapeTest is returned for the caller to carry out (or
 // ignore). The result's action is None when the key is not one of the map.
-ToolWindowKey RunToolWindowKey(int key, Qt::KeyboardModifiers modifiers, TForm1& mainWindow,
+ToolWindowKey RunToolWindowKey(int key, Qt::KeyboardModifiers modifiers, MainWindow& mainWindow,
                                const std::function<void()>& deleteInList);

@@ -3,10 +3,10 @@
 
 #include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
-#include "ui/ListFilesFeature.h"
-#include "ui/ListPanel.h"
-#include "ui/TForm1.h"
-#include "ui/TForm13.h"
+#include "ui/features/ListFilesFeature.h"
+#include "ui/windows/ListPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/ReopenWindow.h"
 
 #include <QListView>
 #include <QTemporaryDir>
@@ -91,7 +91,8 @@ void ListEndToEndTest::missingListsAtStartThenNewListAndExit()
     Run second(folder);
     QVERIFY(second.fake.messages.shown.isEmpty());
     QCOMPARE(second.app.colourList().count(), 2);
-    QCOMPARE(second.app.colourList().item(1).text, QStringLiteral("0,0,0             #000000 - 000000"));
+    QCOMPARE(second.app.colourList().item(1).text,
+             QStringLiteral("0,0,0             #000000 - 000000"));
     QCOMPARE(second.app.colourList().CurrentListPath(), folder + QStringLiteral("default.cll"));
     QVERIFY(!second.app.colourList().IsChanged());
     QCOMPARE(second.app.recentLists().count(), 0);

@@ -1,8 +1,8 @@
 #include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
-#include "ui/TForm1.h"
-#include "ui/TForm15.h"
-#include "ui/TForm5.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/SplashWindow.h"
+#include "ui/windows/TipWindow.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -89,14 +89,16 @@ void StartupTest::firstStartPlacement_data()
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QPoint>("place");
-    QTest::newRow("no settings, 1280 x 1024") << QSize(1280, 1024) << QByteArray() << QPoint(216, 158);
+    QTest::newRow("no settings, 1280 x 1024")
+        << QSize(1280, 1024) << QByteArray() << QPoint(216, 158);
     QTest::newRow("no settings, 800 x 600") << QSize(800, 600) << QByteArray() << QPoint(155, 2);
     QTest::newRow("delivered settings, 1024 x 768")
         << QSize(1024, 768) << QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n")
         << QPoint(159, 4);
     QTest::newRow("1152 x 864") << QSize(1152, 864) << QByteArray() << QPoint(167, 20);
     QTest::newRow("saved place wins")
-        << QSize(800, 600) << QByteArray("Settings\r\n1.left=300\r\n1.top=301\r\n") << QPoint(300, 301);
+        << QSize(800, 600) << QByteArray("Settings\r\n1.left=300\r\n1.top=301\r\n")
+        << QPoint(300, 301);
 }
 
 void StartupTest::firstStartPlacement()
@@ -150,8 +152,9 @@ void StartupTest::shutDownWritesTheKeysInOrder()
     QSignalSpy finished(app.get(), &KromiApplication::finished);
     app->mainWindow()->close();
     QCOMPARE(finished.size(), 1);
-    QCOMPARE(ReadSettings(), QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
-                                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\nsmallwheel=0\r\n"));
+    QCOMPARE(ReadSettings(),
+             QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
+                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\nsmallwheel=0\r\n"));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
 }

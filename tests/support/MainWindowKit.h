@@ -10,7 +10,7 @@
 #include "storage/SettingsStore.h"
 #include "support/FakePlatform.h"
 #include "ui/AppContext.h"
-#include "ui/TForm1.h"
+#include "ui/windows/MainWindow.h"
 
 struct MainWindowKit
 {
@@ -24,6 +24,6 @@ struct MainWindowKit
     ColourList list;
     HistoryList history;
     RecentLists recent;
-    TForm1 window;
+    MainWindow window;
     AppContext context;
 };

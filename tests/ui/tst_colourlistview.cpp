@@ -1,6 +1,6 @@
 #include "state/ColourList.h"
-#include "ui/ColourListView.h"
 #include "ui/Fonts.h"
+#include "ui/widgets/ColourListView.h"
 
 #include <QImage>
 #include <QSignalSpy>

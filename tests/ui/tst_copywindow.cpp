@@ -8,15 +8,15 @@
 #include "storage/SettingsStore.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
-#include "ui/CopyFeature.h"
-#include "ui/MainValuesPanel.h"
-#include "ui/PanelButton.h"
-#include "ui/PictureButton.h"
-#include "ui/TForm1.h"
-#include "ui/TForm8.h"
-#include "ui/TForm8Options.h"
-#include "ui/TForm8Preview.h"
-#include "ui/WheelPanel.h"
+#include "ui/features/CopyFeature.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/CopyOptionsPanel.h"
+#include "ui/windows/CopyPreviewPanel.h"
+#include "ui/windows/CopyWindow.h"
+#include "ui/windows/MainValuesPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/WheelPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,7 +80,7 @@ private:
     ColourList* m_list = nullptr;
     HistoryList* m_history = nullptr;
     RecentLists* m_recent = nullptr;
-    TForm1* m_main = nullptr;
+    MainWindow* m_main = nullptr;
     AppContext* m_context = nullptr;
     std::unique_ptr<CopyFeature> m_copy;
     QList<int> m_selected;
@@ -155,7 +155,7 @@ QAction* CopyWindowTest::MenuAction(const QString& caption) const
 // A control by object name, or a label, check box or radio button by its caption.
 QWidget* CopyWindowTest::Find(const QString& name) const
 {
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     if (auto* named = window->findChild<QWidget*>(name))
         return named;
     for (QLabel* label : window->findChildren<QLabel*>())
@@ -209,13 +209,13 @@ void CopyWindowTest::layoutMatchesTheDesign()
 void CopyWindowTest::startsWithTheDefaults()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     QCOMPARE(window->titleStrip()->caption(), QStringLiteral("Copy"));
     QCOMPARE(window->width(), 480);
     QCOMPARE(window->source(), CopySource::MainColor);
     QCOMPARE(window->format(), CopyFormat::Swatches);
     QCOMPARE(window->sourceColours(), QStringList{QStringLiteral("#06A7FF")});
-    TForm8Options* options = window->options();
+    CopyOptionsPanel* options = window->options();
     QCOMPARE(options->swatchSizeBox()->currentText(), QStringLiteral("20x20"));
     QCOMPARE(options->columnsBox()->currentText(), QStringLiteral("12"));
     QCOMPARE(options->spaceSlider()->value(), 3);
@@ -234,7 +234,7 @@ void CopyWindowTest::startsWithTheDefaults()
 void CopyWindowTest::onlyThePageOfTheChosenFormatShows()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->ShowModal();
     for (int row = 0; row < window->formatList()->count(); ++row) {
         QTest::mouseClick(
@@ -267,7 +267,7 @@ void CopyWindowTest::copyNowPutsTheResultOnTheClipboard()
     QFETCH(CopySource, source);
     QFETCH(CopyFormat, format);
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->ShowModal();
     window->SetSource(source);
     window->SetFormat(format);
@@ -291,7 +291,7 @@ void CopyWindowTest::copyNowPutsTheResultOnTheClipboard()
 void CopyWindowTest::copyNowSpotChecks()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->ShowModal();
     window->SetFormat(CopyFormat::Css);
     window->CopyNow();
@@ -326,7 +326,7 @@ void CopyWindowTest::copyNowSpotChecks()
 void CopyWindowTest::wmfCopiesTheMetafileTypes()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->SetSource(CopySource::ColorList);
     window->options()->swatchesWmfButton()->setChecked(true);
     window->CopyNow();
@@ -349,7 +349,7 @@ void CopyWindowTest::conversionFailureIsReported()
 {
     m_main->valuesPanel()->hexEdit()->setText(QStringLiteral("ZZ"));
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->SetFormat(CopyFormat::Text);
     window->CopyNow();
     QCOMPARE(m_fake->clipboard.changes, 0);
@@ -361,8 +361,8 @@ void CopyWindowTest::conversionFailureIsReported()
 void CopyWindowTest::previewFollowsSourceAndOptions()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
-    TForm8Options* options = window->options();
+    CopyWindow* window = m_copy->window();
+    CopyOptionsPanel* options = window->options();
     window->ShowModal();
     window->SetSource(CopySource::ColorList);
     QCOMPARE(window->preview()->image().size(), QSize(276, 20));
@@ -397,7 +397,7 @@ void CopyWindowTest::enterCopiesWhereverTheFocusIs_data()
     QTest::newRow("source list") << "sourceList" << int(Qt::Key_Return);
     QTest::newRow("format list") << "formatList" << int(Qt::Key_Enter);
     QTest::newRow("check box") << "Background Color" << int(Qt::Key_Return);
-    QTest::newRow("window") << "TForm8" << int(Qt::Key_Return);
+    QTest::newRow("window") << "CopyWindow" << int(Qt::Key_Return);
 }
 
 void CopyWindowTest::enterCopiesWhereverTheFocusIs()
@@ -405,10 +405,10 @@ void CopyWindowTest::enterCopiesWhereverTheFocusIs()
     QFETCH(QString, focus);
     QFETCH(int, key);
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->ShowModal();
     window->SetFormat(CopyFormat::Css);
-    QWidget* target = focus == QLatin1String("TForm8") ? window : Find(focus);
+    QWidget* target = focus == QLatin1String("CopyWindow") ? window : Find(focus);
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(m_fake->clipboard.changes, 1);
@@ -419,14 +419,14 @@ void CopyWindowTest::enterCopiesWhereverTheFocusIs()
 void CopyWindowTest::opensModallyAndF5Toggles()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     QTest::keyClick(m_main, Qt::Key_F5);
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowModality(), Qt::ApplicationModal);
     QTest::keyClick(window->sourceList(), Qt::Key_F5);
     QVERIFY(!window->isVisible());
 
-    QTest::mouseClick(m_main->toolButton(TForm1::CopyButton), Qt::LeftButton);
+    QTest::mouseClick(m_main->toolButton(MainWindow::CopyButton), Qt::LeftButton);
     QVERIFY(window->isVisible());
     QTest::mouseClick(window->closeBox(), Qt::LeftButton);
     QVERIFY(!window->isVisible());
@@ -439,7 +439,7 @@ void CopyWindowTest::opensModallyAndF5Toggles()
 void CopyWindowTest::previewButtonAndTitleStripToggleTheHeight()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->ShowModal();
     QCOMPARE(window->height(), 191);
     QTest::mouseClick(window->previewButton(), Qt::LeftButton);
@@ -502,7 +502,7 @@ void CopyWindowTest::settingsAreApplied()
 void CopyWindowTest::settingsAreWritten()
 {
     MakeFeature();
-    TForm8* window = m_copy->window();
+    CopyWindow* window = m_copy->window();
     window->move(123, 45);
     m_copy->WritePositionSettings();
     QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.left")), QStringLiteral("123"));
@@ -595,7 +595,7 @@ void CopyWindowTest::rightButtonOnCopyPopsUpTheMenu()
 {
     MakeFeature();
     m_fake->screen.cursorPosition = QPoint(400, 300);
-    PictureButton* copy = m_main->toolButton(TForm1::CopyButton);
+    PictureButton* copy = m_main->toolButton(MainWindow::CopyButton);
     QTest::mousePress(copy, Qt::RightButton);
     QTest::mouseRelease(copy, Qt::RightButton);
     QMenu* menu = m_copy->quickCopyMenu();

@@ -1,6 +1,6 @@
 #include "support/MainWindowKit.h"
-#include "ui/ExportFeature.h"
-#include "ui/PictureButton.h"
+#include "ui/features/ExportFeature.h"
+#include "ui/widgets/PictureButton.h"
 
 #include <QMenu>
 #include <QProgressBar>
@@ -28,7 +28,7 @@ private:
     std::unique_ptr<MainWindowKit> m_kit;
     FakePlatform* m_fake = nullptr;
     ColourList* m_list = nullptr;
-    TForm1* m_window = nullptr;
+    MainWindow* m_window = nullptr;
     std::unique_ptr<ExportFeature> m_export;
 };
 
@@ -64,7 +64,7 @@ void ExportMenuTest::menuEntriesAndPlace()
     QCOMPARE(actions[0]->text(), QStringLiteral("Export as &HTML"));
     QCOMPARE(actions[1]->text(), QStringLiteral("Export as &ACO"));
     m_export->ShowExportMenu();
-    PictureButton* button = m_window->toolButton(TForm1::ExportButton);
+    PictureButton* button = m_window->toolButton(MainWindow::ExportButton);
     QCOMPARE(m_export->exportMenu()->pos(), button->mapToGlobal(button->rect().center()));
 }
 
@@ -77,7 +77,7 @@ void ExportMenuTest::everyWayOpensTheMenu()
     QTest::keyClick(m_window, Qt::Key_X, Qt::ControlModifier);
     QVERIFY(menu->isVisible());
     menu->close();
-    PictureButton* button = m_window->toolButton(TForm1::ExportButton);
+    PictureButton* button = m_window->toolButton(MainWindow::ExportButton);
     QTest::mousePress(button, Qt::MiddleButton);
     QVERIFY(menu->isVisible());
     menu->close();
@@ -118,7 +118,8 @@ void ExportMenuTest::acoWritesBytesAndReportsFailures()
     const QString path = m_dir.filePath(QStringLiteral("swatches.ACO"));
     m_fake->fileDialogs.fileNames.push_back(path);
     m_export->ExportListAsAco();
-    QCOMPARE(m_fake->fileDialogs.saveRequests[0].filter, QStringLiteral("Photoshop ACO File|*.ACO"));
+    QCOMPARE(m_fake->fileDialogs.saveRequests[0].filter,
+             QStringLiteral("Photoshop ACO File|*.ACO"));
     QCOMPARE(ReadFile(path), QByteArray::fromHex("0001000100000606A7A7FFFF0000"));
     QVERIFY(m_fake->messages.shown.isEmpty());
 

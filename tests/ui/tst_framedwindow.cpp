@@ -1,5 +1,6 @@
-#include "ui/FramedWindow.h"
-#include "ui/PanelButton.h"
+#include "ui/widgets/FramedWindow.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/widgets/PinPicture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
 #include "support/FakePlatform.h"
 #include "ui/HowToTexts.h"
-#include "ui/PanelButton.h"
-#include "ui/TForm15.h"
-#include "ui/TForm16.h"
-#include "ui/TForm5.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/SplashWindow.h"
+#include "ui/windows/TipWindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,7 +37,7 @@ private:
 
 void HelpWindowsTest::tipWindowLayout()
 {
-    TForm5 tip(m_fake.screen);
+    TipWindow tip(m_fake.screen);
     QCOMPARE(tip.size(), QSize(320, 220));
     QCOMPARE(tip.titleStrip()->caption(), QStringLiteral("Tip"));
 
@@ -58,7 +58,7 @@ void HelpWindowsTest::tipWindowLayout()
 void HelpWindowsTest::showTipShowsCentredOnFirstShow()
 {
     m_fake.screen.screenSize = QSize(1280, 1024);
-    TForm5 tip(m_fake.screen);
+    TipWindow tip(m_fake.screen);
     QVERIFY(!tip.isVisible());
     const QString text = HowToTexts()[0].text;
     tip.ShowTip(text);
@@ -72,7 +72,7 @@ void HelpWindowsTest::showTipShowsCentredOnFirstShow()
 
 void HelpWindowsTest::showTipWhileShowingReplacesTextWithoutMoving()
 {
-    TForm5 tip(m_fake.screen);
+    TipWindow tip(m_fake.screen);
     tip.ShowTip(HowToTexts()[1].text);
     tip.move(10, 20);
     tip.ShowTip(HowToTexts()[2].text);
@@ -94,7 +94,7 @@ void HelpWindowsTest::doneAndCloseBoxHideKeepingTheTip_data()
 void HelpWindowsTest::doneAndCloseBoxHideKeepingTheTip()
 {
     QFETCH(bool, useDone);
-    TForm5 tip(m_fake.screen);
+    TipWindow tip(m_fake.screen);
     const QString text = HowToTexts()[4].text;
     tip.ShowTip(text);
     tip.move(30, 40);
@@ -128,7 +128,7 @@ void HelpWindowsTest::howToMenuEntriesShowTheirTexts()
     QFETCH(HelpMenu, which);
     QFETCH(int, first);
     QFETCH(int, count);
-    TForm5 tip(m_fake.screen);
+    TipWindow tip(m_fake.screen);
     QMenu menu;
     AddHowToEntries(menu, which, tip);
     const QList<QAction*> actions = menu.actions();
@@ -187,7 +187,7 @@ void HelpWindowsTest::openHelpDocument()
 void HelpWindowsTest::splashLayoutAndPainting()
 {
     m_fake.screen.screenSize = QSize(1024, 768);
-    TForm15 splash(m_fake.screen);
+    SplashWindow splash(m_fake.screen);
     QCOMPARE(splash.size(), QSize(591, 502));
     QCOMPARE(splash.pos(), QPoint(216, 133));
     QCOMPARE(splash.Picture().size(), QSize(589, 500));
@@ -214,7 +214,7 @@ void HelpWindowsTest::aboutLayout()
 {
     m_fake.screen.screenSize = QSize(1280, 1024);
     const QImage picture = ProductPicture();
-    TForm16 about(picture, m_fake.screen, m_fake.shell);
+    AboutWindow about(picture, m_fake.screen, m_fake.shell);
     QCOMPARE(about.size(), QSize(592, 502));
     QCOMPARE(about.pos(), QPoint(344, 261));
     QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
@@ -249,7 +249,7 @@ void HelpWindowsTest::aboutClicks()
     QFETCH(bool, hides);
     QFETCH(bool, opensWebPage);
     FakePlatform fake;
-    TForm16 about(ProductPicture(), fake.screen, fake.shell);
+    AboutWindow about(ProductPicture(), fake.screen, fake.shell);
     about.ShowModal();
     QVERIFY(about.isVisible());
 
@@ -261,14 +261,14 @@ void HelpWindowsTest::aboutClicks()
 
     QCOMPARE(about.isVisible(), !hides);
     QCOMPARE(fake.shell.openedPaths,
-             opensWebPage ? QStringList{QString::fromLatin1(TForm16::WebPage)} : QStringList{});
+             opensWebPage ? QStringList{QString::fromLatin1(AboutWindow::WebPage)} : QStringList{});
 }
 
 void HelpWindowsTest::aboutShowModalBlocksOtherWindows()
 {
     QWidget mainWindow;
     mainWindow.show();
-    TForm16 about(ProductPicture(), m_fake.screen, m_fake.shell, &mainWindow);
+    AboutWindow about(ProductPicture(), m_fake.screen, m_fake.shell, &mainWindow);
     about.ShowModal();
     QVERIFY(about.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), &about);

@@ -4,14 +4,14 @@
 #include "storage/SettingsStore.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
-#include "ui/HistoryFeature.h"
-#include "ui/HistoryView.h"
+#include "ui/features/HistoryFeature.h"
 #include "ui/HowToTexts.h"
-#include "ui/MainValuesPanel.h"
-#include "ui/TForm1.h"
-#include "ui/TForm14.h"
-#include "ui/TForm5.h"
-#include "ui/TitleStrip.h"
+#include "ui/widgets/HistoryView.h"
+#include "ui/widgets/TitleStrip.h"
+#include "ui/windows/HistoryWindow.h"
+#include "ui/windows/MainValuesPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/TipWindow.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -61,7 +61,7 @@ private:
     void MakeFeature();
     int Opacity() const;
     void Ticks(int count);
-    TForm14* Window() const { return m_feature->window(); }
+    HistoryWindow* Window() const { return m_feature->window(); }
     HistoryView* List() const { return m_feature->window()->historyView(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -73,9 +73,9 @@ private:
     ColourList* m_list = nullptr;
     HistoryList* m_history = nullptr;
     RecentLists* m_recent = nullptr;
-    TForm1* m_main = nullptr;
+    MainWindow* m_main = nullptr;
     AppContext* m_context = nullptr;
-    std::unique_ptr<TForm5> m_tip;
+    std::unique_ptr<TipWindow> m_tip;
     std::unique_ptr<HistoryFeature> m_feature;
     std::unique_ptr<QSignalSpy> m_records;
 };
@@ -94,7 +94,7 @@ void HistoryWindowTest::init()
     m_main = &m_kit->window;
     m_context = &m_kit->context;
     m_main->move(216, 158);
-    m_tip = std::make_unique<TForm5>(m_fake->screen);
+    m_tip = std::make_unique<TipWindow>(m_fake->screen);
     m_context->tip = m_tip.get();
     m_records = std::make_unique<QSignalSpy>(m_colour, &MainColour::recorded);
 }
@@ -144,7 +144,7 @@ void HistoryWindowTest::Ticks(int count)
 void HistoryWindowTest::layoutAndMenus()
 {
     MakeFeature();
-    TForm14* window = Window();
+    HistoryWindow* window = Window();
     QVERIFY(!window->isVisible());
     QCOMPARE(window->size(), QSize(155, 457));
     QCOMPARE(window->titleStrip()->caption(), QStringLiteral("History"));
@@ -426,8 +426,8 @@ void HistoryWindowTest::keysInTheListRunTheToolWindowMap()
 {
     WriteHistoryFile("#112233\r\n#445566\r\n");
     MakeFeature();
-    QSignalSpy requests(m_main, &TForm1::commandRequested);
-    QSignalSpy closeShapeTest(Window(), &TForm14::closeShapeTestRequested);
+    QSignalSpy requests(m_main, &MainWindow::commandRequested);
+    QSignalSpy closeShapeTest(Window(), &HistoryWindow::closeShapeTestRequested);
     QTest::keyClick(List(), Qt::Key_F7);
     QCOMPARE(closeShapeTest.size(), 1);
     // The list would copy its current item and select everything; the window's map

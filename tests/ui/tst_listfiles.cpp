@@ -1,6 +1,6 @@
 #include "support/MainWindowKit.h"
-#include "ui/ListFilesFeature.h"
-#include "ui/PanelButton.h"
+#include "ui/features/ListFilesFeature.h"
+#include "ui/widgets/PanelButton.h"
 
 #include <QMimeData>
 #include <QProgressBar>
@@ -76,7 +76,7 @@ private:
     ColourList* m_list = nullptr;
     HistoryList* m_history = nullptr;
     RecentLists* m_recent = nullptr;
-    TForm1* m_window = nullptr;
+    MainWindow* m_window = nullptr;
     ListFilesFeature* m_files = nullptr;
 };
 

@@ -1,9 +1,9 @@
 #include "support/MainWindowKit.h"
 #include "ui/ColourDrag.h"
-#include "ui/ColourListDelegate.h"
-#include "ui/ColourListView.h"
-#include "ui/ListPanel.h"
-#include "ui/PanelButton.h"
+#include "ui/widgets/ColourListDelegate.h"
+#include "ui/widgets/ColourListView.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/windows/ListPanel.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -126,7 +126,7 @@ void ListPanelTest::placeAndMenuEntries()
 
     // Entries owned by other features go through the keyboard map's commands.
     QList<KeyCommand> commands;
-    connect(&m_kit->window, &TForm1::commandRequested, this,
+    connect(&m_kit->window, &MainWindow::commandRequested, this,
             [&commands](KeyCommand command) { commands << command; });
     for (int i : {4, 5, 6, 11})
         menu->actions().at(i)->trigger();

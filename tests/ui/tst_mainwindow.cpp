@@ -1,11 +1,11 @@
 #include "support/FakePlatform.h"
 #include "ui/ColourDrag.h"
-#include "ui/ColourSwatch.h"
-#include "ui/MainValuesPanel.h"
-#include "ui/PictureButton.h"
-#include "ui/TForm1.h"
-#include "ui/TForm3.h"
-#include "ui/WheelPanel.h"
+#include "ui/widgets/ColourSwatch.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/windows/MainValuesPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/WheelPanel.h"
+#include "ui/windows/WheelStyleWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<FakePlatform> m_fake;
     std::unique_ptr<Platform> m_platform;
     std::unique_ptr<MainColour> m_colour;
-    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QSignalSpy> m_records;
 };
 
@@ -60,7 +60,7 @@ void MainWindowTest::init()
     m_fake = std::make_unique<FakePlatform>();
     m_platform = std::make_unique<Platform>(m_fake->platform());
     m_colour = std::make_unique<MainColour>();
-    m_window = std::make_unique<TForm1>(*m_platform, *m_colour, QDir::tempPath());
+    m_window = std::make_unique<MainWindow>(*m_platform, *m_colour, QDir::tempPath());
     m_window->move(216, 158);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -133,7 +133,7 @@ void MainWindowTest::layoutMatchesTheDesign()
     else if (what.startsWith(QLatin1String("var")))
         widget = wheel->variationSwatch(what.mid(3).toInt());
     else if (what.startsWith(QLatin1String("tool")))
-        widget = m_window->toolButton(TForm1::ToolButton(what.mid(4).toInt()));
+        widget = m_window->toolButton(MainWindow::ToolButton(what.mid(4).toInt()));
     else if (what == QLatin1String("R"))
         widget = values->rgbEdit(0);
     else if (what == QLatin1String("L"))
@@ -169,11 +169,21 @@ void MainWindowTest::plusAndMinus_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("R 255 +") << 0 << false << "255" << "+" << "255";
-    QTest::newRow("R 0 -") << 0 << false << "0" << "-" << "255";
-    QTest::newRow("B 10 +") << 2 << false << "10" << "+" << "11";
-    QTest::newRow("H 0 -") << 0 << true << "0" << "-" << "359";
-    QTest::newRow("S 0 -") << 1 << true << "0" << "-" << "100";
+    QTest::newRow("R 255 +") << 0 << false << "255"
+                             << "+"
+                             << "255";
+    QTest::newRow("R 0 -") << 0 << false << "0"
+                           << "-"
+                           << "255";
+    QTest::newRow("B 10 +") << 2 << false << "10"
+                            << "+"
+                            << "11";
+    QTest::newRow("H 0 -") << 0 << true << "0"
+                           << "-"
+                           << "359";
+    QTest::newRow("S 0 -") << 1 << true << "0"
+                           << "-"
+                           << "100";
 }
 
 void MainWindowTest::plusAndMinus()
@@ -304,9 +314,10 @@ void MainWindowTest::statusTexts()
 {
     ColourSwatch* main = m_window->wheelPanel()->mainSwatch();
     QTest::mouseMove(main, QPoint(30, 30));
-    QCOMPARE(m_window->statusText(),
-             QStringLiteral("This is main color. Drag this color to color list to add it. Right "
-                            "click to see more options. \r ( R: 6, G: 167, B: 255, HEX: #06A7FF )"));
+    QCOMPARE(
+        m_window->statusText(),
+        QStringLiteral("This is main color. Drag this color to color list to add it. Right "
+                       "click to see more options. \r ( R: 6, G: 167, B: 255, HEX: #06A7FF )"));
     m_colour->MakeWebsafe();
     QTest::mouseMove(main, QPoint(31, 30));
     QVERIFY(m_window->statusText().endsWith(
@@ -333,7 +344,8 @@ void MainWindowTest::ctrlWithKeypadDigitOrFunctionKeyDoesNothing()
     QCOMPARE(MainKeyCommand(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier), KeyCommand::None);
     QCOMPARE(MainKeyCommand(Qt::Key_F6, Qt::ControlModifier), KeyCommand::None);
     QCOMPARE(MainKeyCommand(Qt::Key_F6, Qt::ShiftModifier), KeyCommand::MakeWebsafe);
-    QCOMPARE(MainKeyCommand(Qt::Key_W, Qt::ControlModifier | Qt::AltModifier), KeyCommand::MakeWebsafe);
+    QCOMPARE(MainKeyCommand(Qt::Key_W, Qt::ControlModifier | Qt::AltModifier),
+             KeyCommand::MakeWebsafe);
     QCOMPARE(MainKeyCommand(Qt::Key_W, Qt::NoModifier), KeyCommand::None);
     QCOMPARE(MainKeyCommand(Qt::Key_F2, Qt::NoModifier), KeyCommand::None);
     m_window->valuesPanel()->rgbEdit(0)->setFocus();
@@ -364,8 +376,8 @@ void MainWindowTest::stayOnTop()
 
 void MainWindowTest::exportButtonReactsToAnyMouseButton()
 {
-    QSignalSpy commands(m_window.get(), &TForm1::commandRequested);
-    PictureButton* exportButton = m_window->toolButton(TForm1::ExportButton);
+    QSignalSpy commands(m_window.get(), &MainWindow::commandRequested);
+    PictureButton* exportButton = m_window->toolButton(MainWindow::ExportButton);
     QTest::mousePress(exportButton, Qt::RightButton);
     QTest::mouseRelease(exportButton, Qt::RightButton);
     QTest::mousePress(exportButton, Qt::LeftButton);
@@ -376,7 +388,7 @@ void MainWindowTest::exportButtonReactsToAnyMouseButton()
 
 void MainWindowTest::websafeButtonNotHighlightedWhileWebsafe()
 {
-    PictureButton* websafe = m_window->toolButton(TForm1::WebsafeButton);
+    PictureButton* websafe = m_window->toolButton(MainWindow::WebsafeButton);
     QTest::mouseMove(websafe, QPoint(5, 5));
     QVERIFY(websafe->IsHighlighted());
     QCOMPARE(m_window->statusText(), QStringLiteral("Click to make main color websafe. "));
@@ -393,7 +405,7 @@ void MainWindowTest::colourDialog()
 {
     m_fake->colourDialog.answers.push_back(QColor(1, 2, 3));
     m_fake->colourDialog.answers.push_back(std::nullopt);
-    PictureButton* button = m_window->toolButton(TForm1::ColourDialogButton);
+    PictureButton* button = m_window->toolButton(MainWindow::ColourDialogButton);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_fake->colourDialog.initials.first(), QColor(6, 167, 255));
     QCOMPARE(m_colour->rgb(), (Rgb{1, 2, 3}));
@@ -404,10 +416,9 @@ void MainWindowTest::colourDialog()
 
 void MainWindowTest::wheelStyleKeepsColours()
 {
-    TForm3* styles = m_window->wheelStyleWindow();
+    WheelStyleWindow* styles = m_window->wheelStyleWindow();
     styles->ShowFor(m_window.get());
-    QCOMPARE(styles->geometry().topLeft(),
-             QPoint(216 + 504 / 2 - 179 / 2, 158 + 50));
+    QCOMPARE(styles->geometry().topLeft(), QPoint(216 + 504 / 2 - 179 / 2, 158 + 50));
     QCOMPARE(styles->styleList()->count(), 10);
     styles->styleList()->setCurrentRow(3); // "Square 1": the default places as rectangles
     QTest::mouseClick(reinterpret_cast<QWidget*>(styles->okButton()), Qt::LeftButton);

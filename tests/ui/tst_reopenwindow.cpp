@@ -4,10 +4,10 @@
 #include "storage/SettingsStore.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
-#include "ui/ListFilesFeature.h"
-#include "ui/ListPanel.h"
-#include "ui/TForm1.h"
-#include "ui/TForm13.h"
+#include "ui/features/ListFilesFeature.h"
+#include "ui/windows/ListPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/ReopenWindow.h"
 
 #include <QListView>
 #include <QMenu>
@@ -54,11 +54,11 @@ private:
     ColourList* m_list = nullptr;
     HistoryList* m_history = nullptr;
     RecentLists* m_recent = nullptr;
-    TForm1* m_window = nullptr;
+    MainWindow* m_window = nullptr;
     AppContext* m_context = nullptr;
     std::unique_ptr<ListPanel> m_panel;
     std::unique_ptr<ListFilesFeature> m_files;
-    TForm13* m_reopen = nullptr;
+    ReopenWindow* m_reopen = nullptr;
 };
 
 void ReopenWindowTest::init()
@@ -292,8 +292,8 @@ void ReopenWindowTest::keys()
     QFETCH(int, command);
     CreateWindow();
     m_reopen->show();
-    QSignalSpy commands(m_window, &TForm1::commandRequested);
-    QSignalSpy closeShapeTest(m_reopen, &TForm13::shapeTestCloseRequested);
+    QSignalSpy commands(m_window, &MainWindow::commandRequested);
+    QSignalSpy closeShapeTest(m_reopen, &ReopenWindow::shapeTestCloseRequested);
     QTest::keyClick(List(), Qt::Key(key), modifiers);
     QCOMPARE(commands.size(), command < 0 ? 0 : 1);
     if (command >= 0)

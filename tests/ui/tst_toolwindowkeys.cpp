@@ -1,6 +1,6 @@
 #include "support/FakePlatform.h"
-#include "ui/TForm1.h"
 #include "ui/ToolWindowKeys.h"
+#include "ui/windows/MainWindow.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -75,8 +75,8 @@ void ToolWindowKeysTest::handlerRunsEachKind()
     Platform platform = fake.platform();
     MainColour colour;
     QTemporaryDir dir;
-    TForm1 main(platform, colour, dir.path() + QLatin1Char('/'));
-    QSignalSpy requests(&main, &TForm1::commandRequested);
+    MainWindow main(platform, colour, dir.path() + QLatin1Char('/'));
+    QSignalSpy requests(&main, &MainWindow::commandRequested);
     int deletes = 0;
     const auto onDelete = [&deletes] { ++deletes; };
 

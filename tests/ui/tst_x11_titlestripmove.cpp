@@ -1,4 +1,4 @@
-#include "ui/FramedWindow.h"
+#include "ui/widgets/FramedWindow.h"
 
 #include <QtTest>
 #include <QWindow>

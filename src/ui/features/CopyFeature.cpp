@@ -1,0 +1,128 @@
+#include "ui/features/CopyFeature.h"
+
+#include "copy/CopyPayload.h"
+#include "copy/CopyPictures.h"
+#include "state/MainColour.h"
+#include "storage/SettingsStore.h"
+#include "ui/AppContext.h"
+#include "ui/windows/CopyWindow.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/WheelPanel.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+// A position key: empty keeps the design place, a value that is no integer is
+// reported and keeps it too.
+int PositionOf(const AppContext& context, const char* key, int design, QWidget* parent)
+{
+    const PositionSetting setting = context.settings.SettingAsPosition(QLatin1String(key));
+    if (!setting.error.isEmpty()) {
+        context.platform.messages.Information(parent, setting.error);
+        return design;
+    }
+    return setting.value.value_or(design);
+}
+
+} // namespace
+
+CopyFeature::CopyFeature(AppContext& context)
+    : m_context(context), m_window(std::make_unique<CopyWindow>(context)),
+      m_menu(std::make_unique<QMenu>())
+{
+    ApplySettings();
+    BuildQuickCopyMenu();
+
+    MainWindow* main = context.mainWindow;
+    connect(main, &MainWindow::commandRequested, this, [this](KeyCommand command) {
+        if (command == KeyCommand::CopyWindow)
+            ShowCopyWindow();
+        else if (command == KeyCommand::QuickCopy)
+            QuickCopy(ValueField::HtmlHex);
+    });
+    connect(main, &MainWindow::toolButtonActivated, this,
+            [this](MainWindow::ToolButton button, Qt::MouseButton mouseButton) {
+                if (button == MainWindow::CopyButton && mouseButton == Qt::RightButton)
+                    ShowQuickCopyMenu(m_context.platform.screen.CursorPosition());
+            });
+    main->copyWheelAction()->setEnabled(true);
+    connect(main, &MainWindow::copyWheelRequested, this, &CopyFeature::CopyWheelAsBitmap);
+    connect(main, &MainWindow::copyMainColourRequested, this, &CopyFeature::CopyMainColourAsBitmap);
+}
+
+CopyFeature::~CopyFeature() = default;
+
+void CopyFeature::ApplySettings()
+{
+    CopyWindow* window = m_window.get();
+    const QPoint design = CopyWindow::kDesignPosition;
+    window->move(PositionOf(m_context, "copy.left", design.x(), window),
+                 PositionOf(m_context, "copy.top", design.y(), window));
+    window->SetPreviewShown(m_context.settings.GetSetting(QStringLiteral("copy.prew")) ==
+                            QLatin1String("1"));
+}
+
+void CopyFeature::BuildQuickCopyMenu()
+{
+    for (const QuickCopyItem& item : kQuickCopyItems) {
+        const ValueField field = item.field;
+        m_menu->addAction(QLatin1String(item.caption), this, [this, field] { QuickCopy(field); });
+    }
+    m_menu->addAction(QStringLiteral("&Main Color as Bitmap"), this,
+                      &CopyFeature::CopyMainColourAsBitmap);
+    m_menu->addAction(QStringLiteral("Color &Wheel as Bitmap"), this,
+                      &CopyFeature::CopyWheelAsBitmap);
+    m_menu->addSeparator();
+    m_menu->addAction(QStringLiteral("M&ore..."), this, &CopyFeature::ShowCopyWindow);
+}
+
+void CopyFeature::ShowCopyWindow()
+{
+    m_window->ShowModal();
+}
+
+void CopyFeature::ShowQuickCopyMenu(const QPoint& globalPos)
+{
+    m_menu->popup(globalPos);
+}
+
+void CopyFeature::QuickCopy(ValueField field)
+{
+    const CopyText text = QuickCopyText(field, TakeCopySourceInput(m_context));
+    if (!text.ok()) {
+        m_context.platform.messages.Information(m_context.mainWindow, text.error);
+        return;
+    }
+    m_context.platform.clipboard.SetText(text.text);
+}
+
+void CopyFeature::CopyMainColourAsBitmap()
+{
+    const QImage picture = BuildMainColourBitmap(m_context.mainColour.rgb());
+    m_context.platform.clipboard.SetMimeData(BitmapMimeData(picture).release());
+}
+
+void CopyFeature::CopyWheelAsBitmap()
+{
+    const WheelPanel* wheel = m_context.mainWindow->wheelPanel();
+    const WheelColours colours =
+        WheelColoursOf(m_context.mainColour.colour(), wheel->harmonies().wheel);
+    const QImage picture = BuildWheelBitmap(wheel->Geometry(), colours);
+    m_context.platform.clipboard.SetMimeData(BitmapMimeData(picture).release());
+}
+
+void CopyFeature::WritePositionSettings()
+{
+    const QPoint place = m_window->pos();
+    m_context.settings.SetSetting(QStringLiteral("copy.left"), QString::number(place.x()));
+    m_context.settings.SetSetting(QStringLiteral("copy.top"), QString::number(place.y()));
+}
+
+void CopyFeature::WritePreviewSetting()
+{
+    const bool full = m_window->height() == CopyWindow::kFullHeight;
+    m_context.settings.SetSetting(QStringLiteral("copy.prew"),
+                                  full ? QStringLiteral("1") : QStringLiteral("0"));
+}

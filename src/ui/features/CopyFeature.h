@@ -1,0 +1,51 @@
+#pragma once
+// Copying out of the main window: the Copy window (F5 and the Copy tool button),
+// the quick copy menu Pop1 (the Copy tool button's right button), Ctrl+C and the
+// wheel bitmap of the main colour menu. Reads and writes the Copy window's
+// settings keys "copy.left", "copy.top" and "copy.prew".
+
+#include "copy/CopyText.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <memory>
+
+struct AppContext;
+class QMenu;
+class CopyWindow;
+
+class CopyFeature : public QObject
+{
+    Q_OBJECT
+public:
+    // Creates the Copy window at its stored place and height; context.mainWindow
+    // must be set.
+    explicit CopyFeature(AppContext& context);
+    ~CopyFeature() override;
+
+    void ShowCopyWindow();
+    void ShowQuickCopyMenu(const QPoint& globalPos);
+    // One text entry of the quick copy menu (Ctrl+C is "&HTML Style Hex").
+    void QuickCopy(ValueField field);
+    // 60 x 60, made from the main colour at the moment of copying.
+    void CopyMainColourAsBitmap();
+    // The wheel's thirteen shapes as the current style places them.
+    void CopyWheelAsBitmap();
+
+    // Shut-down: "copy.left" and "copy.top" from the window's place, and "copy.prew"
+    // "1" when the window is exactly at its full height, else "0".
+    void WritePositionSettings();
+    void WritePreviewSetting();
+
+    CopyWindow* window() const { return m_window.get(); }
+    QMenu* quickCopyMenu() const { return m_menu.get(); }
+
+private:
+    void ApplySettings();
+    void BuildQuickCopyMenu();
+
+    AppContext& m_context;
+    std::unique_ptr<CopyWindow> m_window;
+    std::unique_ptr<QMenu> m_menu;
+};

@@ -1,0 +1,88 @@
+#include "ui/features/ExportFeature.h"
+
+#include "state/ColourList.h"
+#include "storage/AcoExport.h"
+#include "storage/HtmlExport.h"
+#include "storage/TextFile.h"
+#include "ui/AppContext.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QMenu>
+#include <QProgressBar>
+
+namespace {
+
+QStringList ItemTexts(const ColourList& list)
+{
+    QStringList texts;
+    texts.reserve(list.count());
+    for (const ColourListItem& item : list.items())
+        texts << item.text;
+    return texts;
+}
+
+// The save dialog of an export: asks before overwriting; "" when cancelled.
+QString AskExportFile(AppContext& context, const char* title, const char* filter,
+                      const char* extension)
+{
+    FileDialogRequest request;
+    request.title = QLatin1String(title);
+    request.filter = QLatin1String(filter);
+    request.defaultExtension = QLatin1String(extension);
+    request.overwritePrompt = true;
+    return context.platform.fileDialogs.SaveFile(context.mainWindow, request);
+}
+
+} // namespace
+
+ExportFeature::ExportFeature(AppContext& context)
+    : m_context(context), m_menu(new QMenu(context.mainWindow))
+{
+    m_menu->addAction(QStringLiteral("Export as &HTML"), this, &ExportFeature::ExportListAsHtml);
+    m_menu->addAction(QStringLiteral("Export as &ACO"), this, &ExportFeature::ExportListAsAco);
+    connect(context.mainWindow, &MainWindow::commandRequested, this, [this](KeyCommand command) {
+        if (command == KeyCommand::ExportMenu)
+            ShowExportMenu();
+    });
+}
+
+void ExportFeature::ShowExportMenu()
+{
+    m_menu->popup(m_context.mainWindow->ExportMenuPosition());
+}
+
+void ExportFeature::ExportListAsHtml()
+{
+    const ColourList& list = m_context.colourList;
+    if (list.count() == 0)
+        return;
+    QProgressBar* progress = m_context.mainWindow->progressBar();
+    progress->setRange(0, list.count() - 1);
+    progress->show();
+    // Repainting every item would cost more than the page itself.
+    const int repaintEvery = qMax(1, list.count() / 50);
+    const QByteArray page = ::ExportListAsHtml(ItemTexts(list), [&](int position, int) {
+        if (position % repaintEvery == 0) {
+            progress->setValue(position);
+            progress->repaint();
+        }
+    });
+    progress->hide();
+    const QString path = AskExportFile(m_context, "Export as HTML", "HTML (*.html)|*.html", "html");
+    if (path.isEmpty())
+        return;
+    // A page that cannot be written is skipped without a message.
+    WriteWholeFile(path, page);
+}
+
+void ExportFeature::ExportListAsAco()
+{
+    const QString path =
+        AskExportFile(m_context, "Export as ACO", "Photoshop ACO File|*.ACO", "ACO");
+    if (path.isEmpty())
+        return;
+    const FileWriteResult result =
+        WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList)));
+    if (!result)
+        m_context.platform.messages.Information(m_context.mainWindow, result.error);
+}

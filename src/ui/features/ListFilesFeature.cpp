@@ -1,0 +1,270 @@
+#include "ui/features/ListFilesFeature.h"
+
+#include "state/ColourList.h"
+#include "state/MainColour.h"
+#include "storage/ColourListFile.h"
+#include "storage/RecentLists.h"
+#include "storage/SettingsStore.h"
+#include "ui/AppContext.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/ReopenWindow.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace {
+
+FileDialogRequest ListFileRequest()
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("QB Color List|*.cll");
+    request.defaultExtension = QStringLiteral("cll");
+    return request;
+}
+
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+bool HasLocalFiles(const QMimeData* data)
+{
+    return data && data->hasUrls() && !LocalFiles(data).isEmpty();
+}
+
+} // namespace
+
+ListFilesFeature::ListFilesFeature(AppContext& context) : m_context(context)
+{
+    MainWindow* window = m_context.mainWindow;
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    connect(window, &MainWindow::commandRequested, this, &ListFilesFeature::OnCommand);
+}
+
+ListFilesFeature::~ListFilesFeature() = default;
+
+QString ListFilesFeature::ProgramFile(const char* name) const
+{
+    return m_context.programDirectory + QLatin1String(name);
+}
+
+QString ListFilesFeature::DefaultListPath() const
+{
+    return ProgramFile("default.cll");
+}
+
+void ListFilesFeature::OnCommand(KeyCommand command)
+{
+    switch (command) {
+    case KeyCommand::LoadList:
+        LoadList();
+        break;
+    case KeyCommand::SaveList:
+        SaveListAs();
+        break;
+    case KeyCommand::Reopen:
+        ShowReopenWindow();
+        break;
+    default:
+        break;
+    }
+}
+
+bool ListFilesFeature::ConfirmLoad(const QString& title)
+{
+    return !m_context.colourList.IsChanged() ||
+           m_context.platform.messages.Question(
+               m_context.mainWindow, QStringLiteral("Are you sure to load a color list?"), title);
+}
+
+bool ListFilesFeature::LoadListFile(const QString& path)
+{
+    QProgressBar* progress = m_context.mainWindow->progressBar();
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    progress->show();
+    const ColourListLoadResult result =
+        LoadColourList(path, m_context.colourList, &m_context.recentLists, [progress](int percent) {
+            progress->setValue(percent);
+            progress->repaint();
+        });
+    progress->hide();
+    if (result.status == ColourListLoadStatus::Failed) {
+        if (path == DefaultListPath())
+            m_defaultListUnread = true;
+        m_context.platform.messages.Information(m_context.mainWindow, result.error);
+        return false;
+    }
+    if (path == DefaultListPath())
+        m_defaultListUnread = false;
+    // Colours read from a file are shown, not recorded in the history.
+    if (result.mainColour)
+        m_context.mainColour.ShowColour(*result.mainColour);
+    return true;
+}
+
+void ListFilesFeature::LoadList()
+{
+    if (m_context.colourList.IsChanged() &&
+        !m_context.platform.messages.Question(
+            m_context.mainWindow,
+            QStringLiteral("Color list has changed. Are you sure to load a color list?"),
+            QStringLiteral("Load?")))
+        return;
+    const QString path =
+        m_context.platform.fileDialogs.OpenFile(m_context.mainWindow, ListFileRequest());
+    if (!path.isEmpty())
+        LoadListFile(path);
+}
+
+void ListFilesFeature::SaveListAs()
+{
+    FileDialogRequest request = ListFileRequest();
+    request.overwritePrompt = true;
+    const QString path = m_context.platform.fileDialogs.SaveFile(m_context.mainWindow, request);
+    if (path.isEmpty())
+        return;
+    ColourList& list = m_context.colourList;
+    if (!SaveColourList(path, list)) {
+        m_context.platform.messages.Information(m_context.mainWindow,
+                                                QStringLiteral("Cannot create file %1").arg(path));
+        return;
+    }
+    list.SetCurrentListPath(path);
+    m_context.recentLists.AddLoadedList(path);
+    list.SetChanged(false);
+}
+
+void ListFilesFeature::LoadDroppedFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        // Letter case counts: "LIST.CLL" is not a colour list file.
+        if (QFileInfo(path).suffix() != QLatin1String("cll"))
+            continue;
+        if (ConfirmLoad(QStringLiteral("New?")))
+            LoadListFile(path);
+    }
+}
+
+void ListFilesFeature::LoadCommandLineList(const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return;
+    const QFileInfo file(arguments.at(1));
+    if (!file.isFile() || !ConfirmLoad(QStringLiteral("Load?")))
+        return;
+    // A relative name would be stored as given in the recent lists and "lastcll".
+    LoadListFile(file.absoluteFilePath());
+}
+
+void ListFilesFeature::ChooseStartupList()
+{
+    m_context.recentLists.Load(ProgramFile("colorlist.cl1"));
+    const QString last = m_context.settings.GetSetting(QStringLiteral("lastcll"));
+    const QString defaultList = DefaultListPath();
+    if (!last.isEmpty() && QFileInfo(last).isFile()) {
+        LoadListFile(last);
+        return;
+    }
+    if (!last.isEmpty()) {
+        m_context.platform.messages.Information(
+            m_context.mainWindow,
+            QStringLiteral("The file '") + last +
+                QStringLiteral("' can not be found.\rLoading default color list."));
+        if (QFileInfo(defaultList).isFile()) {
+            LoadListFile(defaultList);
+            return;
+        }
+        m_context.platform.messages.Information(
+            m_context.mainWindow,
+            QStringLiteral("Default color list can not be found.\r Creating a new color list."));
+        m_context.colourList.NewList();
+        m_context.settings.SetSetting(QStringLiteral("lastcll"), QString());
+        return;
+    }
+    if (QFileInfo(defaultList).isFile())
+        LoadListFile(defaultList);
+}
+
+ReopenWindow* ListFilesFeature::CreateReopenWindow()
+{
+    if (m_reopen)
+        return m_reopen;
+    m_reopen = new ReopenWindow(m_context);
+    connect(m_reopen, &ReopenWindow::entryChosen, this, &ListFilesFeature::ReopenEntry);
+    return m_reopen;
+}
+
+ReopenWindow* ListFilesFeature::reopenWindow() const
+{
+    return m_reopen;
+}
+
+void ListFilesFeature::ShowReopenWindow()
+{
+    if (!m_reopen)
+        return;
+    m_reopen->show();
+    m_reopen->raise();
+    m_reopen->activateWindow();
+}
+
+void ListFilesFeature::ReopenEntry(int row)
+{
+    const QStringList& paths = m_context.recentLists.paths();
+    if (row < 0 || row >= paths.size() || !ConfirmLoad(QStringLiteral("Load?")))
+        return;
+    // A copy: the load may append to the store.
+    const QString path = paths.at(row);
+    LoadListFile(path);
+}
+
+void ListFilesFeature::WriteLastListSetting()
+{
+    m_context.settings.SetSetting(QStringLiteral("lastcll"),
+                                  m_context.colourList.CurrentListPath());
+}
+
+void ListFilesFeature::WriteListFilesAtExit()
+{
+    // Writes at exit never report; a file that cannot be written is skipped.
+    m_context.recentLists.Save(ProgramFile("colorlist.cl1"));
+}
+
+void ListFilesFeature::WriteColourListAtExit()
+{
+    const ColourList& list = m_context.colourList;
+    if (!list.CurrentListPath().isEmpty()) {
+        SaveColourList(list.CurrentListPath(), list);
+        return;
+    }
+    // Writing an untouched list there would lose a file that was never read.
+    if (m_defaultListUnread && !list.IsChanged())
+        return;
+    SaveColourList(DefaultListPath(), list);
+}
+
+bool ListFilesFeature::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_context.mainWindow)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!HasLocalFiles(drop->mimeData()))
+        return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        LoadDroppedFiles(LocalFiles(drop->mimeData()));
+    return true;
+}

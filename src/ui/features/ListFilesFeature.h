@@ -1,0 +1,75 @@
+#pragma once
+// Colour list files: the Load and Save As commands, files dropped on the main
+// window, the list named on the command line, the list chosen at start-up, the
+// Reopen window and the files written back at exit.
+
+#include "ui/KeyboardMap.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+struct AppContext;
+class ReopenWindow;
+
+class ListFilesFeature : public QObject
+{
+    Q_OBJECT
+public:
+    // Hooks the list commands of the main window and makes it accept files
+    // dropped from the desktop.
+    explicit ListFilesFeature(AppContext& context);
+    ~ListFilesFeature() override;
+
+    // ProgramDirectory + "default.cll".
+    QString DefaultListPath() const;
+
+    // The Load command: asks when the list has changed, then the open dialog.
+    void LoadList();
+    // The Save As command: the chosen file becomes the current list, enters the
+    // recent lists and the list counts as unchanged.
+    void SaveListAs();
+    // Loads `path` as the current list, as every load does: a missing file only
+    // becomes the current list path; a failure is reported and changes nothing.
+    // After a load the last newly added colour is shown as the main colour
+    // without being recorded. False when the load failed.
+    bool LoadListFile(const QString& path);
+    // Files dropped on the main window, in the order given: only names ending in
+    // ".cll" (exactly so), each loaded in turn.
+    void LoadDroppedFiles(const QStringList& paths);
+    // `arguments` as QCoreApplication::arguments() gives them (the program
+    // first): an existing file named by the first argument is loaded.
+    void LoadCommandLineList(const QStringList& arguments);
+    // At the main window's creation, after the settings: reads "colorlist.cl1"
+    // into the recent lists, then loads the list named by "lastcll" or the
+    // default list, with the messages about missing lists.
+    void ChooseStartupList();
+
+    // Creates the Reopen window (once, after the main window).
+    ReopenWindow* CreateReopenWindow();
+    ReopenWindow* reopenWindow() const;
+    void ShowReopenWindow();
+    // A Reopen entry was chosen: asks when the list has changed, then loads it.
+    void ReopenEntry(int row);
+
+    // Exit: "lastcll" is the current list path (removed when empty).
+    void WriteLastListSetting();
+    // Exit: the recent lists to "colorlist.cl1".
+    void WriteListFilesAtExit();
+    // Exit: the list to its current path, or to the default list. A default
+    // list that could not be read in this run is not replaced by a list that
+    // was never changed since.
+    void WriteColourListAtExit();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnCommand(KeyCommand command);
+    bool ConfirmLoad(const QString& title);
+    QString ProgramFile(const char* name) const;
+
+    AppContext& m_context;
+    QPointer<ReopenWindow> m_reopen;
+    bool m_defaultListUnread = false;
+};

@@ -1,0 +1,99 @@
+#include "ui/widgets/ColourListView.h"
+
+#include "state/ColourList.h"
+#include "ui/Fonts.h"
+#include "ui/widgets/ColourListDelegate.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+
+ColourListView::ColourListView(QWidget* parent)
+    : QListView(parent), m_delegate(new ColourListDelegate(this))
+{
+    setObjectName(QStringLiteral("ListBox1"));
+    setItemDelegate(m_delegate);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setMouseTracking(true);
+    setFont(ArialPoints(8));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    setPalette(colours);
+}
+
+void ColourListView::SetColourList(ColourList* list)
+{
+    m_list = list;
+    setModel(list);
+}
+
+void ColourListView::SetSmallMode(bool small)
+{
+    if (small == m_delegate->IsSmallMode())
+        return;
+    m_delegate->SetSmallMode(small);
+    // Uniform item sizes are cached from the first item; a new layout measures again.
+    doItemsLayout();
+    viewport()->update();
+}
+
+bool ColourListView::IsSmallMode() const
+{
+    return m_delegate->IsSmallMode();
+}
+
+int ColourListView::RowAt(QPoint position) const
+{
+    const QModelIndex index = indexAt(position);
+    return index.isValid() ? index.row() : -1;
+}
+
+QList<int> ColourListView::SelectedRows() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ColourListView::TakeListCurrentColour(int row)
+{
+    if (m_list && row >= 0 && row < m_list->count())
+        m_list->SetListCurrentColour(m_list->item(row).colour);
+}
+
+void ColourListView::mousePressEvent(QMouseEvent* event)
+{
+    QListView::mousePressEvent(event);
+    const int row = RowAt(event->position().toPoint());
+    TakeListCurrentColour(row);
+    emit itemPressed(row, event->button());
+}
+
+void ColourListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    emit itemDoubleClicked(RowAt(event->position().toPoint()));
+}
+
+void ColourListView::mouseMoveEvent(QMouseEvent* event)
+{
+    QListView::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
+void ColourListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QListView::currentChanged(current, previous);
+    if (current.isValid())
+        TakeListCurrentColour(current.row());
+}

@@ -1,0 +1,105 @@
+#include "ui/widgets/ColourSwatch.h"
+
+#include "ui/ColourDrag.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPainter>
+
+ColourSwatch::ColourSwatch(QWidget* parent, const QRect& geometry, ShapeOutline outline)
+    : QWidget(parent), m_outline(outline)
+{
+    setGeometry(geometry);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ColourSwatch::SetColour(ColorRef colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void ColourSwatch::SetOutline(ShapeOutline outline)
+{
+    m_outline = outline;
+    update();
+}
+
+void ColourSwatch::AcceptColourDrops(std::function<bool(const DraggedColour&)> accepts,
+                                     std::function<void(const DraggedColour&)> dropped)
+{
+    m_accepts = std::move(accepts);
+    m_dropped = std::move(dropped);
+    setAcceptDrops(true);
+}
+
+void ColourSwatch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const Rgb c = UnpackColour(m_colour);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(c.red, c.green, c.blue));
+    const QRect shape = rect().adjusted(0, 0, -1, -1);
+    if (m_outline == ShapeOutline::Rectangle) {
+        painter.drawRect(shape);
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(QRectF(shape).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void ColourSwatch::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        emit rightPressed(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() == Qt::LeftButton)
+        StartColourDrag(this, DraggedColour{m_colour, ColourSourceKind::Swatch, this});
+}
+
+void ColourSwatch::mouseMoveEvent(QMouseEvent* event)
+{
+    emit hovered();
+    QWidget::mouseMoveEvent(event);
+}
+
+std::optional<DraggedColour> ColourSwatch::AcceptableDrop(const QMimeData* data) const
+{
+    if (!m_accepts)
+        return std::nullopt;
+    const auto dragged = DecodeColourDrop(data);
+    if (!dragged || !m_accepts(*dragged))
+        return std::nullopt;
+    return dragged;
+}
+
+void ColourSwatch::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (AcceptableDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ColourSwatch::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (AcceptableDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ColourSwatch::dropEvent(QDropEvent* event)
+{
+    const auto dragged = AcceptableDrop(event->mimeData());
+    if (!dragged) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_dropped(*dragged);
+}

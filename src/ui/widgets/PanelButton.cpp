@@ -1,0 +1,66 @@
+#include "ui/widgets/PanelButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PanelButton::PanelButton(const QString& text, QWidget* parent) : QFrame(parent), m_text(text)
+{
+    // The light grey of the section headings.
+    QPalette panel = palette();
+    panel.setColor(QPalette::Window, QColor(219, 219, 219));
+    setPalette(panel);
+    setAutoFillBackground(true);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPixelSize(11);
+    setFont(verdana);
+    setLineWidth(1);
+    SetLowered(false);
+}
+
+void PanelButton::setText(const QString& text)
+{
+    m_text = text;
+    update();
+}
+
+QString PanelButton::text() const
+{
+    return m_text;
+}
+
+bool PanelButton::IsLowered() const
+{
+    return frameShape() == QFrame::Panel;
+}
+
+void PanelButton::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    // The text sinks with the bevel.
+    const QRect area = IsLowered() ? rect().translated(1, 1) : rect();
+    painter.drawText(area, Qt::AlignCenter, m_text);
+}
+
+void PanelButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        SetLowered(true);
+}
+
+void PanelButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !IsLowered())
+        return;
+    SetLowered(false);
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void PanelButton::SetLowered(bool lowered)
+{
+    setFrameStyle(lowered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame | QFrame::Plain);
+    update();
+}

@@ -1,0 +1,216 @@
+#include "ui/windows/CopyWindow.h"
+
+#include "state/ColourList.h"
+#include "ui/AppContext.h"
+#include "ui/Fonts.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/windows/CopyOptionsPanel.h"
+#include "ui/windows/CopyPreviewPanel.h"
+#include "ui/windows/MainValuesPanel.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/WheelPanel.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+QLabel* AddLabel(QWidget* window, const QString& caption, int left, int top)
+{
+    auto* label = new QLabel(caption, window);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QListWidget* AddList(QWidget* window, const char* name, const QStringList& items,
+                     const QRect& geometry)
+{
+    auto* list = new QListWidget(window);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(items);
+    list->setGeometry(geometry);
+    list->setCurrentRow(0);
+    return list;
+}
+
+PanelButton* AddButton(QWidget* window, const char* name, const QString& caption,
+                       const QRect& geometry)
+{
+    auto* button = new PanelButton(caption, window);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Window, QColor(243, 243, 243));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+} // namespace
+
+CopySourceInput TakeCopySourceInput(const AppContext& context)
+{
+    CopySourceInput input;
+    const MainValuesPanel* values = context.mainWindow->valuesPanel();
+    input.hexEditText = values->hexEdit()->text();
+    for (int channel = 0; channel < 3; ++channel)
+        input.rgbEditTexts[channel] = values->rgbEdit(channel)->text();
+    const ColourList& list = context.colourList;
+    input.listItemTexts.reserve(list.count());
+    for (const ColourListItem& item : list.items())
+        input.listItemTexts << item.text;
+    input.listItemSelected.fill(false, list.count());
+    for (int row : context.selectedListRows())
+        if (row >= 0 && row < list.count())
+            input.listItemSelected[row] = true;
+    input.wheelColours = context.mainWindow->wheelPanel()->harmonies().wheel;
+    return input;
+}
+
+CopyWindow::CopyWindow(AppContext& context, QWidget* parent)
+    : FramedWindow(QStringLiteral("Copy"), QSize(480, kFullHeight), parent), m_context(context)
+{
+    setObjectName(QStringLiteral("CopyWindow"));
+    // The bitmap face's shaping turns the "TM" of "HTML" into a trademark sign.
+    QFont face = SansSerifPoints();
+    face.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(face);
+    setWindowModality(Qt::ApplicationModal);
+    closeBox()->move(463, 0);
+    // A double-click collapses to the strip and always restores with the preview.
+    SetSuperMinimizeHeight(kFullHeight);
+    move(kDesignPosition);
+
+    AddLabel(this, QStringLiteral("What do you want to copy?"), 8, 32);
+    m_sourceList = AddList(this, "sourceList", CopySourceCaptions(), QRect(8, 56, 129, 105));
+    AddLabel(this, QStringLiteral("In which format?"), 152, 32);
+    m_formatList = AddList(this, "formatList", CopyFormatCaptions(), QRect(152, 56, 129, 105));
+    AddLabel(this, QStringLiteral("Options"), 296, 32);
+    m_options = new CopyOptionsPanel(this);
+    m_options->setGeometry(295, 51, 177, 109);
+    m_copyNow =
+        AddButton(this, "copyNowButton", QStringLiteral("Copy Now"), QRect(304, 160, 89, 25));
+    m_previewButton =
+        AddButton(this, "previewButton", QStringLiteral("Preview"), QRect(400, 160, 65, 25));
+    AddLabel(this, QStringLiteral("Preview"), 8, 192);
+    m_preview = new CopyPreviewPanel(this);
+    m_preview->setGeometry(8, 208, 465, 241);
+
+    connect(m_sourceList, &QListWidget::currentRowChanged, this, [this] {
+        GatherSource();
+        RebuildPreview();
+    });
+    connect(m_formatList, &QListWidget::currentRowChanged, this, [this] {
+        m_options->ShowFormat(format());
+        RebuildPreview();
+    });
+    connect(m_options, &CopyOptionsPanel::previewOptionsChanged, this, &CopyWindow::RebuildPreview);
+    connect(m_copyNow, &PanelButton::clicked, this, &CopyWindow::CopyNow);
+    connect(m_previewButton, &PanelButton::clicked, this, &CopyWindow::TogglePreview);
+
+    m_options->ShowFormat(format());
+    GatherSource();
+    RebuildPreview();
+    qApp->installEventFilter(this);
+}
+
+CopyWindow::~CopyWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void CopyWindow::ShowModal()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+CopySource CopyWindow::source() const
+{
+    return CopySource(qMax(0, m_sourceList->currentRow()));
+}
+
+CopyFormat CopyWindow::format() const
+{
+    return CopyFormat(qMax(0, m_formatList->currentRow()));
+}
+
+void CopyWindow::SetSource(CopySource source)
+{
+    m_sourceList->setCurrentRow(int(source));
+}
+
+void CopyWindow::SetFormat(CopyFormat format)
+{
+    m_formatList->setCurrentRow(int(format));
+}
+
+void CopyWindow::GatherSource()
+{
+    m_entries = GatherSourceColours(source(), TakeCopySourceInput(m_context));
+}
+
+void CopyWindow::RebuildPreview()
+{
+    const CopyPreview preview = BuildCopyPreview(format(), m_entries, m_options->Options());
+    // A value that cannot be converted leaves the preview empty; "Copy Now" reports it.
+    if (format() == CopyFormat::Swatches || format() == CopyFormat::List)
+        m_preview->ShowImage(preview.image);
+    else
+        m_preview->ShowText(preview.text);
+}
+
+void CopyWindow::CopyNow()
+{
+    // Taken afresh, so the copy always matches the main window as it stands.
+    const QStringList entries = GatherSourceColours(source(), TakeCopySourceInput(m_context));
+    CopyPayload payload = BuildCopyPayload(format(), entries, m_options->Options());
+    if (!payload.ok()) {
+        m_context.platform.messages.Information(this, payload.error);
+        return;
+    }
+    m_context.platform.clipboard.SetMimeData(payload.mimeData.release());
+}
+
+void CopyWindow::TogglePreview()
+{
+    SetPreviewShown(height() != kFullHeight);
+}
+
+void CopyWindow::SetPreviewShown(bool shown)
+{
+    setFixedHeight(shown ? kFullHeight : kShortHeight);
+}
+
+void CopyWindow::showEvent(QShowEvent* event)
+{
+    GatherSource();
+    RebuildPreview();
+    FramedWindow::showEvent(event);
+}
+
+bool CopyWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    // The window sees every key before the focused control.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        CopyNow();
+        return true;
+    case Qt::Key_F5:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}

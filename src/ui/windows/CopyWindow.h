@@ -1,0 +1,75 @@
+#pragma once
+// The Copy window: what to copy (the main colour, the colour list, its selected
+// colours or the wheel), in which format, the options of that format and a
+// preview. "Copy Now" and Enter anywhere in the window put the result on the
+// clipboard; F5 closes the window. Shown application-modal without blocking.
+
+#include "copy/CopyPayload.h"
+#include "copy/CopySource.h"
+#include "ui/widgets/FramedWindow.h"
+
+#include <QPoint>
+#include <QStringList>
+
+struct AppContext;
+class PanelButton;
+class QListWidget;
+class CopyOptionsPanel;
+class CopyPreviewPanel;
+
+// The main window's state as the copy formats read it: the hex edit's text as
+// typed, the R, G, B edits' texts, the colour list's item texts with the selected
+// rows, and the wheel segments. context.mainWindow must be set.
+CopySourceInput TakeCopySourceInput(const AppContext& context);
+
+class CopyWindow : public FramedWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kFullHeight = 453;  // preview shown
+    static constexpr int kShortHeight = 191; // preview hidden
+    static constexpr QPoint kDesignPosition{298, 182};
+
+    explicit CopyWindow(AppContext& context, QWidget* parent = nullptr);
+    ~CopyWindow() override;
+
+    // Shows the window; until it closes, the other windows take no input. Returns at once.
+    void ShowModal();
+    // Places the current result on the clipboard; a value that cannot be converted
+    // is reported instead.
+    void CopyNow();
+    // Switches the client height between kFullHeight and kShortHeight.
+    void TogglePreview();
+    void SetPreviewShown(bool shown);
+
+    CopySource source() const;
+    CopyFormat format() const;
+    void SetSource(CopySource source);
+    void SetFormat(CopyFormat format);
+    // The source colours the preview was last built from.
+    const QStringList& sourceColours() const { return m_entries; }
+
+    QListWidget* sourceList() const { return m_sourceList; }
+    QListWidget* formatList() const { return m_formatList; }
+    CopyOptionsPanel* options() const { return m_options; }
+    CopyPreviewPanel* preview() const { return m_preview; }
+    PanelButton* copyNowButton() const { return m_copyNow; }
+    PanelButton* previewButton() const { return m_previewButton; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void GatherSource();
+    void RebuildPreview();
+
+    AppContext& m_context;
+    QListWidget* m_sourceList;
+    QListWidget* m_formatList;
+    CopyOptionsPanel* m_options;
+    PanelButton* m_copyNow;
+    PanelButton* m_previewButton;
+    CopyPreviewPanel* m_preview;
+    QStringList m_entries;
+};

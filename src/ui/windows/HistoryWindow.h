@@ -1,0 +1,90 @@
+#pragma once
+// The History window: the colour history in the "histbox" list, docked to the
+// main window's left edge. Undo and Redo bring it up; with "Auto Close" on it
+// fades out and hides by itself. Keeps "hist.autofade" (read at creation,
+// written at each toggle).
+
+#include "state/HistoryFade.h"
+#include "ui/widgets/FramedWindow.h"
+
+#include <QSize>
+#include <QTimer>
+
+struct AppContext;
+class ClickableBox;
+class HistoryView;
+class QAction;
+class QMenu;
+
+class HistoryWindow : public FramedWindow
+{
+    Q_OBJECT
+public:
+    static constexpr QSize kClientSize{155, 457};
+    static constexpr int kFadeIntervalMs = 100;
+
+    // context.mainWindow must be set; context.tip may follow later (the help menu
+    // is filled on its first use).
+    explicit HistoryWindow(AppContext& context, QWidget* parent = nullptr);
+    ~HistoryWindow() override;
+
+    // Undo or Redo: shown (docked), opaque, and with Auto Close on the fade starts
+    // over with its countdown of 10 ticks.
+    void ShowForStep();
+    // Right edge at the main window's left edge, same top.
+    void Dock();
+
+    bool IsAutoClose() const { return m_fade.autoClose(); }
+    // The "Auto Close" toggle: checks or unchecks the entry, applies the fade
+    // state and writes "hist.autofade".
+    void SetAutoClose(bool on);
+    // One tick of the fade timer (the timer calls it every 100 ms while it runs).
+    void Tick();
+    const HistoryFade& fade() const { return m_fade; }
+    // The 100 ms timer that calls Tick() (tests lengthen it and tick by hand).
+    QTimer& fadeTimer() { return m_fadeTimer; }
+
+    // The Delete key: asks, then removes the selected entries on Yes.
+    void DeleteSelected();
+    // "Clear History": every entry, without asking.
+    void ClearHistory();
+    // The "?" box: the help menu at the box's top-left corner.
+    void ShowHelpMenu();
+
+    HistoryView* historyView() const { return m_list; }
+    QMenu* contextMenu() const { return m_contextMenu; }
+    QAction* autoCloseAction() const { return m_autoCloseAction; }
+    QAction* clearHistoryAction() const { return m_clearHistoryAction; }
+    QMenu* helpMenu() const { return m_helpMenu; }
+    ClickableBox* helpBox() const { return m_helpBox; }
+
+signals:
+    // F7 in this window: the Shape Test window is to close.
+    void closeShapeTestRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildContextMenu();
+    void ConnectMainWindow();
+    bool HandleKey(const QKeyEvent& event);
+    // Makes the window opaque and the fade wait its 30 ticks again.
+    void Touch();
+    void ApplyOpacity(int opacity);
+    void SyncFadeTimer();
+
+    AppContext& m_context;
+    HistoryView* m_list;
+    ClickableBox* m_helpBox;
+    QMenu* m_contextMenu;
+    QAction* m_autoCloseAction;
+    QAction* m_clearHistoryAction;
+    QMenu* m_helpMenu;
+    HistoryFade m_fade;
+    QTimer m_fadeTimer;
+    int m_appliedOpacity = -1;
+};

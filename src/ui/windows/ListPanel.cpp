@@ -1,0 +1,264 @@
+#include "ui/windows/ListPanel.h"
+
+#include "state/ColourList.h"
+#include "state/HistoryList.h"
+#include "state/MainColour.h"
+#include "storage/SettingsStore.h"
+#include "ui/AppContext.h"
+#include "ui/widgets/ColourListView.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QActionGroup>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace {
+
+const QString kListHeading = QStringLiteral(" Color List");
+
+QAction* AddEntry(QMenu* menu, const QString& text, const char* shortcut)
+{
+    QAction* action = menu->addAction(text);
+    if (shortcut) {
+        action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+        action->setShortcutVisibleInContextMenu(true);
+        // The main window's keyboard map runs these keys; here they are only shown.
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+    return action;
+}
+
+} // namespace
+
+ListPanel::ListPanel(AppContext& context)
+    : m_context(context), m_view(new ColourListView(context.mainWindow))
+{
+    MainWindow* window = m_context.mainWindow;
+    m_view->setGeometry(328, 80, 169, 305);
+    m_view->SetColourList(&m_context.colourList);
+    m_view->viewport()->setAcceptDrops(true);
+    m_view->viewport()->installEventFilter(this);
+    m_view->installEventFilter(this);
+    m_view->show();
+
+    const QPointer<ColourListView> view(m_view);
+    m_context.selectedListRows = [view] { return view ? view->SelectedRows() : QList<int>(); };
+
+    BuildMenu();
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text() == kListHeading) {
+            m_heading = label;
+            label->installEventFilter(this);
+            break;
+        }
+    }
+    connect(window->listButton(), &PanelButton::clicked, this, [this] {
+        ShowListMenu(m_context.mainWindow->listButton()->mapToGlobal(QPoint(0, 0)));
+    });
+    connect(window, &MainWindow::commandRequested, this, &ListPanel::OnCommand);
+    connect(m_view, &ColourListView::itemPressed, this, &ListPanel::OnItemPressed);
+    connect(m_view, &ColourListView::itemDoubleClicked, this, &ListPanel::OnItemDoubleClicked);
+    connect(m_view, &ColourListView::mouseMoved, this, [this] {
+        const ColourList& list = m_context.colourList;
+        m_context.mainWindow->SetStatusText(
+            ColourListStatusText(list.CurrentListPath(), list.count()));
+    });
+}
+
+ListPanel::~ListPanel()
+{
+    m_context.selectedListRows = [] { return QList<int>(); };
+}
+
+void ListPanel::BuildMenu()
+{
+    m_menu = new QMenu(m_context.mainWindow);
+    m_menu->setObjectName(QStringLiteral("Pop2"));
+    const auto run = [this](KeyCommand command) {
+        return [this, command] { m_context.mainWindow->RunCommand(command); };
+    };
+    connect(AddEntry(m_menu, QStringLiteral("Add Main Color to Color List"), "Ctrl+A"),
+            &QAction::triggered, this, &ListPanel::AddMainColourToList);
+    connect(AddEntry(m_menu, QStringLiteral("Delete Selected Color"), "Ctrl+D"),
+            &QAction::triggered, this, &ListPanel::DeleteSelectedColours);
+    m_menu->addSeparator();
+    connect(AddEntry(m_menu, QStringLiteral("New List"), "Ctrl+N"), &QAction::triggered, this,
+            &ListPanel::NewList);
+    connect(AddEntry(m_menu, QStringLiteral("Save List"), "Ctrl+S"), &QAction::triggered, this,
+            run(KeyCommand::SaveList));
+    connect(AddEntry(m_menu, QStringLiteral("Load List"), "Ctrl+O"), &QAction::triggered, this,
+            run(KeyCommand::LoadList));
+    connect(AddEntry(m_menu, QStringLiteral("Reopen"), "Ctrl+R"), &QAction::triggered, this,
+            run(KeyCommand::Reopen));
+    m_menu->addSeparator();
+    auto* modes = new QActionGroup(m_menu);
+    m_bigAction = AddEntry(m_menu, QStringLiteral("&Big Color List"), nullptr);
+    m_smallAction = AddEntry(m_menu, QStringLiteral("&Small Color List"), nullptr);
+    for (QAction* action : {m_bigAction, m_smallAction}) {
+        action->setCheckable(true);
+        modes->addAction(action);
+    }
+    m_bigAction->setChecked(true);
+    connect(m_bigAction, &QAction::triggered, this, [this] { SetSmallMode(false); });
+    connect(m_smallAction, &QAction::triggered, this, [this] { SetSmallMode(true); });
+    m_menu->addSeparator();
+    connect(AddEntry(m_menu, QStringLiteral("Export"), "Ctrl+X"), &QAction::triggered, this,
+            run(KeyCommand::ExportMenu));
+    connect(AddEntry(m_menu, QStringLiteral("Clear Duplicate Colors"), nullptr),
+            &QAction::triggered, this, &ListPanel::ClearDuplicateColours);
+}
+
+void ListPanel::ShowListMenu(const QPoint& globalPos)
+{
+    m_menu->popup(globalPos);
+}
+
+void ListPanel::OnCommand(KeyCommand command)
+{
+    switch (command) {
+    case KeyCommand::AddToList:
+        AddMainColourToList();
+        break;
+    case KeyCommand::DeleteSelected:
+        DeleteSelectedColours();
+        break;
+    case KeyCommand::NewList:
+        NewList();
+        break;
+    default:
+        break;
+    }
+}
+
+void ListPanel::AddMainColourToList()
+{
+    // The item takes the main colour's own bytes, so the main colour's displays
+    // need no refresh.
+    const ColorRef colour = m_context.mainColour.colour();
+    m_context.colourList.AddMainColourToList(colour);
+    m_context.history.AddToHistory(colour);
+}
+
+void ListPanel::DeleteSelectedColours()
+{
+    if (!m_context.platform.messages.Question(
+            m_context.mainWindow, QStringLiteral("Are you sure to delete selected color(s)?"),
+            QStringLiteral("Delete?")))
+        return;
+    m_context.colourList.DeleteRows(m_view->SelectedRows());
+}
+
+void ListPanel::ClearDuplicateColours()
+{
+    m_context.colourList.ClearDuplicateColours();
+}
+
+void ListPanel::NewList()
+{
+    ColourList& list = m_context.colourList;
+    if (list.IsChanged() &&
+        !m_context.platform.messages.Question(
+            m_context.mainWindow, QStringLiteral("Are you sure to create new color list?"),
+            QStringLiteral("New?")))
+        return;
+    list.NewList();
+    m_context.settings.SetSetting(QStringLiteral("lastcll"), QString());
+}
+
+void ListPanel::SetSmallMode(bool small)
+{
+    m_view->SetSmallMode(small);
+    (small ? m_smallAction : m_bigAction)->setChecked(true);
+}
+
+bool ListPanel::IsSmallMode() const
+{
+    return m_view->IsSmallMode();
+}
+
+void ListPanel::ApplySmallWheelSetting()
+{
+    SetSmallMode(m_context.settings.GetSetting(QStringLiteral("smallwheel")) == QLatin1String("1"));
+}
+
+void ListPanel::WriteSmallWheelSetting()
+{
+    m_context.settings.SetSetting(QStringLiteral("smallwheel"),
+                                  IsSmallMode() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ListPanel::OnItemPressed(int row, Qt::MouseButton button)
+{
+    // A press below the last item has no colour to carry.
+    if (button != Qt::LeftButton || row < 0)
+        return;
+    StartColourDrag(m_view, DraggedColour{m_context.colourList.ListCurrentColour(),
+                                          ColourSourceKind::ColourList, m_view});
+}
+
+void ListPanel::OnItemDoubleClicked(int row)
+{
+    if (row >= 0)
+        m_context.mainColour.SetMainColour(m_context.colourList.ListCurrentColour());
+}
+
+std::optional<DraggedColour> ListPanel::AcceptableDrop(const QMimeData* data) const
+{
+    const std::optional<DraggedColour> dragged = DecodeColourDrop(data);
+    // The list never reorders: its own items are refused.
+    if (!dragged || dragged->source == m_view || dragged->kind == ColourSourceKind::ColourList)
+        return std::nullopt;
+    return dragged;
+}
+
+bool ListPanel::HandleDragEvent(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!DecodeColourDrop(drop->mimeData()))
+        return false; // not a colour: the view and the main window decide
+    const std::optional<DraggedColour> dragged = AcceptableDrop(drop->mimeData());
+    if (!dragged) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        m_context.colourList.AddDroppedColourToList(dragged->colour);
+        m_context.history.AddToHistory(dragged->colour);
+    }
+    return true;
+}
+
+bool ListPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_view->viewport()) {
+        if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
+            return HandleDragEvent(event);
+        if (type == QEvent::MouseButtonPress) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                // The selection stays as it is, so the menu acts on it.
+                ShowListMenu(mouse->globalPosition().toPoint());
+                return true;
+            }
+        }
+    } else if (watched == m_view && type == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+            DeleteSelectedColours();
+            return true;
+        }
+    } else if (watched == m_heading && type == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            ShowListMenu(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return false;
+}

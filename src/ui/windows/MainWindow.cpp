@@ -1,0 +1,375 @@
+#include "ui/windows/MainWindow.h"
+
+#include "ui/Fonts.h"
+#include "ui/widgets/ColourSwatch.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/widgets/PictureButton.h"
+#include "ui/widgets/PinPicture.h"
+#include "ui/widgets/SectionHeading.h"
+#include "ui/widgets/TitleStrip.h"
+#include "ui/windows/MainValuesPanel.h"
+#include "ui/windows/WheelPanel.h"
+#include "ui/windows/WheelStyleWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+
+namespace {
+
+struct ToolButtonInfo
+{
+    const char* picture;
+    const char* hint;
+    const char* status;
+};
+
+constexpr std::array<ToolButtonInfo, MainWindow::ToolButtonCount> kToolButtons{{
+    {"eyedropper", "Eye Dropper Tool",
+     "Eye Dropper Tool. It is used to pick color from anywhere on the screen."},
+    {"colourdialog", "Windows Color Dialog", "Click to open Windows Color Dialog. "},
+    {"copy", "Copy", "Copy color value. Right click to see more formats to copy."},
+    {"undo", "Undo", "Undo."},
+    {"redo", "Redo", "Redo."},
+    {"websafe", "Make Websafe", "Click to make main color websafe. "},
+    {"shapetest", "Shape Test", "Click to open the Shape Test panel."},
+    {"webtest", "Simple Web Page Test", "Click to open the Simple Web Page Test panel. "},
+    {"export", "Export", "Click to export color list as HTML or ACO."},
+    {"about", "About", "About QB Kromi."},
+}};
+
+PanelButton* MakePanelButton(QWidget* window, const QString& text, const QRect& geometry)
+{
+    auto* button = new PanelButton(text, window);
+    button->setGeometry(geometry);
+    button->setMouseTracking(true);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString& programDirectory)
+    : FramedWindow(QStringLiteral("QB Kromi " KROMI_VERSION), QSize(504, 457)),
+      m_platform(platform), m_mainColour(mainColour), m_programDirectory(programDirectory)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setMouseTracking(true);
+    SetSuperMinimizeHeight(457);
+    BuildTitleStrip();
+    BuildToolBar();
+
+    m_wheel = new WheelPanel(this, m_mainColour);
+    MakeSectionHeading(this, QStringLiteral(" Color Values"), QRect(8, 269, 185, 14));
+    MakeSectionHeading(this, QStringLiteral(" Color List"), QRect(328, 66, 168, 14));
+    m_values = new MainValuesPanel(this, m_mainColour, m_platform.messages);
+    connect(m_wheel, &WheelPanel::statusText, this, &MainWindow::SetStatusText);
+    connect(m_values, &MainValuesPanel::statusText, this, &MainWindow::SetStatusText);
+    connect(m_wheel, &WheelPanel::mainColourMenuRequested, this, &MainWindow::ShowMainColourMenu);
+
+    BuildButtons();
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setGeometry(329, 367, 166, 16);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+    m_statusLine = new QLabel(this);
+    m_statusLine->setGeometry(8, 411, 489, 41);
+    m_statusLine->setWordWrap(true);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_statusLine->setFont(VerdanaPixels(11));
+    m_statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_wheelStyleWindow = new WheelStyleWindow(m_programDirectory);
+    m_wheelStyleWindow->setParent(this, m_wheelStyleWindow->windowFlags());
+    connect(m_wheelStyleWindow, &WheelStyleWindow::styleChosen, this, [this](const QString& text) {
+        WheelGeometry geometry = m_wheel->Geometry();
+        ApplyWheelStyle(ParseWheelStyle(text), geometry);
+        m_wheel->ApplyGeometry(geometry);
+    });
+    BuildMenus();
+    connect(&m_mainColour, &MainColour::changed, this, &MainWindow::OnColourChanged);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::BuildTitleStrip()
+{
+    TitleStrip* strip = titleStrip();
+    m_helpBox = strip->AddBox(QStringLiteral("?"), 434);
+    m_pinBox = strip->AddBox(QString(), 452);
+    m_pinBox->setPixmap(LoadPinPicture(m_programDirectory, false));
+    m_minimizeBox = strip->AddBox(QStringLiteral("_"), 469);
+    closeBox()->move(486, 0);
+    for (ClickableBox* box : {m_helpBox, m_pinBox, m_minimizeBox, closeBox()})
+        box->setMouseTracking(true);
+    m_helpBox->installEventFilter(this);
+    m_pinBox->installEventFilter(this);
+    m_minimizeBox->installEventFilter(this);
+    closeBox()->installEventFilter(this);
+    strip->setMouseTracking(true);
+    strip->installEventFilter(this);
+    connect(m_helpBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            emit helpMenuRequested(m_helpBox->mapToGlobal(QPoint(0, 0)));
+    });
+    connect(m_pinBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            SetStayOnTop(!m_stayOnTop);
+    });
+    connect(m_minimizeBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            MinimizeApplication();
+    });
+}
+
+void MainWindow::BuildToolBar()
+{
+    for (int i = 0; i < ToolButtonCount; ++i) {
+        const auto button = ToolButton(i);
+        auto* picture = new PictureButton(this, 8 + 40 * i, QLatin1String(kToolButtons[i].picture),
+                                          QLatin1String(kToolButtons[i].hint));
+        m_toolButtons[i] = picture;
+        connect(picture, &PictureButton::hovered, this,
+                [this, button] { OnToolButtonHovered(button); });
+        connect(picture, &PictureButton::pressed, this,
+                [this, button](Qt::MouseButton mouse) { OnToolButtonPressed(button, mouse); });
+        connect(picture, &PictureButton::clicked, this,
+                [this, button] { OnToolButtonClicked(button); });
+    }
+}
+
+void MainWindow::BuildButtons()
+{
+    m_moreButton = MakePanelButton(this, QStringLiteral("More..."), QRect(248, 384, 65, 17));
+    m_saveAsButton = MakePanelButton(this, QStringLiteral("Save As"), QRect(328, 384, 54, 17));
+    m_loadButton = MakePanelButton(this, QStringLiteral("Load"), QRect(384, 384, 59, 17));
+    m_listButton = MakePanelButton(this, QStringLiteral("List"), QRect(445, 384, 52, 17));
+    connect(m_moreButton, &PanelButton::clicked, this, &MainWindow::moreRequested);
+    connect(m_saveAsButton, &PanelButton::clicked, this,
+            [this] { emit commandRequested(KeyCommand::SaveList); });
+    connect(m_loadButton, &PanelButton::clicked, this,
+            [this] { emit commandRequested(KeyCommand::LoadList); });
+    for (PanelButton* button : {m_saveAsButton, m_loadButton, m_listButton})
+        button->installEventFilter(this);
+}
+
+void MainWindow::BuildMenus()
+{
+    m_mainColourMenu = new QMenu(this);
+    m_addMainColourAction =
+        m_mainColourMenu->addAction(QStringLiteral("&Add Main Color to Color List"));
+    connect(m_addMainColourAction, &QAction::triggered, this,
+            [this] { emit commandRequested(KeyCommand::AddToList); });
+    m_mainColourMenu->addAction(QStringLiteral("Find &Negative of this Color"), this,
+                                [this] { m_mainColour.FindNegative(); });
+    m_mainColourMenu->addAction(QStringLiteral("&Load Wheel Style"), this,
+                                [this] { m_wheelStyleWindow->ShowFor(this); });
+    m_mainColourMenu->addSeparator();
+    m_mainColourMenu->addAction(QStringLiteral("Copy &Main Color as Bitmap"), this,
+                                &MainWindow::copyMainColourRequested);
+    m_copyWheelAction = m_mainColourMenu->addAction(QStringLiteral("Copy Color &Wheel as Bitmap"));
+    m_copyWheelAction->setEnabled(false);
+    connect(m_copyWheelAction, &QAction::triggered, this, &MainWindow::copyWheelRequested);
+
+    m_titleMenu = new QMenu(this);
+    m_stayOnTopAction = m_titleMenu->addAction(QStringLiteral("Stay on Top"));
+    m_stayOnTopAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
+    m_stayOnTopAction->setShortcutVisibleInContextMenu(true);
+    m_stayOnTopAction->setCheckable(true);
+    // The keyboard map runs Ctrl+T; the shortcut here is only shown.
+    m_stayOnTopAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_stayOnTopAction, &QAction::triggered, this, [this] { SetStayOnTop(!m_stayOnTop); });
+    m_titleMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    connect(titleStrip(), &TitleStrip::contextMenuRequested, this,
+            [this](const QPoint& pos) { m_titleMenu->popup(pos); });
+}
+
+void MainWindow::UpdateHarmonies()
+{
+    m_wheel->UpdateHarmonies();
+}
+
+void MainWindow::OnColourChanged(ColourChange origin)
+{
+    m_values->Refresh(origin);
+    UpdateHarmonies();
+}
+
+void MainWindow::SetStatusText(const QString& text)
+{
+    if (text == m_statusText)
+        return;
+    m_statusText = text;
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_statusLine->setText(shown);
+}
+
+void MainWindow::SetStayOnTop(bool on)
+{
+    m_stayOnTop = on;
+    m_stayOnTopAction->setChecked(on);
+    m_platform.windowControl.SetTopmost(this, on);
+    const QPixmap pin = LoadPinPicture(m_programDirectory, on);
+    if (!pin.isNull())
+        m_pinBox->setPixmap(pin);
+}
+
+void MainWindow::ShowMainColourMenu(const QPoint& globalPos)
+{
+    m_mainColourMenu->popup(globalPos);
+}
+
+QPoint MainWindow::ExportMenuPosition() const
+{
+    PictureButton* button = m_toolButtons[ExportButton];
+    return button->mapToGlobal(button->rect().center());
+}
+
+void MainWindow::MinimizeApplication()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->showMinimized();
+}
+
+void MainWindow::OnToolButtonHovered(ToolButton button)
+{
+    PictureButton* picture = m_toolButtons[button];
+    const bool websafeBlocked = button == WebsafeButton && m_mainColour.isWebSafe();
+    if (!picture->IsHighlighted() && !websafeBlocked)
+        picture->SetHighlighted(true);
+    if (button == WebsafeButton && m_mainColour.isWebSafe())
+        SetStatusText(
+            QStringLiteral("Click to make main color websafe. (Main color is already websafe)"));
+    else
+        SetStatusText(QLatin1String(kToolButtons[button].status));
+}
+
+void MainWindow::OnToolButtonPressed(ToolButton button, Qt::MouseButton mouseButton)
+{
+    // Undo, Redo and Export act on any mouse button; the Copy button's right button
+    // asks for the quick copy menu.
+    if (button == UndoButton || button == RedoButton || button == ExportButton ||
+        (button == CopyButton && mouseButton == Qt::RightButton))
+        emit toolButtonActivated(button, mouseButton);
+    if (button == UndoButton)
+        emit commandRequested(KeyCommand::Undo);
+    else if (button == RedoButton)
+        emit commandRequested(KeyCommand::Redo);
+    else if (button == ExportButton)
+        emit commandRequested(KeyCommand::ExportMenu);
+}
+
+void MainWindow::OnToolButtonClicked(ToolButton button)
+{
+    switch (button) {
+    case EyeDropperButton:
+        emit commandRequested(KeyCommand::EyeDropper);
+        break;
+    case ColourDialogButton: {
+        const Rgb c = m_mainColour.rgb();
+        const auto chosen = m_platform.colourDialog.GetColour(this, QColor(c.red, c.green, c.blue));
+        if (chosen)
+            m_mainColour.SetMainColour(PackColour(std::uint8_t(chosen->red()),
+                                                  std::uint8_t(chosen->green()),
+                                                  std::uint8_t(chosen->blue())));
+        break;
+    }
+    case CopyButton:
+        emit commandRequested(KeyCommand::CopyWindow);
+        break;
+    case WebsafeButton:
+        m_mainColour.MakeWebsafe();
+        break;
+    case ShapeTestButton:
+        emit commandRequested(KeyCommand::ShapeTest);
+        break;
+    case WebTestButton:
+        emit commandRequested(KeyCommand::WebPageTest);
+        break;
+    case AboutButton:
+        emit toolButtonActivated(AboutButton, Qt::LeftButton);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::RunCommand(KeyCommand command)
+{
+    switch (command) {
+    case KeyCommand::MakeWebsafe:
+        m_mainColour.MakeWebsafe();
+        break;
+    case KeyCommand::SuperMinimize:
+        ToggleSuperMinimize();
+        break;
+    case KeyCommand::StayOnTop:
+        SetStayOnTop(!m_stayOnTop);
+        break;
+    case KeyCommand::None:
+        break;
+    default:
+        emit commandRequested(command);
+        break;
+    }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // Only the bare window background resets the hover state.
+    if (!childAt(event->position().toPoint())) {
+        for (PictureButton* button : m_toolButtons)
+            button->SetHighlighted(false);
+        SetStatusText(QString());
+    }
+    FramedWindow::mouseMoveEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    FramedWindow::closeEvent(event);
+    emit closing();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // The window previews every key before its focused control. A key of the
+        // map is consumed here, so it never travels on to a parent as well.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != this)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const KeyCommand command = MainKeyCommand(key->key(), key->modifiers());
+        if (command == KeyCommand::None)
+            return false;
+        RunCommand(command);
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == titleStrip())
+            SetStatusText(QStringLiteral("Double click to super-minimize."));
+        else if (watched == m_pinBox)
+            SetStatusText(QStringLiteral("Toggle stay on top feature."));
+        else if (watched == m_helpBox)
+            SetStatusText(QStringLiteral("Click to display help documents and quick tips."));
+        else if (watched == m_minimizeBox)
+            SetStatusText(QStringLiteral("Click to minimize."));
+        else if (watched == closeBox())
+            SetStatusText(QStringLiteral("Click to exit."));
+        else if (watched == m_saveAsButton)
+            SetStatusText(QStringLiteral("Click to save the color list. "));
+        else if (watched == m_loadButton)
+            SetStatusText(QStringLiteral("Click to load a color list. "));
+        else if (watched == m_listButton)
+            SetStatusText(QStringLiteral("Click to see more options. "));
+    }
+    return false;
+}

@@ -1,0 +1,123 @@
+#pragma once
+// The main window: the main colour with its values, wheel, harmonies and
+// variations, the tool bar, the status line and the keyboard map that every key
+// passes first. Tool windows and the colour list hook in through signals.
+
+#include "platform/Platform.h"
+#include "state/MainColour.h"
+#include "ui/KeyboardMap.h"
+#include "ui/widgets/FramedWindow.h"
+
+#include <array>
+
+class ClickableBox;
+class MainValuesPanel;
+class PanelButton;
+class PictureButton;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QAction;
+class WheelStyleWindow;
+class WheelPanel;
+
+class MainWindow : public FramedWindow
+{
+    Q_OBJECT
+public:
+    enum ToolButton
+    {
+        EyeDropperButton,
+        ColourDialogButton,
+        CopyButton,
+        UndoButton,
+        RedoButton,
+        WebsafeButton,
+        ShapeTestButton,
+        WebTestButton,
+        ExportButton,
+        AboutButton,
+        ToolButtonCount
+    };
+
+    MainWindow(Platform& platform, MainColour& mainColour, const QString& programDirectory);
+    ~MainWindow() override;
+
+    // Runs one entry of the keyboard map; commands this window does not own are
+    // passed on through commandRequested.
+    void RunCommand(KeyCommand command);
+    void UpdateHarmonies();
+
+    QString statusText() const { return m_statusText; }
+    void SetStatusText(const QString& text);
+    bool IsStayOnTop() const { return m_stayOnTop; }
+    void SetStayOnTop(bool on);
+    void ShowMainColourMenu(const QPoint& globalPos);
+    // Centre of the Export tool button in global coordinates, where the Export menu opens.
+    QPoint ExportMenuPosition() const;
+
+    MainValuesPanel* valuesPanel() const { return m_values; }
+    WheelPanel* wheelPanel() const { return m_wheel; }
+    PictureButton* toolButton(ToolButton button) const { return m_toolButtons[button]; }
+    PanelButton* moreButton() const { return m_moreButton; }
+    PanelButton* saveAsButton() const { return m_saveAsButton; }
+    PanelButton* loadButton() const { return m_loadButton; }
+    PanelButton* listButton() const { return m_listButton; }
+    ClickableBox* helpBox() const { return m_helpBox; }
+    // ProB1 under the colour list, hidden except while loading or exporting.
+    QProgressBar* progressBar() const { return m_progressBar; }
+    QMenu* mainColourMenu() const { return m_mainColourMenu; }
+    QAction* addMainColourAction() const { return m_addMainColourAction; }
+    QAction* copyWheelAction() const { return m_copyWheelAction; }
+    WheelStyleWindow* wheelStyleWindow() const { return m_wheelStyleWindow; }
+
+signals:
+    void commandRequested(KeyCommand command);
+    void toolButtonActivated(MainWindow::ToolButton button, Qt::MouseButton mouseButton);
+    void moreRequested();
+    void helpMenuRequested(const QPoint& globalPos);
+    void copyWheelRequested();
+    void copyMainColourRequested();
+    // The window was closed: the program ends.
+    void closing();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildTitleStrip();
+    void BuildToolBar();
+    void BuildMenus();
+    void BuildButtons();
+    void OnColourChanged(ColourChange origin);
+    void OnToolButtonHovered(ToolButton button);
+    void OnToolButtonPressed(ToolButton button, Qt::MouseButton mouseButton);
+    void OnToolButtonClicked(ToolButton button);
+    void MinimizeApplication();
+
+    Platform& m_platform;
+    MainColour& m_mainColour;
+    QString m_programDirectory;
+    MainValuesPanel* m_values = nullptr;
+    WheelPanel* m_wheel = nullptr;
+    std::array<PictureButton*, ToolButtonCount> m_toolButtons{};
+    PanelButton* m_moreButton = nullptr;
+    PanelButton* m_saveAsButton = nullptr;
+    PanelButton* m_loadButton = nullptr;
+    PanelButton* m_listButton = nullptr;
+    ClickableBox* m_helpBox = nullptr;
+    ClickableBox* m_pinBox = nullptr;
+    ClickableBox* m_minimizeBox = nullptr;
+    QLabel* m_statusLine = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QString m_statusText;
+    QMenu* m_mainColourMenu = nullptr;
+    QAction* m_addMainColourAction = nullptr;
+    QAction* m_copyWheelAction = nullptr;
+    QMenu* m_titleMenu = nullptr;
+    QAction* m_stayOnTopAction = nullptr;
+    bool m_stayOnTop = false;
+    WheelStyleWindow* m_wheelStyleWindow = nullptr;
+};

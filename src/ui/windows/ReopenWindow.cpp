@@ -1,0 +1,143 @@
+#include "ui/windows/ReopenWindow.h"
+
+#include "state/ColourList.h"
+#include "storage/RecentLists.h"
+#include "ui/AppContext.h"
+#include "ui/Fonts.h"
+#include "ui/ToolWindowKeys.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QKeyEvent>
+#include <QListView>
+#include <QMenu>
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+namespace {
+
+constexpr int kItemHeight = 13;
+
+class ReopenItemDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight);
+    }
+};
+
+// Reports a selection moved by the keyboard; the window's key table has already
+// taken the keys that run commands.
+class ReopenListView : public QListView
+{
+public:
+    using QListView::QListView;
+
+    std::function<void(int row)> keyMovedSelection;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const QModelIndex before = currentIndex();
+        QListView::keyPressEvent(event);
+        const QModelIndex after = currentIndex();
+        if (after.isValid() && after != before && keyMovedSelection)
+            keyMovedSelection(after.row());
+    }
+};
+
+} // namespace
+
+ReopenWindow::ReopenWindow(AppContext& context)
+    : FramedWindow(QStringLiteral("Reopen"), QSize(143, 457)), m_context(context)
+{
+    setObjectName(QStringLiteral("ReopenWindow"));
+    MainWindow* mainWindow = m_context.mainWindow;
+    setParent(mainWindow, windowFlags());
+
+    m_context.recentLists.PrepareReopenDisplay(m_context.colourList.CurrentListPath());
+    auto* list = new ReopenListView(this);
+    m_list = list;
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setGeometry(1, TitleStrip::Height, 141, 440);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setFont(SansSerifPoints(8));
+    m_list->setItemDelegate(new ReopenItemDelegate(m_list));
+    m_list->setUniformItemSizes(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setModel(&m_context.recentLists);
+    m_list->installEventFilter(this);
+    list->keyMovedSelection = [this](int row) { emit entryChosen(row); };
+    connect(m_list, &QListView::clicked, this,
+            [this](const QModelIndex& index) { emit entryChosen(index.row()); });
+
+    m_menu = new QMenu(this);
+    m_menu->addAction(QStringLiteral("Clear All"), this,
+                      [this] { m_context.recentLists.ClearAll(); });
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_menu->popup(m_list->viewport()->mapToGlobal(pos)); });
+
+    const auto dockWhenShowing = [this] {
+        if (isVisible())
+            Dock();
+    };
+    connect(mainWindow, &FramedWindow::moved, this, dockWhenShowing);
+    connect(mainWindow, &FramedWindow::moveFinished, this, dockWhenShowing);
+    connect(mainWindow, &FramedWindow::superMinimizeToggled, this, [this] {
+        if (isVisible())
+            ToggleSuperMinimize();
+    });
+    Dock();
+}
+
+void ReopenWindow::Dock()
+{
+    const MainWindow* mainWindow = m_context.mainWindow;
+    move(mainWindow->x() + mainWindow->width(), mainWindow->y());
+}
+
+void ReopenWindow::RemoveSelectedEntry()
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    const int row = selected.first().row();
+    if (!m_context.platform.messages.Question(
+            this, QStringLiteral("Are you sure to remove selected item?"),
+            QStringLiteral("Remove?")))
+        return;
+    m_context.recentLists.RemoveAt(row);
+    // Nothing is chosen afterwards, so a second Delete does not take a neighbour.
+    m_list->selectionModel()->clear();
+}
+
+bool ReopenWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Dock();
+    return FramedWindow::event(event);
+}
+
+void ReopenWindow::showEvent(QShowEvent* event)
+{
+    Dock();
+    FramedWindow::showEvent(event);
+}
+
+bool ReopenWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list || event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const ToolWindowKey run = RunToolWindowKey(key->key(), key->modifiers(), *m_context.mainWindow,
+                                               [this] { RemoveSelectedEntry(); });
+    if (run.action == ToolWindowAction::CloseShapeTest)
+        emit shapeTestCloseRequested();
+    return run.action != ToolWindowAction::None;
+}
