@@ -1,6 +1,7 @@
 // One lightness slider step through the real main window: the model change,
 // UpdateHarmonies and every widget update, without the paint itself.
-#include "../tests/support/FakePlatform.h"
+#include "support/FakePlatform.h"
+#include "ui/Commands.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
 
@@ -17,7 +18,8 @@ int main(int argc, char* argv[])
     FakePlatform fake;
     Platform platform = fake.platform();
     MainColour mainColour;
-    MainWindow window(platform, mainColour, QDir::tempPath());
+    CommandTable commands;
+    MainWindow window(platform, mainColour, QDir::tempPath(), commands);
     window.show();
     QApplication::processEvents();
     QScrollBar* lightness = window.valuesPanel()->hslBar(2);

@@ -47,10 +47,7 @@ QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosit
 
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
     : m_platform(platform), m_programDirectory(programDirectory),
-      m_recentLists(programDirectory + QStringLiteral("default.cll")),
-      m_context(
-          std::make_unique<AppContext>(AppContext{platform, m_settings, m_mainColour, m_colourList,
-                                                  m_history, m_recentLists, programDirectory}))
+      m_recentLists(programDirectory + QStringLiteral("default.cll"))
 {
     connect(&m_mainColour, &MainColour::recorded, &m_history, &HistoryList::AddToHistory);
 }
@@ -76,6 +73,9 @@ void KromiApplication::Start(const QStringList& arguments)
     QCoreApplication::processEvents();
     Step(QStringLiteral("splash shown"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("QB Kromi"));
+    // Needs nothing of the others, and the windows with help menus need it.
+    m_tip = std::make_unique<TipWindow>(m_platform.screen);
+    Step(QStringLiteral("Tip"));
 
     CreateMainWindow();
     CreateToolWindows();
@@ -86,8 +86,11 @@ void KromiApplication::Start(const QStringList& arguments)
 
 void KromiApplication::CreateMainWindow()
 {
-    m_mainWindow = std::make_unique<MainWindow>(m_platform, m_mainColour, m_programDirectory);
-    m_context->mainWindow = m_mainWindow.get();
+    m_mainWindow =
+        std::make_unique<MainWindow>(m_platform, m_mainColour, m_programDirectory, m_commands);
+    m_context = std::make_unique<AppContext>(
+        AppContext{m_platform, m_settings, m_mainColour, m_colourList, m_history, m_recentLists,
+                   m_commands, *m_mainWindow, *m_tip, m_programDirectory});
     const SettingsLoadResult loaded = m_settings.Load(FilePath("set.set"));
     if (loaded.status == SettingsLoadResult::Status::Unreadable)
         m_platform.messages.Information(nullptr, loaded.error);
@@ -132,10 +135,7 @@ void KromiApplication::CreateToolWindows()
     m_about =
         std::make_unique<AboutWindow>(m_splash->Picture(), m_platform.screen, m_platform.shell);
     Step(QStringLiteral("About"));
-    m_tip = std::make_unique<TipWindow>(m_platform.screen);
-    m_context->tip = m_tip.get();
-    Step(QStringLiteral("Tip"));
-    m_copy = std::make_unique<CopyFeature>(*m_context);
+    m_copy = std::make_unique<CopyFeature>(*m_context, *m_listPanel);
     Step(QStringLiteral("Copy"));
 }
 
@@ -156,11 +156,7 @@ void KromiApplication::WireMainWindow()
     AddHowToEntries(*m_helpMenu, HelpMenu::MainWindow, *m_tip);
     connect(window, &MainWindow::helpMenuRequested, this,
             [this](const QPoint& pos) { m_helpMenu->popup(pos); });
-    connect(window, &MainWindow::toolButtonActivated, this,
-            [this](MainWindow::ToolButton button, Qt::MouseButton) {
-                if (button == MainWindow::AboutButton)
-                    m_about->ShowModal();
-            });
+    m_commands.Handle(Command::About, this, [this] { m_about->ShowModal(); });
     connect(window, &MainWindow::closing, this, [this] {
         ShutDown();
         QCoreApplication::quit();

@@ -11,6 +11,7 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
 
 #include <QObject>
 #include <QPoint>
@@ -61,6 +62,7 @@ public:
     HistoryList& history() { return m_history; }
     RecentLists& recentLists() { return m_recentLists; }
     AppContext& context() { return *m_context; }
+    CommandTable& commands() { return m_commands; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }
     bool IsStartupFinished() const { return m_startupFinished; }
@@ -87,11 +89,12 @@ private:
     ColourList m_colourList;
     HistoryList m_history;
     RecentLists m_recentLists;
+    CommandTable m_commands;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<TipWindow> m_tip;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<AboutWindow> m_about;
-    std::unique_ptr<TipWindow> m_tip;
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
     std::unique_ptr<HistoryFeature> m_historyFeature;

@@ -10,12 +10,19 @@
 #include "storage/SettingsStore.h"
 #include "support/FakePlatform.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/TipWindow.h"
+
+#include <QList>
 
 struct MainWindowKit
 {
     // folder ends with a separator.
     explicit MainWindowKit(const QString& folder);
+
+    // Every command no feature of the test handles is recorded in `ran` instead.
+    void RecordUnhandledCommands();
 
     FakePlatform fake;
     Platform platform;
@@ -24,6 +31,10 @@ struct MainWindowKit
     ColourList list;
     HistoryList history;
     RecentLists recent;
+    CommandTable commands;
+    TipWindow tip;
     MainWindow window;
     AppContext context;
+    QList<Command> ran;
+    QObject recorder;
 };

@@ -9,11 +9,13 @@
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/features/CopyFeature.h"
+#include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/windows/CopyOptionsPanel.h"
 #include "ui/windows/CopyPreviewPanel.h"
 #include "ui/windows/CopyWindow.h"
+#include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/WheelPanel.h"
@@ -72,6 +74,7 @@ private:
     QStringList EntriesOf(CopySource source) const;
     QAction* MenuAction(const QString& caption) const;
     QWidget* Find(const QString& name) const;
+    void Select(const QList<int>& rows);
 
     std::unique_ptr<MainWindowKit> m_kit;
     FakePlatform* m_fake = nullptr;
@@ -82,13 +85,15 @@ private:
     RecentLists* m_recent = nullptr;
     MainWindow* m_main = nullptr;
     AppContext* m_context = nullptr;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ListPanel> m_panel;
     std::unique_ptr<CopyFeature> m_copy;
-    QList<int> m_selected;
 };
 
 void CopyWindowTest::init()
 {
-    m_kit = std::make_unique<MainWindowKit>(QDir::tempPath() + QLatin1Char('/'));
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_kit = std::make_unique<MainWindowKit>(m_folder->path() + QLatin1Char('/'));
     m_fake = &m_kit->fake;
     m_settings = &m_kit->settings;
     m_colour = &m_kit->colour;
@@ -102,21 +107,31 @@ void CopyWindowTest::init()
                           {QStringLiteral("no colour"), 0},
                           {FormatListItemText(0, 255, 0), PackColour(0, 255, 0)},
                           {FormatListItemText(0x12, 0x34, 0x56), PackColour(0x12, 0x34, 0x56)}});
-    m_selected = {0, 1, 3};
+    m_panel = std::make_unique<ListPanel>(*m_context);
+    Select({0, 1, 3});
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_context->selectedListRows = [this] { return m_selected; };
 }
 
 void CopyWindowTest::cleanup()
 {
     m_copy.reset();
+    m_panel.reset();
     m_kit.reset();
+    m_folder.reset();
+}
+
+void CopyWindowTest::Select(const QList<int>& rows)
+{
+    QItemSelectionModel* selection = m_panel->listView()->selectionModel();
+    selection->clear();
+    for (int row : rows)
+        selection->select(m_list->index(row), QItemSelectionModel::Select);
 }
 
 void CopyWindowTest::MakeFeature()
 {
-    m_copy = std::make_unique<CopyFeature>(*m_context);
+    m_copy = std::make_unique<CopyFeature>(*m_context, *m_panel);
 }
 
 QStringList CopyWindowTest::ListEntries() const
@@ -566,7 +581,7 @@ void CopyWindowTest::quickCopy()
     QFETCH(QList<int>, selected);
     QFETCH(QString, caption);
     QFETCH(QString, text);
-    m_selected = selected;
+    Select(selected);
     MakeFeature();
     QAction* action = MenuAction(caption);
     QVERIFY(action);
@@ -581,10 +596,10 @@ void CopyWindowTest::ctrlCInTheMainWindow()
     MakeFeature();
     QLineEdit* hex = m_main->valuesPanel()->hexEdit();
     hex->setText(QStringLiteral("FFF"));
-    m_selected = {2};
+    Select({2});
     QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FFF"));
-    m_selected = {0, 3};
+    Select({0, 3});
     QTest::keyClick(m_main->valuesPanel()->rgbEdit(0), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FF0000\r\n123456\r\n"));
     QCOMPARE(m_fake->clipboard.changes, 2);

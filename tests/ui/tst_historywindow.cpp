@@ -21,7 +21,7 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(KeyCommand)
+Q_DECLARE_METATYPE(Command)
 
 namespace {
 
@@ -75,7 +75,6 @@ private:
     RecentLists* m_recent = nullptr;
     MainWindow* m_main = nullptr;
     AppContext* m_context = nullptr;
-    std::unique_ptr<TipWindow> m_tip;
     std::unique_ptr<HistoryFeature> m_feature;
     std::unique_ptr<QSignalSpy> m_records;
 };
@@ -94,8 +93,6 @@ void HistoryWindowTest::init()
     m_main = &m_kit->window;
     m_context = &m_kit->context;
     m_main->move(216, 158);
-    m_tip = std::make_unique<TipWindow>(m_fake->screen);
-    m_context->tip = m_tip.get();
     m_records = std::make_unique<QSignalSpy>(m_colour, &MainColour::recorded);
 }
 
@@ -105,7 +102,6 @@ void HistoryWindowTest::cleanup()
         popup->close();
     m_records.reset();
     m_feature.reset();
-    m_tip.reset();
     m_kit.reset();
     m_dir.reset();
 }
@@ -245,7 +241,7 @@ void HistoryWindowTest::clearHistoryThenWriteLeavesAnEmptyFile()
 void HistoryWindowTest::fadeAfterUndoTickByTick()
 {
     MakeFeature();
-    m_main->RunCommand(KeyCommand::Undo);
+    m_kit->commands.Run(Command::Undo);
     QVERIFY(Window()->isVisible());
     QVERIFY(Window()->fadeTimer().isActive());
     QCOMPARE(Opacity(), 255);
@@ -262,7 +258,7 @@ void HistoryWindowTest::fadeAfterUndoTickByTick()
     QVERIFY(!Window()->fadeTimer().isActive());
 
     // Redo brings it back opaque and fading starts over.
-    m_main->RunCommand(KeyCommand::Redo);
+    m_kit->commands.Run(Command::Redo);
     QVERIFY(Window()->isVisible());
     QCOMPARE(Opacity(), 255);
     Ticks(10);
@@ -273,7 +269,7 @@ void HistoryWindowTest::clickDuringTheFadeMakesItOpaqueAgain()
 {
     WriteHistoryFile("1,2,3 - #010203\r\n");
     MakeFeature();
-    m_main->RunCommand(KeyCommand::Redo);
+    m_kit->commands.Run(Command::Redo);
     Ticks(12);
     QCOMPARE(Opacity(), 210);
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
@@ -318,7 +314,7 @@ void HistoryWindowTest::autoCloseOffKeepsTheWindowOpaque()
 {
     m_settings->SetSetting(QStringLiteral("hist.autofade"), QStringLiteral("0"));
     MakeFeature();
-    m_main->RunCommand(KeyCommand::Undo);
+    m_kit->commands.Run(Command::Undo);
     Ticks(40);
     QVERIFY(Window()->isVisible());
     QCOMPARE(Opacity(), 255);
@@ -426,17 +422,14 @@ void HistoryWindowTest::keysInTheListRunTheToolWindowMap()
 {
     WriteHistoryFile("#112233\r\n#445566\r\n");
     MakeFeature();
-    QSignalSpy requests(m_main, &MainWindow::commandRequested);
-    QSignalSpy closeShapeTest(Window(), &HistoryWindow::closeShapeTestRequested);
+    m_kit->RecordUnhandledCommands();
     QTest::keyClick(List(), Qt::Key_F7);
-    QCOMPARE(closeShapeTest.size(), 1);
     // The list would copy its current item and select everything; the window's map
     // comes first.
     QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(List(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests[0][0].value<KeyCommand>(), KeyCommand::CopyWindow);
-    QCOMPARE(requests[1][0].value<KeyCommand>(), KeyCommand::AddToList);
+    QCOMPARE(m_kit->ran,
+             (QList<Command>{Command::CloseShapeTest, Command::CopyWindow, Command::AddToList}));
     QVERIFY(List()->selectedRows().isEmpty());
 }
 
@@ -454,8 +447,8 @@ void HistoryWindowTest::helpMenuShowsTheHowTos()
     QCOMPARE(actions[0]->text(), QStringLiteral("How to clear color history?"));
     QCOMPARE(actions[1]->text(), QStringLiteral("How to enable Auto Close feature?"));
     actions[1]->trigger();
-    QCOMPARE(m_tip->TipText(), howTos[1].text);
-    QVERIFY(m_tip->isVisible());
+    QCOMPARE(m_kit->tip.TipText(), howTos[1].text);
+    QVERIFY(m_kit->tip.isVisible());
     menu->close();
     // A second opening does not add the entries again.
     Window()->ShowHelpMenu();
@@ -468,7 +461,7 @@ void HistoryWindowTest::docksToTheMainWindow()
     MakeFeature();
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_main->RunCommand(KeyCommand::Undo);
+    m_kit->commands.Run(Command::Undo);
     QCOMPARE(Window()->pos(), QPoint(216 - 155, 158));
 
     m_main->move(400, 300);
@@ -480,7 +473,7 @@ void HistoryWindowTest::docksToTheMainWindow()
     QTRY_COMPARE(m_main->pos(), QPoint(500, 250));
     QCoreApplication::processEvents();
     QCOMPARE(Window()->pos(), QPoint(245, 300));
-    m_main->RunCommand(KeyCommand::Redo);
+    m_kit->commands.Run(Command::Redo);
     QCOMPARE(Window()->pos(), QPoint(345, 250));
 }
 
@@ -488,21 +481,21 @@ void HistoryWindowTest::superMinimizeFollowsTheMainWindow()
 {
     MakeFeature();
     // Hidden: not taken along.
-    m_main->RunCommand(KeyCommand::SuperMinimize);
+    m_kit->commands.Run(Command::SuperMinimize);
     QCOMPARE(Window()->height(), 457);
-    m_main->RunCommand(KeyCommand::SuperMinimize);
+    m_kit->commands.Run(Command::SuperMinimize);
 
-    m_main->RunCommand(KeyCommand::Undo);
-    m_main->RunCommand(KeyCommand::SuperMinimize);
+    m_kit->commands.Run(Command::Undo);
+    m_kit->commands.Run(Command::SuperMinimize);
     QCOMPARE(Window()->height(), 16);
     QVERIFY(Window()->IsSuperMinimized());
 
     // Each window toggles from its own state.
     Window()->hide();
-    m_main->RunCommand(KeyCommand::SuperMinimize);
+    m_kit->commands.Run(Command::SuperMinimize);
     QVERIFY(!m_main->IsSuperMinimized());
-    m_main->RunCommand(KeyCommand::Undo);
-    m_main->RunCommand(KeyCommand::SuperMinimize);
+    m_kit->commands.Run(Command::Undo);
+    m_kit->commands.Run(Command::SuperMinimize);
     QVERIFY(m_main->IsSuperMinimized());
     QCOMPARE(Window()->height(), 457);
 

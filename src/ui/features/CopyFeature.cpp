@@ -5,7 +5,9 @@
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
 #include "ui/windows/CopyWindow.h"
+#include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/WheelPanel.h"
 
@@ -28,25 +30,19 @@ int PositionOf(const AppContext& context, const char* key, int design, QWidget* 
 
 } // namespace
 
-CopyFeature::CopyFeature(AppContext& context)
-    : m_context(context), m_window(std::make_unique<CopyWindow>(context)),
-      m_menu(std::make_unique<QMenu>())
+CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
+    : m_context(context), m_listPanel(listPanel),
+      m_window(std::make_unique<CopyWindow>(context, listPanel)), m_menu(std::make_unique<QMenu>())
 {
     ApplySettings();
     BuildQuickCopyMenu();
 
-    MainWindow* main = context.mainWindow;
-    connect(main, &MainWindow::commandRequested, this, [this](KeyCommand command) {
-        if (command == KeyCommand::CopyWindow)
-            ShowCopyWindow();
-        else if (command == KeyCommand::QuickCopy)
-            QuickCopy(ValueField::HtmlHex);
-    });
-    connect(main, &MainWindow::toolButtonActivated, this,
-            [this](MainWindow::ToolButton button, Qt::MouseButton mouseButton) {
-                if (button == MainWindow::CopyButton && mouseButton == Qt::RightButton)
-                    ShowQuickCopyMenu(m_context.platform.screen.CursorPosition());
-            });
+    CommandTable& commands = context.commands;
+    commands.Handle(Command::CopyWindow, this, [this] { ShowCopyWindow(); });
+    commands.Handle(Command::QuickCopy, this, [this] { QuickCopy(ValueField::HtmlHex); });
+    commands.Handle(Command::QuickCopyMenu, this,
+                    [this] { ShowQuickCopyMenu(m_context.platform.screen.CursorPosition()); });
+    MainWindow* main = &context.mainWindow;
     main->copyWheelAction()->setEnabled(true);
     connect(main, &MainWindow::copyWheelRequested, this, &CopyFeature::CopyWheelAsBitmap);
     connect(main, &MainWindow::copyMainColourRequested, this, &CopyFeature::CopyMainColourAsBitmap);
@@ -90,9 +86,10 @@ void CopyFeature::ShowQuickCopyMenu(const QPoint& globalPos)
 
 void CopyFeature::QuickCopy(ValueField field)
 {
-    const CopyText text = QuickCopyText(field, TakeCopySourceInput(m_context));
+    const CopyText text =
+        QuickCopyText(field, TakeCopySourceInput(m_context, m_listPanel.SelectedRows()));
     if (!text.ok()) {
-        m_context.platform.messages.Information(m_context.mainWindow, text.error);
+        m_context.platform.messages.Information(&m_context.mainWindow, text.error);
         return;
     }
     m_context.platform.clipboard.SetText(text.text);
@@ -106,7 +103,7 @@ void CopyFeature::CopyMainColourAsBitmap()
 
 void CopyFeature::CopyWheelAsBitmap()
 {
-    const WheelPanel* wheel = m_context.mainWindow->wheelPanel();
+    const WheelPanel* wheel = m_context.mainWindow.wheelPanel();
     const WheelColours colours =
         WheelColoursOf(m_context.mainColour.colour(), wheel->harmonies().wheel);
     const QImage picture = BuildWheelBitmap(wheel->Geometry(), colours);

@@ -14,14 +14,15 @@
 struct AppContext;
 class QMenu;
 class CopyWindow;
+class ListPanel;
 
 class CopyFeature : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the Copy window at its stored place and height; context.mainWindow
-    // must be set.
-    explicit CopyFeature(AppContext& context);
+    // Creates the Copy window at its stored place and height. The list panel gives
+    // the selected colours.
+    CopyFeature(AppContext& context, const ListPanel& listPanel);
     ~CopyFeature() override;
 
     void ShowCopyWindow();
@@ -46,6 +47,7 @@ private:
     void BuildQuickCopyMenu();
 
     AppContext& m_context;
+    const ListPanel& m_listPanel;
     std::unique_ptr<CopyWindow> m_window;
     std::unique_ptr<QMenu> m_menu;
 };

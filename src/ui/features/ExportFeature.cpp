@@ -5,6 +5,7 @@
 #include "storage/HtmlExport.h"
 #include "storage/TextFile.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QMenu>
@@ -30,25 +31,22 @@ QString AskExportFile(AppContext& context, const char* title, const char* filter
     request.filter = QLatin1String(filter);
     request.defaultExtension = QLatin1String(extension);
     request.overwritePrompt = true;
-    return context.platform.fileDialogs.SaveFile(context.mainWindow, request);
+    return context.platform.fileDialogs.SaveFile(&context.mainWindow, request);
 }
 
 } // namespace
 
 ExportFeature::ExportFeature(AppContext& context)
-    : m_context(context), m_menu(new QMenu(context.mainWindow))
+    : m_context(context), m_menu(new QMenu(&context.mainWindow))
 {
     m_menu->addAction(QStringLiteral("Export as &HTML"), this, &ExportFeature::ExportListAsHtml);
     m_menu->addAction(QStringLiteral("Export as &ACO"), this, &ExportFeature::ExportListAsAco);
-    connect(context.mainWindow, &MainWindow::commandRequested, this, [this](KeyCommand command) {
-        if (command == KeyCommand::ExportMenu)
-            ShowExportMenu();
-    });
+    context.commands.Handle(Command::ExportMenu, this, [this] { ShowExportMenu(); });
 }
 
 void ExportFeature::ShowExportMenu()
 {
-    m_menu->popup(m_context.mainWindow->ExportMenuPosition());
+    m_menu->popup(m_context.mainWindow.ExportMenuPosition());
 }
 
 void ExportFeature::ExportListAsHtml()
@@ -56,7 +54,7 @@ void ExportFeature::ExportListAsHtml()
     const ColourList& list = m_context.colourList;
     if (list.count() == 0)
         return;
-    QProgressBar* progress = m_context.mainWindow->progressBar();
+    QProgressBar* progress = m_context.mainWindow.progressBar();
     progress->setRange(0, list.count() - 1);
     progress->show();
     // Repainting every item would cost more than the page itself.
@@ -84,5 +82,5 @@ void ExportFeature::ExportListAsAco()
     const FileWriteResult result =
         WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList)));
     if (!result)
-        m_context.platform.messages.Information(m_context.mainWindow, result.error);
+        m_context.platform.messages.Information(&m_context.mainWindow, result.error);
 }

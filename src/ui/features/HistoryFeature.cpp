@@ -4,20 +4,16 @@
 #include "state/MainColour.h"
 #include "storage/HistoryFile.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
 #include "ui/widgets/HistoryView.h"
 #include "ui/windows/HistoryWindow.h"
-#include "ui/windows/MainWindow.h"
 
 HistoryFeature::HistoryFeature(AppContext& context)
     : m_context(context), m_window(std::make_unique<HistoryWindow>(context))
 {
     LoadHistoryFile();
-    connect(context.mainWindow, &MainWindow::commandRequested, this, [this](KeyCommand command) {
-        if (command == KeyCommand::Undo)
-            Undo();
-        else if (command == KeyCommand::Redo)
-            Redo();
-    });
+    context.commands.Handle(Command::Undo, this, [this] { Undo(); });
+    context.commands.Handle(Command::Redo, this, [this] { Redo(); });
 }
 
 HistoryFeature::~HistoryFeature() = default;

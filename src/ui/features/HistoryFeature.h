@@ -19,7 +19,7 @@ public:
     // Creates the History window (hidden) and restores the history file into
     // context.history; its last colour becomes the main colour, not recorded
     // again. A line that cannot be read is reported once; it and the lines after
-    // it are kept for WriteHistoryFile. context.mainWindow must be set.
+    // it are kept for WriteHistoryFile.
     explicit HistoryFeature(AppContext& context);
     ~HistoryFeature() override;
 

@@ -6,6 +6,7 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
 
@@ -44,10 +45,12 @@ bool HasLocalFiles(const QMimeData* data)
 
 ListFilesFeature::ListFilesFeature(AppContext& context) : m_context(context)
 {
-    MainWindow* window = m_context.mainWindow;
-    window->setAcceptDrops(true);
-    window->installEventFilter(this);
-    connect(window, &MainWindow::commandRequested, this, &ListFilesFeature::OnCommand);
+    MainWindow& window = m_context.mainWindow;
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+    context.commands.Handle(Command::LoadList, this, [this] { LoadList(); });
+    context.commands.Handle(Command::SaveList, this, [this] { SaveListAs(); });
+    context.commands.Handle(Command::Reopen, this, [this] { ShowReopenWindow(); });
 }
 
 ListFilesFeature::~ListFilesFeature() = default;
@@ -62,33 +65,16 @@ QString ListFilesFeature::DefaultListPath() const
     return ProgramFile("default.cll");
 }
 
-void ListFilesFeature::OnCommand(KeyCommand command)
-{
-    switch (command) {
-    case KeyCommand::LoadList:
-        LoadList();
-        break;
-    case KeyCommand::SaveList:
-        SaveListAs();
-        break;
-    case KeyCommand::Reopen:
-        ShowReopenWindow();
-        break;
-    default:
-        break;
-    }
-}
-
 bool ListFilesFeature::ConfirmLoad(const QString& title)
 {
     return !m_context.colourList.IsChanged() ||
            m_context.platform.messages.Question(
-               m_context.mainWindow, QStringLiteral("Are you sure to load a color list?"), title);
+               &m_context.mainWindow, QStringLiteral("Are you sure to load a color list?"), title);
 }
 
 bool ListFilesFeature::LoadListFile(const QString& path)
 {
-    QProgressBar* progress = m_context.mainWindow->progressBar();
+    QProgressBar* progress = m_context.mainWindow.progressBar();
     progress->setRange(0, 100);
     progress->setValue(0);
     progress->show();
@@ -101,7 +87,7 @@ bool ListFilesFeature::LoadListFile(const QString& path)
     if (result.status == ColourListLoadStatus::Failed) {
         if (path == DefaultListPath())
             m_defaultListUnread = true;
-        m_context.platform.messages.Information(m_context.mainWindow, result.error);
+        m_context.platform.messages.Information(&m_context.mainWindow, result.error);
         return false;
     }
     if (path == DefaultListPath())
@@ -116,12 +102,12 @@ void ListFilesFeature::LoadList()
 {
     if (m_context.colourList.IsChanged() &&
         !m_context.platform.messages.Question(
-            m_context.mainWindow,
+            &m_context.mainWindow,
             QStringLiteral("Color list has changed. Are you sure to load a color list?"),
             QStringLiteral("Load?")))
         return;
     const QString path =
-        m_context.platform.fileDialogs.OpenFile(m_context.mainWindow, ListFileRequest());
+        m_context.platform.fileDialogs.OpenFile(&m_context.mainWindow, ListFileRequest());
     if (!path.isEmpty())
         LoadListFile(path);
 }
@@ -130,12 +116,12 @@ void ListFilesFeature::SaveListAs()
 {
     FileDialogRequest request = ListFileRequest();
     request.overwritePrompt = true;
-    const QString path = m_context.platform.fileDialogs.SaveFile(m_context.mainWindow, request);
+    const QString path = m_context.platform.fileDialogs.SaveFile(&m_context.mainWindow, request);
     if (path.isEmpty())
         return;
     ColourList& list = m_context.colourList;
     if (!SaveColourList(path, list)) {
-        m_context.platform.messages.Information(m_context.mainWindow,
+        m_context.platform.messages.Information(&m_context.mainWindow,
                                                 QStringLiteral("Cannot create file %1").arg(path));
         return;
     }
@@ -177,7 +163,7 @@ void ListFilesFeature::ChooseStartupList()
     }
     if (!last.isEmpty()) {
         m_context.platform.messages.Information(
-            m_context.mainWindow,
+            &m_context.mainWindow,
             QStringLiteral("The file '") + last +
                 QStringLiteral("' can not be found.\rLoading default color list."));
         if (QFileInfo(defaultList).isFile()) {
@@ -185,7 +171,7 @@ void ListFilesFeature::ChooseStartupList()
             return;
         }
         m_context.platform.messages.Information(
-            m_context.mainWindow,
+            &m_context.mainWindow,
             QStringLiteral("Default color list can not be found.\r Creating a new color list."));
         m_context.colourList.NewList();
         m_context.settings.SetSetting(QStringLiteral("lastcll"), QString());
@@ -255,7 +241,7 @@ void ListFilesFeature::WriteColourListAtExit()
 
 bool ListFilesFeature::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_context.mainWindow)
+    if (watched != &m_context.mainWindow)
         return false;
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)

@@ -3,8 +3,6 @@
 // window, the list named on the command line, the list chosen at start-up, the
 // Reopen window and the files written back at exit.
 
-#include "ui/KeyboardMap.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -65,7 +63,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnCommand(KeyCommand command);
     bool ConfirmLoad(const QString& title);
     QString ProgramFile(const char* name) const;
 

@@ -43,6 +43,12 @@ void ClickableBox::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+void ClickableBox::mouseMoveEvent(QMouseEvent* event)
+{
+    // Kept from the strip too, so pointing at a box never reads as pointing at the strip.
+    event->accept();
+}
+
 void ClickableBox::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();

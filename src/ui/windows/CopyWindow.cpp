@@ -3,9 +3,11 @@
 #include "state/ColourList.h"
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
+#include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/windows/CopyOptionsPanel.h"
 #include "ui/windows/CopyPreviewPanel.h"
+#include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/WheelPanel.h"
@@ -52,10 +54,10 @@ PanelButton* AddButton(QWidget* window, const char* name, const QString& caption
 
 } // namespace
 
-CopySourceInput TakeCopySourceInput(const AppContext& context)
+CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows)
 {
     CopySourceInput input;
-    const MainValuesPanel* values = context.mainWindow->valuesPanel();
+    const MainValuesPanel* values = context.mainWindow.valuesPanel();
     input.hexEditText = values->hexEdit()->text();
     for (int channel = 0; channel < 3; ++channel)
         input.rgbEditTexts[channel] = values->rgbEdit(channel)->text();
@@ -64,15 +66,16 @@ CopySourceInput TakeCopySourceInput(const AppContext& context)
     for (const ColourListItem& item : list.items())
         input.listItemTexts << item.text;
     input.listItemSelected.fill(false, list.count());
-    for (int row : context.selectedListRows())
+    for (int row : selectedRows)
         if (row >= 0 && row < list.count())
             input.listItemSelected[row] = true;
-    input.wheelColours = context.mainWindow->wheelPanel()->harmonies().wheel;
+    input.wheelColours = context.mainWindow.wheelPanel()->harmonies().wheel;
     return input;
 }
 
-CopyWindow::CopyWindow(AppContext& context, QWidget* parent)
-    : FramedWindow(QStringLiteral("Copy"), QSize(480, kFullHeight), parent), m_context(context)
+CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget* parent)
+    : FramedWindow(QStringLiteral("Copy"), QSize(480, kFullHeight), parent), m_context(context),
+      m_listPanel(listPanel)
 {
     setObjectName(QStringLiteral("CopyWindow"));
     // The bitmap face's shaping turns the "TM" of "HTML" into a trademark sign.
@@ -115,13 +118,10 @@ CopyWindow::CopyWindow(AppContext& context, QWidget* parent)
     m_options->ShowFormat(format());
     GatherSource();
     RebuildPreview();
-    qApp->installEventFilter(this);
+    new KeyPreview(this, [this](const QKeyEvent& key) { return HandleKey(key); });
 }
 
-CopyWindow::~CopyWindow()
-{
-    qApp->removeEventFilter(this);
-}
+CopyWindow::~CopyWindow() = default;
 
 void CopyWindow::ShowModal()
 {
@@ -152,7 +152,8 @@ void CopyWindow::SetFormat(CopyFormat format)
 
 void CopyWindow::GatherSource()
 {
-    m_entries = GatherSourceColours(source(), TakeCopySourceInput(m_context));
+    m_entries =
+        GatherSourceColours(source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows()));
 }
 
 void CopyWindow::RebuildPreview()
@@ -168,7 +169,8 @@ void CopyWindow::RebuildPreview()
 void CopyWindow::CopyNow()
 {
     // Taken afresh, so the copy always matches the main window as it stands.
-    const QStringList entries = GatherSourceColours(source(), TakeCopySourceInput(m_context));
+    const QStringList entries =
+        GatherSourceColours(source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows()));
     CopyPayload payload = BuildCopyPayload(format(), entries, m_options->Options());
     if (!payload.ok()) {
         m_context.platform.messages.Information(this, payload.error);
@@ -194,15 +196,9 @@ void CopyWindow::showEvent(QShowEvent* event)
     FramedWindow::showEvent(event);
 }
 
-bool CopyWindow::eventFilter(QObject* watched, QEvent* event)
+bool CopyWindow::HandleKey(const QKeyEvent& key)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    // The window sees every key before the focused control.
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
+    switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         CopyNow();

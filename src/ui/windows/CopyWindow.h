@@ -12,15 +12,17 @@
 #include <QStringList>
 
 struct AppContext;
+class ListPanel;
 class PanelButton;
+class QKeyEvent;
 class QListWidget;
 class CopyOptionsPanel;
 class CopyPreviewPanel;
 
 // The main window's state as the copy formats read it: the hex edit's text as
 // typed, the R, G, B edits' texts, the colour list's item texts with the selected
-// rows, and the wheel segments. context.mainWindow must be set.
-CopySourceInput TakeCopySourceInput(const AppContext& context);
+// rows, and the wheel segments.
+CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows);
 
 class CopyWindow : public FramedWindow
 {
@@ -30,7 +32,8 @@ public:
     static constexpr int kShortHeight = 191; // preview hidden
     static constexpr QPoint kDesignPosition{298, 182};
 
-    explicit CopyWindow(AppContext& context, QWidget* parent = nullptr);
+    // The list panel gives the selected colours.
+    CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget* parent = nullptr);
     ~CopyWindow() override;
 
     // Shows the window; until it closes, the other windows take no input. Returns at once.
@@ -57,14 +60,16 @@ public:
     PanelButton* previewButton() const { return m_previewButton; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Enter copies, F5 closes, whatever control has the focus.
+    bool HandleKey(const QKeyEvent& key);
     void GatherSource();
     void RebuildPreview();
 
     AppContext& m_context;
+    const ListPanel& m_listPanel;
     QListWidget* m_sourceList;
     QListWidget* m_formatList;
     CopyOptionsPanel* m_options;

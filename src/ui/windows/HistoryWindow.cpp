@@ -4,7 +4,8 @@
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
-#include "ui/ToolWindowKeys.h"
+#include "ui/KeyboardMap.h"
+#include "ui/Questions.h"
 #include "ui/widgets/HistoryView.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/TipWindow.h"
@@ -23,12 +24,15 @@ const QRect ListGeometry(1, 16, 153, 439);
 } // namespace
 
 HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
-    : FramedWindow(QStringLiteral("History"), kClientSize, parent), m_context(context)
+    : DockedToolWindow(QStringLiteral("History"), kClientSize, context.mainWindow, Side::Left,
+                       parent),
+      m_context(context)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     closeBox()->move(CloseBoxLeft, 0);
     m_helpBox = titleStrip()->AddBox(QStringLiteral("?"), HelpBoxLeft);
     m_helpMenu = new QMenu(this);
+    AddHowToEntries(*m_helpMenu, HelpMenu::History, context.tip);
 
     m_list = new HistoryView(this);
     m_list->setGeometry(ListGeometry);
@@ -57,7 +61,6 @@ HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
         if (row >= 0 && row < m_context.history.count())
             m_context.mainColour.SetMainColour(m_context.history.colourAt(row));
     });
-    ConnectMainWindow();
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -77,22 +80,6 @@ void HistoryWindow::BuildContextMenu()
     });
 }
 
-void HistoryWindow::ConnectMainWindow()
-{
-    MainWindow* main = m_context.mainWindow;
-    const auto dockIfShowing = [this] {
-        if (isVisible())
-            Dock();
-    };
-    connect(main, &FramedWindow::moved, this, dockIfShowing);
-    connect(main, &FramedWindow::moveFinished, this, dockIfShowing);
-    // The main window's super-minimize takes this window along, each from its own state.
-    connect(main, &FramedWindow::superMinimizeToggled, this, [this] {
-        if (isVisible())
-            ToggleSuperMinimize();
-    });
-}
-
 void HistoryWindow::ShowForStep()
 {
     m_fade.ShowForStep();
@@ -101,12 +88,6 @@ void HistoryWindow::ShowForStep()
     Dock();
     show();
     raise();
-}
-
-void HistoryWindow::Dock()
-{
-    const QPoint main = m_context.mainWindow->pos();
-    move(main.x() - width(), main.y());
 }
 
 void HistoryWindow::SetAutoClose(bool on)
@@ -154,11 +135,10 @@ void HistoryWindow::SyncFadeTimer()
 
 void HistoryWindow::DeleteSelected()
 {
-    if (!m_context.platform.messages.Question(
-            this, QStringLiteral("Are you sure to delete selected history step?"),
-            QStringLiteral("Delete?")))
-        return;
-    m_context.history.RemoveEntries(m_list->selectedRows());
+    ConfirmThen(m_context.platform.messages, this,
+                QStringLiteral("Are you sure to delete selected history step?"),
+                QStringLiteral("Delete?"),
+                [this] { m_context.history.RemoveEntries(m_list->selectedRows()); });
 }
 
 void HistoryWindow::ClearHistory()
@@ -168,19 +148,16 @@ void HistoryWindow::ClearHistory()
 
 void HistoryWindow::ShowHelpMenu()
 {
-    // The Tip window is created after this one, so the entries are added on first use.
-    if (m_helpMenu->isEmpty() && m_context.tip)
-        AddHowToEntries(*m_helpMenu, HelpMenu::History, *m_context.tip);
     m_helpMenu->popup(m_helpBox->mapToGlobal(QPoint(0, 0)));
 }
 
 bool HistoryWindow::HandleKey(const QKeyEvent& event)
 {
-    const ToolWindowKey key = RunToolWindowKey(event.key(), event.modifiers(),
-                                               *m_context.mainWindow, [this] { DeleteSelected(); });
-    if (key.action == ToolWindowAction::CloseShapeTest)
-        emit closeShapeTestRequested();
-    return key.action != ToolWindowAction::None;
+    if (event.key() == Qt::Key_Delete) {
+        DeleteSelected();
+        return true;
+    }
+    return RunMappedKey(KeyMap::ListWindow, event, m_context.commands);
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
@@ -195,17 +172,4 @@ void HistoryWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!HandleKey(*event))
         FramedWindow::keyPressEvent(event);
-}
-
-void HistoryWindow::showEvent(QShowEvent* event)
-{
-    Dock();
-    FramedWindow::showEvent(event);
-}
-
-void HistoryWindow::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Dock();
-    FramedWindow::changeEvent(event);
 }

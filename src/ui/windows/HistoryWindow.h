@@ -5,7 +5,7 @@
 // written at each toggle).
 
 #include "state/HistoryFade.h"
-#include "ui/widgets/FramedWindow.h"
+#include "ui/widgets/DockedToolWindow.h"
 
 #include <QSize>
 #include <QTimer>
@@ -16,23 +16,20 @@ class HistoryView;
 class QAction;
 class QMenu;
 
-class HistoryWindow : public FramedWindow
+class HistoryWindow : public DockedToolWindow
 {
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{155, 457};
     static constexpr int kFadeIntervalMs = 100;
 
-    // context.mainWindow must be set; context.tip may follow later (the help menu
-    // is filled on its first use).
+    // Docked to the main window's left edge.
     explicit HistoryWindow(AppContext& context, QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
     // Undo or Redo: shown (docked), opaque, and with Auto Close on the fade starts
     // over with its countdown of 10 ticks.
     void ShowForStep();
-    // Right edge at the main window's left edge, same top.
-    void Dock();
 
     bool IsAutoClose() const { return m_fade.autoClose(); }
     // The "Auto Close" toggle: checks or unchecks the entry, applies the fade
@@ -58,19 +55,12 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     ClickableBox* helpBox() const { return m_helpBox; }
 
-signals:
-    // F7 in this window: the Shape Test window is to close.
-    void closeShapeTestRequested();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void BuildContextMenu();
-    void ConnectMainWindow();
     bool HandleKey(const QKeyEvent& event);
     // Makes the window opaque and the fade wait its 30 ticks again.
     void Touch();

@@ -5,6 +5,8 @@
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
+#include "ui/Commands.h"
+#include "ui/Questions.h"
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/windows/MainWindow.h"
@@ -36,18 +38,15 @@ QAction* AddEntry(QMenu* menu, const QString& text, const char* shortcut)
 } // namespace
 
 ListPanel::ListPanel(AppContext& context)
-    : m_context(context), m_view(new ColourListView(context.mainWindow))
+    : m_context(context), m_view(new ColourListView(&context.mainWindow))
 {
-    MainWindow* window = m_context.mainWindow;
+    MainWindow* window = &m_context.mainWindow;
     m_view->setGeometry(328, 80, 169, 305);
     m_view->SetColourList(&m_context.colourList);
     m_view->viewport()->setAcceptDrops(true);
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
     m_view->show();
-
-    const QPointer<ColourListView> view(m_view);
-    m_context.selectedListRows = [view] { return view ? view->SelectedRows() : QList<int>(); };
 
     BuildMenu();
     for (QLabel* label : window->findChildren<QLabel*>()) {
@@ -57,30 +56,34 @@ ListPanel::ListPanel(AppContext& context)
             break;
         }
     }
-    connect(window->listButton(), &PanelButton::clicked, this, [this] {
-        ShowListMenu(m_context.mainWindow->listButton()->mapToGlobal(QPoint(0, 0)));
-    });
-    connect(window, &MainWindow::commandRequested, this, &ListPanel::OnCommand);
+    connect(window->listButton(), &PanelButton::clicked, this,
+            [this] { ShowListMenu(m_context.mainWindow.listButton()->mapToGlobal(QPoint(0, 0))); });
+    CommandTable& commands = context.commands;
+    commands.Handle(Command::AddToList, this, [this] { AddMainColourToList(); });
+    commands.Handle(Command::DeleteSelected, this, [this] { DeleteSelectedColours(); });
+    commands.Handle(Command::NewList, this, [this] { NewList(); });
     connect(m_view, &ColourListView::itemPressed, this, &ListPanel::OnItemPressed);
     connect(m_view, &ColourListView::itemDoubleClicked, this, &ListPanel::OnItemDoubleClicked);
     connect(m_view, &ColourListView::mouseMoved, this, [this] {
         const ColourList& list = m_context.colourList;
-        m_context.mainWindow->SetStatusText(
+        m_context.mainWindow.SetStatusText(
             ColourListStatusText(list.CurrentListPath(), list.count()));
     });
 }
 
-ListPanel::~ListPanel()
+ListPanel::~ListPanel() = default;
+
+QList<int> ListPanel::SelectedRows() const
 {
-    m_context.selectedListRows = [] { return QList<int>(); };
+    return m_view->SelectedRows();
 }
 
 void ListPanel::BuildMenu()
 {
-    m_menu = new QMenu(m_context.mainWindow);
+    m_menu = new QMenu(&m_context.mainWindow);
     m_menu->setObjectName(QStringLiteral("Pop2"));
-    const auto run = [this](KeyCommand command) {
-        return [this, command] { m_context.mainWindow->RunCommand(command); };
+    const auto run = [this](Command command) {
+        return [this, command] { m_context.commands.Run(command); };
     };
     connect(AddEntry(m_menu, QStringLiteral("Add Main Color to Color List"), "Ctrl+A"),
             &QAction::triggered, this, &ListPanel::AddMainColourToList);
@@ -90,11 +93,11 @@ void ListPanel::BuildMenu()
     connect(AddEntry(m_menu, QStringLiteral("New List"), "Ctrl+N"), &QAction::triggered, this,
             &ListPanel::NewList);
     connect(AddEntry(m_menu, QStringLiteral("Save List"), "Ctrl+S"), &QAction::triggered, this,
-            run(KeyCommand::SaveList));
+            run(Command::SaveList));
     connect(AddEntry(m_menu, QStringLiteral("Load List"), "Ctrl+O"), &QAction::triggered, this,
-            run(KeyCommand::LoadList));
+            run(Command::LoadList));
     connect(AddEntry(m_menu, QStringLiteral("Reopen"), "Ctrl+R"), &QAction::triggered, this,
-            run(KeyCommand::Reopen));
+            run(Command::Reopen));
     m_menu->addSeparator();
     auto* modes = new QActionGroup(m_menu);
     m_bigAction = AddEntry(m_menu, QStringLiteral("&Big Color List"), nullptr);
@@ -108,7 +111,7 @@ void ListPanel::BuildMenu()
     connect(m_smallAction, &QAction::triggered, this, [this] { SetSmallMode(true); });
     m_menu->addSeparator();
     connect(AddEntry(m_menu, QStringLiteral("Export"), "Ctrl+X"), &QAction::triggered, this,
-            run(KeyCommand::ExportMenu));
+            run(Command::ExportMenu));
     connect(AddEntry(m_menu, QStringLiteral("Clear Duplicate Colors"), nullptr),
             &QAction::triggered, this, &ListPanel::ClearDuplicateColours);
 }
@@ -116,23 +119,6 @@ void ListPanel::BuildMenu()
 void ListPanel::ShowListMenu(const QPoint& globalPos)
 {
     m_menu->popup(globalPos);
-}
-
-void ListPanel::OnCommand(KeyCommand command)
-{
-    switch (command) {
-    case KeyCommand::AddToList:
-        AddMainColourToList();
-        break;
-    case KeyCommand::DeleteSelected:
-        DeleteSelectedColours();
-        break;
-    case KeyCommand::NewList:
-        NewList();
-        break;
-    default:
-        break;
-    }
 }
 
 void ListPanel::AddMainColourToList()
@@ -146,11 +132,10 @@ void ListPanel::AddMainColourToList()
 
 void ListPanel::DeleteSelectedColours()
 {
-    if (!m_context.platform.messages.Question(
-            m_context.mainWindow, QStringLiteral("Are you sure to delete selected color(s)?"),
-            QStringLiteral("Delete?")))
-        return;
-    m_context.colourList.DeleteRows(m_view->SelectedRows());
+    ConfirmThen(m_context.platform.messages, &m_context.mainWindow,
+                QStringLiteral("Are you sure to delete selected color(s)?"),
+                QStringLiteral("Delete?"),
+                [this] { m_context.colourList.DeleteRows(m_view->SelectedRows()); });
 }
 
 void ListPanel::ClearDuplicateColours()
@@ -163,7 +148,7 @@ void ListPanel::NewList()
     ColourList& list = m_context.colourList;
     if (list.IsChanged() &&
         !m_context.platform.messages.Question(
-            m_context.mainWindow, QStringLiteral("Are you sure to create new color list?"),
+            &m_context.mainWindow, QStringLiteral("Are you sure to create new color list?"),
             QStringLiteral("New?")))
         return;
     list.NewList();

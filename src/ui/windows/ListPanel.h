@@ -5,7 +5,6 @@
 // double-click that takes an item as the main colour and the status text.
 
 #include "ui/ColourDrag.h"
-#include "ui/KeyboardMap.h"
 
 #include <QObject>
 #include <QPoint>
@@ -22,8 +21,7 @@ class ListPanel : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the list box on ctx.mainWindow and points ctx.selectedListRows at
-    // its selection.
+    // Creates the list box on the main window.
     explicit ListPanel(AppContext& context);
     ~ListPanel() override;
 
@@ -31,6 +29,8 @@ public:
     QMenu* listMenu() const { return m_menu; }
     QAction* bigListAction() const { return m_bigAction; }
     QAction* smallListAction() const { return m_smallAction; }
+    // The selected rows of the list box, in order.
+    QList<int> SelectedRows() const;
 
     void ShowListMenu(const QPoint& globalPos);
 
@@ -54,7 +54,6 @@ protected:
 
 private:
     void BuildMenu();
-    void OnCommand(KeyCommand command);
     void OnItemPressed(int row, Qt::MouseButton button);
     void OnItemDoubleClicked(int row);
     std::optional<DraggedColour> AcceptableDrop(const QMimeData* data) const;

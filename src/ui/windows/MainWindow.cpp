@@ -1,7 +1,9 @@
 #include "ui/windows/MainWindow.h"
 
 #include "ui/Fonts.h"
+#include "ui/KeyboardMap.h"
 #include "ui/widgets/ColourSwatch.h"
+#include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/PinPicture.h"
@@ -50,9 +52,11 @@ PanelButton* MakePanelButton(QWidget* window, const QString& text, const QRect& 
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString& programDirectory)
+MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString& programDirectory,
+                       CommandTable& commands)
     : FramedWindow(QStringLiteral("QB Kromi " KROMI_VERSION), QSize(504, 457)),
-      m_platform(platform), m_mainColour(mainColour), m_programDirectory(programDirectory)
+      m_platform(platform), m_mainColour(mainColour), m_commands(commands),
+      m_programDirectory(programDirectory)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setMouseTracking(true);
@@ -89,18 +93,22 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
     });
     BuildMenus();
     connect(&m_mainColour, &MainColour::changed, this, &MainWindow::OnColourChanged);
-    qApp->installEventFilter(this);
+
+    m_commands.Handle(Command::MakeWebsafe, this, [this] { m_mainColour.MakeWebsafe(); });
+    m_commands.Handle(Command::SuperMinimize, this, [this] { ToggleSuperMinimize(); });
+    m_commands.Handle(Command::StayOnTop, this, [this] { SetStayOnTop(!m_stayOnTop); });
+    new KeyPreview(this, [this](const QKeyEvent& key) {
+        return RunMappedKey(KeyMap::MainWindow, key, m_commands);
+    });
 }
 
-MainWindow::~MainWindow()
-{
-    qApp->removeEventFilter(this);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildTitleStrip()
 {
     TitleStrip* strip = titleStrip();
     m_helpBox = strip->AddBox(QStringLiteral("?"), 434);
+    m_helpBox->setToolTip(QStringLiteral("Help"));
     m_pinBox = strip->AddBox(QString(), 452);
     m_pinBox->setPixmap(LoadPinPicture(m_programDirectory, false));
     m_minimizeBox = strip->AddBox(QStringLiteral("_"), 469);
@@ -149,11 +157,12 @@ void MainWindow::BuildButtons()
     m_saveAsButton = MakePanelButton(this, QStringLiteral("Save As"), QRect(328, 384, 54, 17));
     m_loadButton = MakePanelButton(this, QStringLiteral("Load"), QRect(384, 384, 59, 17));
     m_listButton = MakePanelButton(this, QStringLiteral("List"), QRect(445, 384, 52, 17));
-    connect(m_moreButton, &PanelButton::clicked, this, &MainWindow::moreRequested);
+    connect(m_moreButton, &PanelButton::clicked, this,
+            [this] { m_commands.Run(Command::Variations); });
     connect(m_saveAsButton, &PanelButton::clicked, this,
-            [this] { emit commandRequested(KeyCommand::SaveList); });
+            [this] { m_commands.Run(Command::SaveList); });
     connect(m_loadButton, &PanelButton::clicked, this,
-            [this] { emit commandRequested(KeyCommand::LoadList); });
+            [this] { m_commands.Run(Command::LoadList); });
     for (PanelButton* button : {m_saveAsButton, m_loadButton, m_listButton})
         button->installEventFilter(this);
 }
@@ -164,7 +173,7 @@ void MainWindow::BuildMenus()
     m_addMainColourAction =
         m_mainColourMenu->addAction(QStringLiteral("&Add Main Color to Color List"));
     connect(m_addMainColourAction, &QAction::triggered, this,
-            [this] { emit commandRequested(KeyCommand::AddToList); });
+            [this] { m_commands.Run(Command::AddToList); });
     m_mainColourMenu->addAction(QStringLiteral("Find &Negative of this Color"), this,
                                 [this] { m_mainColour.FindNegative(); });
     m_mainColourMenu->addAction(QStringLiteral("&Load Wheel Style"), this,
@@ -255,22 +264,30 @@ void MainWindow::OnToolButtonPressed(ToolButton button, Qt::MouseButton mouseBut
 {
     // Undo, Redo and Export act on any mouse button; the Copy button's right button
     // asks for the quick copy menu.
-    if (button == UndoButton || button == RedoButton || button == ExportButton ||
-        (button == CopyButton && mouseButton == Qt::RightButton))
-        emit toolButtonActivated(button, mouseButton);
-    if (button == UndoButton)
-        emit commandRequested(KeyCommand::Undo);
-    else if (button == RedoButton)
-        emit commandRequested(KeyCommand::Redo);
-    else if (button == ExportButton)
-        emit commandRequested(KeyCommand::ExportMenu);
+    switch (button) {
+    case UndoButton:
+        m_commands.Run(Command::Undo);
+        break;
+    case RedoButton:
+        m_commands.Run(Command::Redo);
+        break;
+    case ExportButton:
+        m_commands.Run(Command::ExportMenu);
+        break;
+    case CopyButton:
+        if (mouseButton == Qt::RightButton)
+            m_commands.Run(Command::QuickCopyMenu);
+        break;
+    default:
+        break;
+    }
 }
 
 void MainWindow::OnToolButtonClicked(ToolButton button)
 {
     switch (button) {
     case EyeDropperButton:
-        emit commandRequested(KeyCommand::EyeDropper);
+        m_commands.Run(Command::EyeDropper);
         break;
     case ColourDialogButton: {
         const Rgb c = m_mainColour.rgb();
@@ -282,41 +299,21 @@ void MainWindow::OnToolButtonClicked(ToolButton button)
         break;
     }
     case CopyButton:
-        emit commandRequested(KeyCommand::CopyWindow);
+        m_commands.Run(Command::CopyWindow);
         break;
     case WebsafeButton:
         m_mainColour.MakeWebsafe();
         break;
     case ShapeTestButton:
-        emit commandRequested(KeyCommand::ShapeTest);
+        m_commands.Run(Command::ShapeTest);
         break;
     case WebTestButton:
-        emit commandRequested(KeyCommand::WebPageTest);
+        m_commands.Run(Command::WebPageTest);
         break;
     case AboutButton:
-        emit toolButtonActivated(AboutButton, Qt::LeftButton);
+        m_commands.Run(Command::About);
         break;
     default:
-        break;
-    }
-}
-
-void MainWindow::RunCommand(KeyCommand command)
-{
-    switch (command) {
-    case KeyCommand::MakeWebsafe:
-        m_mainColour.MakeWebsafe();
-        break;
-    case KeyCommand::SuperMinimize:
-        ToggleSuperMinimize();
-        break;
-    case KeyCommand::StayOnTop:
-        SetStayOnTop(!m_stayOnTop);
-        break;
-    case KeyCommand::None:
-        break;
-    default:
-        emit commandRequested(command);
         break;
     }
 }
@@ -340,36 +337,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        // The window previews every key before its focused control. A key of the
-        // map is consumed here, so it never travels on to a parent as well.
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || widget->window() != this)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        const KeyCommand command = MainKeyCommand(key->key(), key->modifiers());
-        if (command == KeyCommand::None)
-            return false;
-        RunCommand(command);
-        return true;
-    }
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == titleStrip())
-            SetStatusText(QStringLiteral("Double click to super-minimize."));
-        else if (watched == m_pinBox)
-            SetStatusText(QStringLiteral("Toggle stay on top feature."));
-        else if (watched == m_helpBox)
-            SetStatusText(QStringLiteral("Click to display help documents and quick tips."));
-        else if (watched == m_minimizeBox)
-            SetStatusText(QStringLiteral("Click to minimize."));
-        else if (watched == closeBox())
-            SetStatusText(QStringLiteral("Click to exit."));
-        else if (watched == m_saveAsButton)
-            SetStatusText(QStringLiteral("Click to save the color list. "));
-        else if (watched == m_loadButton)
-            SetStatusText(QStringLiteral("Click to load a color list. "));
-        else if (watched == m_listButton)
-            SetStatusText(QStringLiteral("Click to see more options. "));
-    }
+    if (event->type() != QEvent::MouseMove)
+        return false;
+    if (watched == titleStrip())
+        SetStatusText(QStringLiteral("Double click to super-minimize."));
+    else if (watched == m_pinBox)
+        SetStatusText(QStringLiteral("Toggle stay on top feature."));
+    else if (watched == m_helpBox)
+        SetStatusText(QStringLiteral("Click to display help documents and quick tips."));
+    else if (watched == m_minimizeBox)
+        SetStatusText(QStringLiteral("Click to minimize."));
+    else if (watched == closeBox())
+        SetStatusText(QStringLiteral("Click to exit."));
+    else if (watched == m_saveAsButton)
+        SetStatusText(QStringLiteral("Click to save the color list. "));
+    else if (watched == m_loadButton)
+        SetStatusText(QStringLiteral("Click to load a color list. "));
+    else if (watched == m_listButton)
+        SetStatusText(QStringLiteral("Click to see more options. "));
     return false;
 }

@@ -5,7 +5,7 @@
 
 #include "platform/Platform.h"
 #include "state/MainColour.h"
-#include "ui/KeyboardMap.h"
+#include "ui/Commands.h"
 #include "ui/widgets/FramedWindow.h"
 
 #include <array>
@@ -40,12 +40,13 @@ public:
         ToolButtonCount
     };
 
-    MainWindow(Platform& platform, MainColour& mainColour, const QString& programDirectory);
+    // Handles Make Websafe, super-minimize and stay on top in `commands`; every
+    // other key of the map, tool button and panel button runs its command there.
+    MainWindow(Platform& platform, MainColour& mainColour, const QString& programDirectory,
+               CommandTable& commands);
     ~MainWindow() override;
 
-    // Runs one entry of the keyboard map; commands this window does not own are
-    // passed on through commandRequested.
-    void RunCommand(KeyCommand command);
+    CommandTable& commands() const { return m_commands; }
     void UpdateHarmonies();
 
     QString statusText() const { return m_statusText; }
@@ -72,9 +73,6 @@ public:
     WheelStyleWindow* wheelStyleWindow() const { return m_wheelStyleWindow; }
 
 signals:
-    void commandRequested(KeyCommand command);
-    void toolButtonActivated(MainWindow::ToolButton button, Qt::MouseButton mouseButton);
-    void moreRequested();
     void helpMenuRequested(const QPoint& globalPos);
     void copyWheelRequested();
     void copyMainColourRequested();
@@ -99,6 +97,7 @@ private:
 
     Platform& m_platform;
     MainColour& m_mainColour;
+    CommandTable& m_commands;
     QString m_programDirectory;
     MainValuesPanel* m_values = nullptr;
     WheelPanel* m_wheel = nullptr;

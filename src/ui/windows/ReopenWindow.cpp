@@ -4,7 +4,8 @@
 #include "storage/RecentLists.h"
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
-#include "ui/ToolWindowKeys.h"
+#include "ui/KeyboardMap.h"
+#include "ui/Questions.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QKeyEvent>
@@ -52,11 +53,11 @@ protected:
 } // namespace
 
 ReopenWindow::ReopenWindow(AppContext& context)
-    : FramedWindow(QStringLiteral("Reopen"), QSize(143, 457)), m_context(context)
+    : DockedToolWindow(QStringLiteral("Reopen"), QSize(143, 457), context.mainWindow, Side::Right),
+      m_context(context)
 {
     setObjectName(QStringLiteral("ReopenWindow"));
-    MainWindow* mainWindow = m_context.mainWindow;
-    setParent(mainWindow, windowFlags());
+    setParent(&context.mainWindow, windowFlags());
 
     m_context.recentLists.PrepareReopenDisplay(m_context.colourList.CurrentListPath());
     auto* list = new ReopenListView(this);
@@ -83,23 +84,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(m_list->viewport()->mapToGlobal(pos)); });
 
-    const auto dockWhenShowing = [this] {
-        if (isVisible())
-            Dock();
-    };
-    connect(mainWindow, &FramedWindow::moved, this, dockWhenShowing);
-    connect(mainWindow, &FramedWindow::moveFinished, this, dockWhenShowing);
-    connect(mainWindow, &FramedWindow::superMinimizeToggled, this, [this] {
-        if (isVisible())
-            ToggleSuperMinimize();
-    });
     Dock();
-}
-
-void ReopenWindow::Dock()
-{
-    const MainWindow* mainWindow = m_context.mainWindow;
-    move(mainWindow->x() + mainWindow->width(), mainWindow->y());
 }
 
 void ReopenWindow::RemoveSelectedEntry()
@@ -108,36 +93,23 @@ void ReopenWindow::RemoveSelectedEntry()
     if (selected.isEmpty())
         return;
     const int row = selected.first().row();
-    if (!m_context.platform.messages.Question(
-            this, QStringLiteral("Are you sure to remove selected item?"),
-            QStringLiteral("Remove?")))
-        return;
-    m_context.recentLists.RemoveAt(row);
-    // Nothing is chosen afterwards, so a second Delete does not take a neighbour.
-    m_list->selectionModel()->clear();
-}
-
-bool ReopenWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Dock();
-    return FramedWindow::event(event);
-}
-
-void ReopenWindow::showEvent(QShowEvent* event)
-{
-    Dock();
-    FramedWindow::showEvent(event);
+    ConfirmThen(m_context.platform.messages, this,
+                QStringLiteral("Are you sure to remove selected item?"), QStringLiteral("Remove?"),
+                [this, row] {
+                    m_context.recentLists.RemoveAt(row);
+                    // Nothing is chosen afterwards, so a second Delete does not take a neighbour.
+                    m_list->selectionModel()->clear();
+                });
 }
 
 bool ReopenWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_list || event->type() != QEvent::KeyPress)
         return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const ToolWindowKey run = RunToolWindowKey(key->key(), key->modifiers(), *m_context.mainWindow,
-                                               [this] { RemoveSelectedEntry(); });
-    if (run.action == ToolWindowAction::CloseShapeTest)
-        emit shapeTestCloseRequested();
-    return run.action != ToolWindowAction::None;
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (key.key() == Qt::Key_Delete) {
+        RemoveSelectedEntry();
+        return true;
+    }
+    return RunMappedKey(KeyMap::ListWindow, key, m_context.commands);
 }
