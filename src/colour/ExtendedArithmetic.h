@@ -1,12 +1,12 @@
 #pragma once
 // A software model of x87 extended-precision arithmetic (64-bit significand,
 // round to nearest with ties to even), for targets whose long double is not that
-// format. Only what the colour conversions need: +, -, *, / and comparisons on
-// finite values, rounding to a double's 53-bit significand, and the final
-// rounding to an integer. Integer-only, allocation-free, no floating-point
-// environment involved. Exponents are unbounded, so values far outside the
-// double range do not overflow or become subnormal as real hardware would; the
-// conversions never come near those limits.
+// format and for builds that ask for it. Only what the colour conversions need:
+// +, -, *, / and comparisons on finite values, rounding to a double's 53-bit
+// significand, and the final rounding to an integer. Integer-only,
+// allocation-free, no floating-point environment involved. Exponents are
+// unbounded, so values far outside the double range do not overflow or become
+// subnormal as real hardware would; the conversions never come near those limits.
 
 #include <cstdint>
 
@@ -16,7 +16,7 @@ public:
     constexpr SoftExtended() = default;
     // Exact, as is every int in extended precision.
     constexpr SoftExtended(int value) : SoftExtended(value < 0, Magnitude(value), 0) {}
-    // (-1)^negative * significand * 2^exponent, which must fit 64 significant bits.
+    // (-1)^negative * significand * 2^exponent.
     static constexpr SoftExtended Scaled(bool negative, std::uint64_t significand, int exponent)
     {
         return SoftExtended(negative, significand, exponent);
