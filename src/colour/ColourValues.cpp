@@ -1,36 +1,36 @@
 #include "colour/ColourValues.h"
 
-#include <cmath>
+#include "colour/PortableColourArithmetic.h"
+
 #include <cstdlib>
 
 // The conversions reproduce one exact arithmetic: every named intermediate is
 // stored as a 64-bit double, every expression between two of them is evaluated
 // in 80-bit extended precision (long double on x86-64), and the final scaling
 // and rounding happen in extended precision with ties to even. Textbook code in
-// plain doubles differs on a number of inputs.
+// plain doubles differs on a number of inputs. Where long double is not the x87
+// format, the portable path computes the same results in software.
 
 namespace {
 
+#ifdef KROMI_HAS_X87_COLOUR_ARITHMETIC
 using Extended = long double;
 
 // Round to nearest, exact halves to the even neighbour (the FPU default mode).
-// On x87 one fistp does exactly that on the extended value; the library call
-// saves and restores the floating-point environment and costs far more.
+// One fistp does exactly that on the extended value; the library call saves and
+// restores the floating-point environment and costs far more.
 inline int RoundEven(Extended value)
 {
-#if defined(__x86_64__) || defined(__i386__)
     int result;
     asm("fistpl %0" : "=m"(result) : "t"(value) : "st");
     return result;
-#else
-    return int(std::nearbyintl(value));
-#endif
 }
 
 std::uint8_t ToByte(Extended value)
 {
     return std::uint8_t(RoundEven(value) & 0xFF);
 }
+#endif
 
 constexpr bool IsWebSafeComponent(std::uint8_t c)
 {
@@ -54,7 +54,8 @@ std::uint8_t SnapComponent(std::uint8_t c)
 
 } // namespace
 
-Hsl RgbToHsl(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+#ifdef KROMI_HAS_X87_COLOUR_ARITHMETIC
+Hsl RgbToHslX87(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
     const double r = double(Extended(red) / 255);
     const double g = double(Extended(green) / 255);
@@ -94,7 +95,7 @@ Hsl RgbToHsl(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return Hsl{hue, RoundEven(Extended(s) * 100), RoundEven(Extended(l) * 100)};
 }
 
-Rgb HslToRgb(int hue, int saturation, int lightness)
+Rgb HslToRgbX87(int hue, int saturation, int lightness)
 {
     if (hue >= 360 || hue < 0 || saturation > 100 || saturation < 0 || lightness > 100 ||
         lightness < 0)
@@ -130,6 +131,29 @@ Rgb HslToRgb(int hue, int saturation, int lightness)
             channel = ToByte(Extended(channel) + Extended(channel) * t);
     }
     return Rgb{c[0], c[1], c[2]};
+}
+#endif
+
+#if defined(KROMI_HAS_X87_COLOUR_ARITHMETIC) && !defined(KROMI_PORTABLE_COLOUR_ARITHMETIC)
+#define KROMI_COLOUR_ARITHMETIC_X87 1
+#endif
+
+Hsl RgbToHsl(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+#ifdef KROMI_COLOUR_ARITHMETIC_X87
+    return RgbToHslX87(red, green, blue);
+#else
+    return RgbToHslPortable(red, green, blue);
+#endif
+}
+
+Rgb HslToRgb(int hue, int saturation, int lightness)
+{
+#ifdef KROMI_COLOUR_ARITHMETIC_X87
+    return HslToRgbX87(hue, saturation, lightness);
+#else
+    return HslToRgbPortable(hue, saturation, lightness);
+#endif
 }
 
 bool IsWebSafe(Rgb c)
