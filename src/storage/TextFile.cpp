@@ -9,7 +9,7 @@ QString CannotOpenFileMessage(const QString& path)
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
-FileReadResult ReadWholeFile(const QString& path)
+FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -21,8 +21,12 @@ FileReadResult ReadWholeFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    result.data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const bool capped = maxBytes >= 0;
+    if (capped && info.size() > maxBytes)
+        return result;
+    // One byte more than allowed tells a file that grew since its size was taken.
+    result.data = capped ? file.read(maxBytes + 1) : file.readAll();
+    if (file.error() != QFileDevice::NoError || (capped && result.data.size() > maxBytes))
         return FileReadResult{FileReadStatus::Unreadable, {}, CannotOpenFileMessage(path)};
     result.status = FileReadStatus::Loaded;
     result.error.clear();

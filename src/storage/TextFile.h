@@ -24,8 +24,9 @@ struct FileReadResult
 };
 
 // Reads a whole regular file. A path that names no file is Missing; a file that
-// cannot be opened or read, and a directory, is Unreadable.
-FileReadResult ReadWholeFile(const QString& path);
+// cannot be opened or read, and a directory, is Unreadable; so is a file of more
+// than `maxBytes` bytes when `maxBytes` is not negative (nothing of it is kept).
+FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes = -1);
 
 // Splits file content into lines at CR LF, LF or CR. A final line end does not
 // start another line. The views point into `data`.

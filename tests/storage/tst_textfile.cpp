@@ -10,6 +10,7 @@ class TextFileTest : public QObject
     Q_OBJECT
 private slots:
     void readTellsMissingFromUnreadable();
+    void readRefusesAFileOverTheLimit();
     void writeReplacesOrKeepsTheOldFile();
 };
 
@@ -20,6 +21,18 @@ void TextFileTest::readTellsMissingFromUnreadable()
     const FileReadResult folder = ReadWholeFile(dir.path());
     QCOMPARE(folder.status, FileReadStatus::Unreadable);
     QCOMPARE(folder.error, QStringLiteral("Cannot open file ") + dir.path());
+}
+
+void TextFileTest::readRefusesAFileOverTheLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ten"));
+    QVERIFY(WriteWholeFile(path, QByteArray("0123456789")));
+    QCOMPARE(ReadWholeFile(path, 10).data, QByteArray("0123456789"));
+    const FileReadResult over = ReadWholeFile(path, 9);
+    QCOMPARE(over.status, FileReadStatus::Unreadable);
+    QVERIFY(over.data.isEmpty());
+    QCOMPARE(over.error, QStringLiteral("Cannot open file ") + path);
 }
 
 void TextFileTest::writeReplacesOrKeepsTheOldFile()
