@@ -9,7 +9,7 @@ QString CannotOpenFileMessage(const QString& path)
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
-FileReadResult ReadWholeFile(const QString& path)
+FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -21,7 +21,13 @@ FileReadResult ReadWholeFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    result.data = file.readAll();
+    if (maxBytes < 0) {
+        result.data = file.readAll();
+    } else {
+        result.data = file.read(maxBytes);
+        // One byte more tells a file of exactly maxBytes from a longer one.
+        result.tooLarge = file.error() == QFileDevice::NoError && !file.read(1).isEmpty();
+    }
     if (file.error() != QFileDevice::NoError)
         return FileReadResult{FileReadStatus::Unreadable, {}, CannotOpenFileMessage(path)};
     result.status = FileReadStatus::Loaded;

@@ -20,12 +20,14 @@ struct FileReadResult
 {
     FileReadStatus status = FileReadStatus::Missing;
     QByteArray data;
-    QString error; // "Cannot open file <path>" when Unreadable
+    QString error;         // "Cannot open file <path>" when Unreadable
+    bool tooLarge = false; // Loaded, but the file holds more than the maxBytes read
 };
 
 // Reads a whole regular file. A path that names no file is Missing; a file that
-// cannot be opened or read, and a directory, is Unreadable.
-FileReadResult ReadWholeFile(const QString& path);
+// cannot be opened or read, and a directory, is Unreadable. With maxBytes >= 0 at
+// most that many bytes are read, so a huge file cannot exhaust the memory.
+FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes = -1);
 
 // Splits file content into lines at CR LF, LF or CR. A final line end does not
 // start another line. The views point into `data`.

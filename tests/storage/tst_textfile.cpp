@@ -11,6 +11,8 @@ class TextFileTest : public QObject
 private slots:
     void readTellsMissingFromUnreadable();
     void writeReplacesOrKeepsTheOldFile();
+    void readCap_data();
+    void readCap();
 };
 
 void TextFileTest::readTellsMissingFromUnreadable()
@@ -35,6 +37,33 @@ void TextFileTest::writeReplacesOrKeepsTheOldFile()
         WriteWholeFile(dir.filePath(QStringLiteral("missing/a.txt")), QByteArray("x"));
     QVERIFY(!failed.ok);
     QVERIFY(!failed.error.isEmpty());
+}
+
+void TextFileTest::readCap_data()
+{
+    QTest::addColumn<int>("fileSize");
+    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<int>("readSize");
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("no cap") << 9 << -1 << 9 << false;
+    QTest::newRow("exactly the cap") << 9 << 9 << 9 << false;
+    QTest::newRow("one byte more") << 10 << 9 << 9 << true;
+    QTest::newRow("empty file, cap 0") << 0 << 0 << 0 << false;
+}
+
+void TextFileTest::readCap()
+{
+    QFETCH(int, fileSize);
+    QFETCH(int, maxBytes);
+    QFETCH(int, readSize);
+    QFETCH(bool, tooLarge);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(WriteWholeFile(path, QByteArray(fileSize, 'x')));
+    const FileReadResult read = ReadWholeFile(path, maxBytes);
+    QCOMPARE(read.status, FileReadStatus::Loaded);
+    QCOMPARE(read.data.size(), readSize);
+    QCOMPARE(read.tooLarge, tooLarge);
 }
 
 QTEST_APPLESS_MAIN(TextFileTest)
