@@ -22,12 +22,15 @@ FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes)
     if (!file.open(QIODevice::ReadOnly))
         return result;
     const bool capped = maxBytes >= 0;
-    if (capped && info.size() > maxBytes)
+    if (capped && info.size() > maxBytes) {
+        result.tooLarge = true;
         return result;
+    }
     // One byte more than allowed tells a file that grew since its size was taken.
     result.data = capped ? file.read(maxBytes + 1) : file.readAll();
-    if (file.error() != QFileDevice::NoError || (capped && result.data.size() > maxBytes))
-        return FileReadResult{FileReadStatus::Unreadable, {}, CannotOpenFileMessage(path)};
+    const bool grew = capped && result.data.size() > maxBytes;
+    if (file.error() != QFileDevice::NoError || grew)
+        return FileReadResult{FileReadStatus::Unreadable, {}, CannotOpenFileMessage(path), grew};
     result.status = FileReadStatus::Loaded;
     result.error.clear();
     return result;

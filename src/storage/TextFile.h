@@ -20,7 +20,8 @@ struct FileReadResult
 {
     FileReadStatus status = FileReadStatus::Missing;
     QByteArray data;
-    QString error; // "Cannot open file <path>" when Unreadable
+    QString error;         // "Cannot open file <path>" when Unreadable
+    bool tooLarge = false; // Unreadable because it holds more than maxBytes
 };
 
 // Reads a whole regular file. A path that names no file is Missing; a file that

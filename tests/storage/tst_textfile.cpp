@@ -10,8 +10,9 @@ class TextFileTest : public QObject
     Q_OBJECT
 private slots:
     void readTellsMissingFromUnreadable();
-    void readRefusesAFileOverTheLimit();
     void writeReplacesOrKeepsTheOldFile();
+    void readCap_data();
+    void readCap();
 };
 
 void TextFileTest::readTellsMissingFromUnreadable()
@@ -21,18 +22,6 @@ void TextFileTest::readTellsMissingFromUnreadable()
     const FileReadResult folder = ReadWholeFile(dir.path());
     QCOMPARE(folder.status, FileReadStatus::Unreadable);
     QCOMPARE(folder.error, QStringLiteral("Cannot open file ") + dir.path());
-}
-
-void TextFileTest::readRefusesAFileOverTheLimit()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ten"));
-    QVERIFY(WriteWholeFile(path, QByteArray("0123456789")));
-    QCOMPARE(ReadWholeFile(path, 10).data, QByteArray("0123456789"));
-    const FileReadResult over = ReadWholeFile(path, 9);
-    QCOMPARE(over.status, FileReadStatus::Unreadable);
-    QVERIFY(over.data.isEmpty());
-    QCOMPARE(over.error, QStringLiteral("Cannot open file ") + path);
 }
 
 void TextFileTest::writeReplacesOrKeepsTheOldFile()
@@ -48,6 +37,31 @@ void TextFileTest::writeReplacesOrKeepsTheOldFile()
         WriteWholeFile(dir.filePath(QStringLiteral("missing/a.txt")), QByteArray("x"));
     QVERIFY(!failed.ok);
     QVERIFY(!failed.error.isEmpty());
+}
+
+void TextFileTest::readCap_data()
+{
+    QTest::addColumn<int>("fileSize");
+    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("no cap") << 9 << -1 << false;
+    QTest::newRow("exactly the cap") << 9 << 9 << false;
+    QTest::newRow("one byte more") << 10 << 9 << true;
+    QTest::newRow("empty file, cap 0") << 0 << 0 << false;
+}
+
+void TextFileTest::readCap()
+{
+    QFETCH(int, fileSize);
+    QFETCH(int, maxBytes);
+    QFETCH(bool, tooLarge);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(WriteWholeFile(path, QByteArray(fileSize, 'x')));
+    const FileReadResult read = ReadWholeFile(path, maxBytes);
+    QCOMPARE(read.status, tooLarge ? FileReadStatus::Unreadable : FileReadStatus::Loaded);
+    QCOMPARE(read.data.size(), tooLarge ? 0 : fileSize);
+    QCOMPARE(read.tooLarge, tooLarge);
 }
 
 QTEST_APPLESS_MAIN(TextFileTest)
