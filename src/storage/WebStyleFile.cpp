@@ -341,7 +341,7 @@ WebStyleLoadResult LoadWebStyleFile(const QString& path, WebPageStyle& style)
         return result;
     }
     if (read.status != FileReadStatus::Loaded) {
-        result.error = read.error;
+        result.error = CannotOpenFileMessage(path);
         return result;
     }
     result = ApplyWebStyleText(read.data, style);
