@@ -109,8 +109,7 @@ PaletteFileContent ParseAco(QByteArrayView data, const QString& path)
     }
     content.status = ColourListLoadStatus::Loaded;
     content.colours = std::move(chosen.colours);
-    content.names = chosen.version == 2 ? std::move(chosen.names)
-                                        : QStringList(content.colours.size(), QString());
+    content.names = std::move(chosen.names);
     QStringList notices;
     if (chosen.otherSpaces > 0)
         notices << SkippedColourSpacesNotice(chosen.otherSpaces);

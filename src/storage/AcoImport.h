@@ -29,7 +29,7 @@ constexpr std::uint8_t AcoComponentToByte(std::uint16_t value)
 // - Failed: the file cannot be read, or it does not begin with a section of
 //   version 1 or 2 ("The file '<path>' is not an ACO swatch file.").
 // - Loaded: the RGB colours in order. A complete version-2 section is preferred
-//   (it carries the names); otherwise the version-1 colours, without names.
+//   (its colours and names); otherwise the version-1 colours, without names.
 //   `notice` says how many colours in other colour spaces were skipped and when
 //   the file ends before the records it announces (the colours before the cut are
 //   kept). Bytes after the last complete section are ignored.

@@ -33,7 +33,7 @@ QByteArrayView WithoutLeadingBlanks(QByteArrayView text)
     return text.sliced(start);
 }
 
-// GIMP writes UTF-8; older files in Latin-1 still show their names.
+// GIMP writes UTF-8; a name or row in Latin-1 still shows its letters.
 QString DecodeText(QByteArrayView bytes)
 {
     return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
@@ -58,13 +58,8 @@ std::optional<std::uint8_t> ReadComponent(QByteArrayView row, qsizetype& pos)
     return std::uint8_t(value);
 }
 
-struct GimpRow
-{
-    Rgb colour;
-    QByteArrayView name;
-};
-
-std::optional<GimpRow> ParseRow(QByteArrayView row)
+// The colour of a row; whatever follows the three numbers is its name.
+std::optional<Rgb> ParseRow(QByteArrayView row)
 {
     qsizetype pos = 0;
     const std::optional<std::uint8_t> red = ReadComponent(row, pos);
@@ -72,7 +67,7 @@ std::optional<GimpRow> ParseRow(QByteArrayView row)
     const std::optional<std::uint8_t> blue = green ? ReadComponent(row, pos) : std::nullopt;
     if (!blue)
         return std::nullopt;
-    return GimpRow{Rgb{*red, *green, *blue}, row.sliced(pos).trimmed()};
+    return Rgb{*red, *green, *blue};
 }
 
 QString QuotedRow(QByteArrayView row)
@@ -123,7 +118,6 @@ PaletteFileContent ParseGimpPalette(QByteArrayView data, const QString& path,
     }
     content.status = ColourListLoadStatus::Loaded;
     content.colours.reserve(lines.size());
-    content.names.reserve(lines.size());
     int badRows = 0;
     qsizetype firstBadLine = 0;
     int reported = -1;
@@ -140,14 +134,13 @@ PaletteFileContent ParseGimpPalette(QByteArrayView data, const QString& path,
             content.paletteName = DecodeText(line.sliced(5).trimmed());
             continue;
         }
-        const std::optional<GimpRow> row = ParseRow(line);
-        if (!row) {
+        const std::optional<Rgb> colour = ParseRow(line);
+        if (!colour) {
             if (badRows++ == 0)
                 firstBadLine = i;
             continue;
         }
-        content.colours.append(PackColour(row->colour));
-        content.names.append(DecodeText(row->name));
+        content.colours.append(PackColour(*colour));
     }
     if (progress)
         progress(100);

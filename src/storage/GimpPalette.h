@@ -26,9 +26,10 @@
 // - Missing: no file at the path.
 // - Failed: the file cannot be read, or its first line does not start with
 //   "GIMP Palette" ("The file '<path>' is not a GIMP palette.").
-// - Loaded: the colours of the good rows in order, with their names. Rows that are
-//   not three numbers 0..255 are skipped; `notice` then names the first of them
-//   with its line number (counted from 1) and says how many there were.
+// - Loaded: the colours of the good rows in order and the palette's "Name:"; the
+//   row names are not kept. Rows that are not three numbers 0..255 are skipped;
+//   `notice` then names the first of them with its line number (counted from 1)
+//   and says how many there were.
 // `progress` is called with 0..100 as ReadColourListFile calls it.
 PaletteFileContent ReadGimpPaletteFile(const QString& path, const ProgressCallback& progress = {});
 

@@ -15,9 +15,12 @@ struct PaletteFileContent
 {
     ColourListLoadStatus status = ColourListLoadStatus::Missing;
     QList<ColorRef> colours; // in file order, repeats included
-    QStringList names;       // one per colour, "" when the file names none
-    QString paletteName;     // the palette's own name, when the format has one
-    QString error;           // Failed: the message to show; nothing was loaded
+    // One per colour when the reader keeps names (ACO version 2), otherwise empty:
+    // list items are named by their colour, so a 100,000-row palette does not
+    // pay for names nobody reads.
+    QStringList names;
+    QString paletteName; // the palette's own name, when the format has one
+    QString error;       // Failed: the message to show; nothing was loaded
     // Loaded: a message to show after the load when entries were skipped or the
     // file ended early; empty when everything was read.
     QString notice;

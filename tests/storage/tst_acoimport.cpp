@@ -87,7 +87,7 @@ void AcoImportTest::exportReadsBack()
     const PaletteFileContent content = ReadAcoFile(file.fileName());
     QCOMPARE(content.status, ColourListLoadStatus::Loaded);
     QCOMPARE(content.colours, colours);
-    QCOMPARE(content.names, QStringList(256, QString()));
+    QCOMPARE(content.names, QStringList());
     QCOMPARE(content.notice, QString());
     QCOMPARE(ReadAcoFile(dir.filePath("none.aco")).status, ColourListLoadStatus::Missing);
 }
@@ -122,18 +122,17 @@ void AcoImportTest::read_data()
     QTest::newRow("version 2 alone")
         << AcoBytes().Word(2).Word(1).Record(0, 0xFFFF, 0, 0).Name("Red").bytes()
         << QList<ColorRef>{kRed} << QStringList{"Red"} << QString();
-    QTest::newRow("other colour spaces counted")
-        << AcoBytes()
-               .Word(1)
-               .Word(5)
-               .Record(0, 0xFFFF, 0, 0)
-               .Record(2, 0, 0, 0)
-               .Record(7, 1, 2, 3)
-               .Record(0, 0x0606, 0xA7A7, 0xFFFF)
-               .Record(8, 5000, 0, 0)
-               .bytes()
-        << QList<ColorRef>{kRed, kSky} << QStringList{"", ""}
-        << "3 colors in other color spaces were skipped.";
+    QTest::newRow("other colour spaces counted") << AcoBytes()
+                                                        .Word(1)
+                                                        .Word(5)
+                                                        .Record(0, 0xFFFF, 0, 0)
+                                                        .Record(2, 0, 0, 0)
+                                                        .Record(7, 1, 2, 3)
+                                                        .Record(0, 0x0606, 0xA7A7, 0xFFFF)
+                                                        .Record(8, 5000, 0, 0)
+                                                        .bytes()
+                                                 << QList<ColorRef>{kRed, kSky} << QStringList()
+                                                 << "3 colors in other color spaces were skipped.";
     QTest::newRow("one other colour space") << AcoBytes()
                                                    .Word(2)
                                                    .Word(2)
@@ -146,7 +145,7 @@ void AcoImportTest::read_data()
                                             << "1 color in another color space was skipped.";
     QTest::newRow("cut inside a record")
         << AcoBytes().Word(1).Word(3).Record(0, 0xFFFF, 0, 0).Word(0).Word(0x0606).bytes()
-        << QList<ColorRef>{kRed} << QStringList{""}
+        << QList<ColorRef>{kRed} << QStringList()
         << "The file 'p.aco' ends early; the colors before the end were read.";
     QTest::newRow("version-2 name longer than the file: version-1 colours kept")
         << AcoBytes()
@@ -160,11 +159,11 @@ void AcoImportTest::read_data()
                .Word(0xFFFF)
                .Word('R')
                .bytes()
-        << QList<ColorRef>{kRed} << QStringList{""}
+        << QList<ColorRef>{kRed} << QStringList()
         << "The file 'p.aco' ends early; the colors before the end were read.";
     QTest::newRow("skipped and cut")
         << AcoBytes().Word(1).Word(3).Record(2, 0, 0, 0).Record(0, 0xFFFF, 0, 0).bytes()
-        << QList<ColorRef>{kRed} << QStringList{""}
+        << QList<ColorRef>{kRed} << QStringList()
         << "1 color in another color space was skipped.\rThe file 'p.aco' ends early; the colors "
            "before the end were read.";
     QTest::newRow("bytes after the sections ignored")
@@ -212,7 +211,7 @@ void AcoImportTest::everyCutLoadsTheColoursBeforeIt()
         const PaletteFileContent content = ParseAco(whole.first(size), "p.aco");
         QCOMPARE(content.status, ColourListLoadStatus::Loaded);
         QCOMPARE(content.colours, all.first(content.colours.size()));
-        QCOMPARE(content.names.size(), content.colours.size());
+        QVERIFY(content.names.isEmpty() || content.names.size() == content.colours.size());
         if (size < firstSectionEnd || size > firstSectionEnd + 1)
             QVERIFY2(content.notice.contains("ends early"), qPrintable(QString::number(size)));
     }

@@ -80,41 +80,36 @@ void GimpPaletteTest::read_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QList<ColorRef>>("colours");
-    QTest::addColumn<QStringList>("names");
     QTest::addColumn<QString>("paletteName");
     QTest::addColumn<QString>("notice");
     QTest::newRow("as GIMP writes it")
         << QByteArray(
                "GIMP Palette\nName: Web\nColumns: 16\n#\n  6 167 255\t#06A7FF\n255   0   0\tRed\n")
-        << QList<ColorRef>{PackColour(6, 167, 255), PackColour(255, 0, 0)}
-        << QStringList{"#06A7FF", "Red"} << "Web" << QString();
+        << QList<ColorRef>{PackColour(6, 167, 255), PackColour(255, 0, 0)} << "Web" << QString();
     QTest::newRow("Windows line ends, comments, blank lines, missing names")
         << QByteArray("GIMP Palette\r\n# by hand\r\n\r\n \t \r\n  # indented\r\n0 0 0\r\n"
                       "\t12\t34  56   Deep  sea \r\n")
-        << QList<ColorRef>{PackColour(0, 0, 0), PackColour(12, 34, 56)}
-        << QStringList{"", "Deep  sea"} << QString() << QString();
+        << QList<ColorRef>{PackColour(0, 0, 0), PackColour(12, 34, 56)} << QString() << QString();
     QTest::newRow("bad rows skipped, the first reported")
         << QByteArray("GIMP Palette\n1 2 3 one\n256 0 0 too big\n1 2 two\n-1 0 0\n4 5 6 four\n"
                       "1,2,3\n12a 0 0\n99999999999999999999 0 0\n007 000 255\n")
         << QList<ColorRef>{PackColour(1, 2, 3), PackColour(4, 5, 6), PackColour(7, 0, 255)}
-        << QStringList{"one", "four", ""} << QString()
+        << QString()
         << "6 lines of 'p.gpl' are not colors and were skipped. The first is line 3:\r256 0 0 too "
            "big";
     QTest::newRow("one bad row") << QByteArray("GIMP Palette\r\nName: x\r\nred 1 2 3\r\n7 8 9\r\n")
-                                 << QList<ColorRef>{PackColour(7, 8, 9)} << QStringList{""} << "x"
+                                 << QList<ColorRef>{PackColour(7, 8, 9)} << "x"
                                  << "Line 3 of 'p.gpl' is not a color and was skipped:\rred 1 2 3";
     QTest::newRow("UTF-8 mark and names")
         << QByteArray("\xEF\xBB\xBFGIMP Palette\nName: Caf\xC3\xA9\n1 1 1 Gr\xC3\xBCn\n")
-        << QList<ColorRef>{PackColour(1, 1, 1)} << QStringList{"Grün"} << "Café" << QString();
+        << QList<ColorRef>{PackColour(1, 1, 1)} << "Café" << QString();
     QTest::newRow("Latin-1 name") << QByteArray("GIMP Palette\n1 1 1 Gr\xFCn\n")
-                                  << QList<ColorRef>{PackColour(1, 1, 1)} << QStringList{"Grün"}
-                                  << QString() << QString();
+                                  << QList<ColorRef>{PackColour(1, 1, 1)} << QString() << QString();
     QTest::newRow("repeats kept, CR line ends")
         << QByteArray("GIMP Palette\r5 5 5\r5 5 5\r")
-        << QList<ColorRef>{PackColour(5, 5, 5), PackColour(5, 5, 5)} << QStringList{"", ""}
-        << QString() << QString();
-    QTest::newRow("header only") << QByteArray("GIMP Palette") << QList<ColorRef>() << QStringList()
-                                 << QString() << QString();
+        << QList<ColorRef>{PackColour(5, 5, 5), PackColour(5, 5, 5)} << QString() << QString();
+    QTest::newRow("header only") << QByteArray("GIMP Palette") << QList<ColorRef>() << QString()
+                                 << QString();
 }
 
 void GimpPaletteTest::read()
@@ -123,7 +118,6 @@ void GimpPaletteTest::read()
     const PaletteFileContent content = ParseGimpPalette(data, "p.gpl");
     QCOMPARE(content.status, ColourListLoadStatus::Loaded);
     QTEST(content.colours, "colours");
-    QTEST(content.names, "names");
     QTEST(content.paletteName, "paletteName");
     QTEST(content.notice, "notice");
     QCOMPARE(content.error, QString());
