@@ -78,18 +78,15 @@ QString QuotedRow(QByteArrayView row)
     return text;
 }
 
+// One arg() call: a "%3" in the path must stay as it is.
 QString BadRowsNotice(const QString& path, int count, qsizetype firstLine, QByteArrayView firstRow)
 {
     if (count == 1)
         return QStringLiteral("Line %1 of '%2' is not a color and was skipped:\r%3")
-            .arg(firstLine)
-            .arg(path, QuotedRow(firstRow));
+            .arg(QString::number(firstLine), path, QuotedRow(firstRow));
     return QStringLiteral(
                "%1 lines of '%2' are not colors and were skipped. The first is line %3:\r%4")
-        .arg(count)
-        .arg(path)
-        .arg(firstLine)
-        .arg(QuotedRow(firstRow));
+        .arg(QString::number(count), path, QString::number(firstLine), QuotedRow(firstRow));
 }
 
 // Three places, right-aligned, as "%3d" writes them.

@@ -95,11 +95,11 @@ void GimpPaletteTest::read_data()
                       "1,2,3\n12a 0 0\n99999999999999999999 0 0\n007 000 255\n")
         << QList<ColorRef>{PackColour(1, 2, 3), PackColour(4, 5, 6), PackColour(7, 0, 255)}
         << QString()
-        << "6 lines of 'p.gpl' are not colors and were skipped. The first is line 3:\r256 0 0 too "
+        << "6 lines of '%3.gpl' are not colors and were skipped. The first is line 3:\r256 0 0 too "
            "big";
     QTest::newRow("one bad row") << QByteArray("GIMP Palette\r\nName: x\r\nred 1 2 3\r\n7 8 9\r\n")
                                  << QList<ColorRef>{PackColour(7, 8, 9)} << "x"
-                                 << "Line 3 of 'p.gpl' is not a color and was skipped:\rred 1 2 3";
+                                 << "Line 3 of '%3.gpl' is not a color and was skipped:\rred 1 2 3";
     QTest::newRow("UTF-8 mark and names")
         << QByteArray("\xEF\xBB\xBFGIMP Palette\nName: Caf\xC3\xA9\n1 1 1 Gr\xC3\xBCn\n")
         << QList<ColorRef>{PackColour(1, 1, 1)} << "Café" << QString();
@@ -115,7 +115,8 @@ void GimpPaletteTest::read_data()
 void GimpPaletteTest::read()
 {
     QFETCH(QByteArray, data);
-    const PaletteFileContent content = ParseGimpPalette(data, "p.gpl");
+    // A path that looks like a place holder stays as it is.
+    const PaletteFileContent content = ParseGimpPalette(data, "%3.gpl");
     QCOMPARE(content.status, ColourListLoadStatus::Loaded);
     QTEST(content.colours, "colours");
     QTEST(content.paletteName, "paletteName");
