@@ -144,12 +144,12 @@ void KromiApplication::WireMainWindow()
     MainWindow* window = m_mainWindow.get();
     m_helpMenu = new QMenu(window);
     m_helpMenu->addAction(QStringLiteral("&Open Help Documents"), this, [this] {
-        // After a read-only install the settings live in the per-user folder while
-        // the help document stays beside the executable.
+        // After an install the settings live in the per-user folder while the help
+        // document stays with the files delivered with the program.
         const QString help = m_settings.GetSetting(QStringLiteral("help"));
         const QString folder = QFile::exists(m_programDirectory + help) || help.isEmpty()
                                    ? m_programDirectory
-                                   : ExecutableDirectory();
+                                   : DeliveredFilesDirectory();
         OpenHelpDocument(help, folder, m_platform, m_mainWindow.get());
     });
     m_helpMenu->addSeparator();

@@ -19,9 +19,8 @@ bool IsSeparator(QChar c)
     return c == QLatin1Char('/') || c == QDir::separator();
 }
 
-// A new per-user folder starts with whatever the install delivered beside the
-// executable (settings with the "help" key, a default list, schemes), so moving
-// to it loses nothing.
+// A new per-user folder starts with whatever the install delivered (settings with
+// the "help" key, a default list, schemes), so moving to it loses nothing.
 void SeedFolder(const QString& from, const QString& to)
 {
     static const QStringList kOwnFiles{QStringLiteral("*.set"), QStringLiteral("*.cll"),
@@ -48,18 +47,29 @@ QString WithTrailingSeparator(const QString& folder)
     return result + QDir::separator();
 }
 
+QString ChooseDeliveredFilesDirectory(const QString& executableFolder)
+{
+    const QString installed =
+        QDir::cleanPath(executableFolder + QStringLiteral("/../share/qbkromi"));
+    return WithTrailingSeparator(QFileInfo(installed).isDir() ? installed : executableFolder);
+}
+
 QString ChooseProgramDirectory(const QString& executableFolder, const QString& fallbackFolder)
 {
-    if (IsWritableFolder(executableFolder))
+    const QString delivered = ChooseDeliveredFilesDirectory(executableFolder);
+    // An installed program never writes into its bin folder, even a writable one
+    // such as ~/.local/bin or /usr/bin for the administrator.
+    const bool installed = delivered != WithTrailingSeparator(executableFolder);
+    if (!installed && IsWritableFolder(executableFolder))
         return WithTrailingSeparator(executableFolder);
     if (!QFileInfo(fallbackFolder).isDir() && QDir().mkpath(fallbackFolder))
-        SeedFolder(executableFolder, fallbackFolder);
+        SeedFolder(delivered, fallbackFolder);
     return WithTrailingSeparator(fallbackFolder);
 }
 
-QString ExecutableDirectory()
+QString DeliveredFilesDirectory()
 {
-    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
+    return ChooseDeliveredFilesDirectory(QCoreApplication::applicationDirPath());
 }
 
 QString ProgramDirectory()

@@ -47,6 +47,7 @@ private slots:
     void positions_data();
     void positions();
     void programDirectory();
+    void installedProgramKeepsItsFilesPerUser();
 
 private:
     QTemporaryDir m_dir;
@@ -262,6 +263,27 @@ void SettingsStoreTest::programDirectory()
     SetProgramDirectoryForTesting(exe);
     QCOMPARE(ProgramDirectory(), exe + '/');
     SetProgramDirectoryForTesting(QString());
+}
+
+// <prefix>/bin beside <prefix>/share/qbkromi, as `cmake --install` lays it out.
+void SettingsStoreTest::installedProgramKeepsItsFilesPerUser()
+{
+    const QString plain = m_dir.filePath("plain");
+    const QString bin = m_dir.filePath("prefix/bin");
+    const QString share = m_dir.filePath("prefix/share/qbkromi");
+    QVERIFY(QDir().mkpath(plain) && QDir().mkpath(bin) && QDir().mkpath(share));
+    QCOMPARE(ChooseDeliveredFilesDirectory(plain), plain + '/');
+    QCOMPARE(ChooseDeliveredFilesDirectory(bin), share + '/');
+
+    QFile shipped(share + "/set.set");
+    QVERIFY(shipped.open(QIODevice::WriteOnly));
+    shipped.write("Settings\r\nhelp=help/qbkromi-help.html\r\n");
+    shipped.close();
+    // The bin folder is writable, yet nothing is written there.
+    const QString perUser = m_dir.filePath("user/QB Kromi");
+    QCOMPARE(ChooseProgramDirectory(bin, perUser), perUser + '/');
+    QCOMPARE(FileBytes(perUser + "/set.set"), FileBytes(share + "/set.set"));
+    QVERIFY(QDir(bin).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(SettingsStoreTest)
