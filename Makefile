@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev xvfb xauth \
             fonts-liberation2 fonts-dejavu-core fonts-wine \
             xdotool xclip imagemagick libmagickcore-6.q16-6-extra libwmf-bin \
-            chromium-headless-shell desktop-file-utils appstream
+            chromium-headless-shell desktop-file-utils appstream clang-format
 
 .PHONY: deps build run test bench clean
 
@@ -28,6 +28,7 @@ run: build
 	./$(BUILD_DIR)/qbkromi
 
 test: build
+	tools/check-format
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest -LE xvfb -j $(JOBS) --output-on-failure
 	tools/ctest-xvfb $(BUILD_DIR)
 

@@ -1,8 +1,8 @@
 // Export figures: a colour list of 100,000 items as an HTML page and an ACO file.
 #include "colour/ColourText.h"
 #include "storage/AcoExport.h"
-#include "storage/TextFile.h"
 #include "storage/HtmlExport.h"
+#include "storage/TextFile.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -158,8 +158,7 @@ Rgb HslToRgb(int hue, int saturation, int lightness)
 
 bool IsWebSafe(Rgb c)
 {
-    return IsWebSafeComponent(c.red) && IsWebSafeComponent(c.green) &&
-           IsWebSafeComponent(c.blue);
+    return IsWebSafeComponent(c.red) && IsWebSafeComponent(c.green) && IsWebSafeComponent(c.blue);
 }
 
 Rgb SnapToWebSafe(Rgb c)

@@ -37,7 +37,10 @@ constexpr ColorRef PackColour(std::uint8_t red, std::uint8_t green, std::uint8_t
 {
     return ColorRef(red) | ColorRef(green) << 8 | ColorRef(blue) << 16;
 }
-constexpr ColorRef PackColour(Rgb c) { return PackColour(c.red, c.green, c.blue); }
+constexpr ColorRef PackColour(Rgb c)
+{
+    return PackColour(c.red, c.green, c.blue);
+}
 
 // The top byte is ignored.
 constexpr Rgb UnpackColour(ColorRef c)
@@ -46,17 +49,26 @@ constexpr Rgb UnpackColour(ColorRef c)
 }
 
 // Every component becomes 255 minus itself.
-constexpr ColorRef NegativeColour(ColorRef c) { return (c ^ 0xFFFFFFu) & 0xFFFFFFu; }
+constexpr ColorRef NegativeColour(ColorRef c)
+{
+    return (c ^ 0xFFFFFFu) & 0xFFFFFFu;
+}
 
 // Max/min formula; a hue that rounds to 360 is reported as 0. Ties round to even.
 Hsl RgbToHsl(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-inline Hsl RgbToHsl(Rgb c) { return RgbToHsl(c.red, c.green, c.blue); }
+inline Hsl RgbToHsl(Rgb c)
+{
+    return RgbToHsl(c.red, c.green, c.blue);
+}
 
 // Six-segment hue ramp, pull towards grey 128 by saturation, push towards black
 // or white by lightness. Out-of-range input (H outside 0..359, S or L outside
 // 0..100) gives black. Not the inverse of RgbToHsl.
 Rgb HslToRgb(int hue, int saturation, int lightness);
-inline Rgb HslToRgb(Hsl c) { return HslToRgb(c.hue, c.saturation, c.lightness); }
+inline Rgb HslToRgb(Hsl c)
+{
+    return HslToRgb(c.hue, c.saturation, c.lightness);
+}
 
 // True when every component is one of 0, 51, 102, 153, 204, 255.
 bool IsWebSafe(Rgb c);

@@ -6,8 +6,8 @@ void ComputeHarmonies(Rgb main, Harmonies& out)
     out.base = base;
     out.wheel[0] = PackColour(main);
     for (int segment = 1; segment < kWheelSegments; ++segment)
-        out.wheel[segment] = PackColour(
-            HslToRgb(ShiftHue(base.hue, 30 * segment), base.saturation, base.lightness));
+        out.wheel[segment] =
+            PackColour(HslToRgb(ShiftHue(base.hue, 30 * segment), base.saturation, base.lightness));
 
     int swatch = 0;
     for (const HarmonyRow& row : kHarmonyRows)

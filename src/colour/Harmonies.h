@@ -14,8 +14,8 @@ constexpr int kWheelSegments = 12;
 struct HarmonyRow
 {
     const char* name;
-    int count;                    // swatches in the row, 2..4
-    std::array<int, 4> segments;  // wheel segment each swatch copies, left to right
+    int count;                   // swatches in the row, 2..4
+    std::array<int, 4> segments; // wheel segment each swatch copies, left to right
 };
 
 // The rows in display order, top to bottom. Tetrad starts with the -30 degree
@@ -38,16 +38,24 @@ struct VariationStep
     int lightness;
 };
 constexpr std::array<VariationStep, 10> kVariationSteps{{
-    {-1, 95}, {-1, 90}, {-1, 80}, {-1, 70}, {60, 70},
-    {60, 50}, {60, 40}, {60, 30}, {60, 20}, {60, 15},
+    {-1, 95},
+    {-1, 90},
+    {-1, 80},
+    {-1, 70},
+    {60, 70},
+    {60, 50},
+    {60, 40},
+    {60, 30},
+    {60, 20},
+    {60, 15},
 }};
 
 struct Harmonies
 {
-    Hsl base;                                   // RgbToHsl of the main colour
-    std::array<ColorRef, kWheelSegments> wheel; // segment 1..12 at index 0..11
+    Hsl base;                                    // RgbToHsl of the main colour
+    std::array<ColorRef, kWheelSegments> wheel;  // segment 1..12 at index 0..11
     std::array<ColorRef, kHarmonySwatches> rows; // all rows' swatches in display order
-    std::array<ColorRef, 10> variations;        // upper row then lower row
+    std::array<ColorRef, 10> variations;         // upper row then lower row
 };
 
 constexpr int kGridRows = 12;

@@ -9,7 +9,12 @@
 #include <array>
 #include <optional>
 
-enum class ShapeOutline { Other = 0, Rectangle = 1, Circle = 2 };
+enum class ShapeOutline
+{
+    Other = 0,
+    Rectangle = 1,
+    Circle = 2
+};
 
 struct ShapeGeometry
 {
@@ -20,8 +25,8 @@ struct ShapeGeometry
     ShapeOutline outline = ShapeOutline::Circle;
     friend bool operator==(const ShapeGeometry& a, const ShapeGeometry& b)
     {
-        return a.left == b.left && a.top == b.top && a.height == b.height &&
-               a.width == b.width && a.outline == b.outline;
+        return a.left == b.left && a.top == b.top && a.height == b.height && a.width == b.width &&
+               a.outline == b.outline;
     }
 };
 

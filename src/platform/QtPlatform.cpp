@@ -161,8 +161,8 @@ public:
     bool OpenDocument(const QString& path) override
     {
         const QUrl url(path);
-        if (url.isValid() && (url.scheme() == QLatin1String("http") ||
-                              url.scheme() == QLatin1String("https")))
+        if (url.isValid() &&
+            (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")))
             return QDesktopServices::openUrl(url);
         if (!QFileInfo::exists(path))
             return false;

@@ -76,8 +76,8 @@ void MainColour::RecordCurrent()
     emit recorded(colour());
 }
 
-EditTexts MainColour::Commit(const std::array<QString, 3>& texts,
-                             const std::array<int, 3>& maxima, bool rgbSide)
+EditTexts MainColour::Commit(const std::array<QString, 3>& texts, const std::array<int, 3>& maxima,
+                             bool rgbSide)
 {
     EditTexts result = ClampTexts(texts, maxima, false);
     if (!result.ok())

@@ -14,7 +14,12 @@
 // Where a change came from decides what the displays rewrite: after an HSL-side
 // change the HSL values stay as entered; after hex Enter the hex edit keeps the
 // text as typed.
-enum class ColourChange { FromRgb, FromHsl, FromHexText };
+enum class ColourChange
+{
+    FromRgb,
+    FromHsl,
+    FromHexText
+};
 
 // Three edit texts (R, G, B or H, S, L) after an operation, and the
 // integer-conversion message when reading one of them failed.

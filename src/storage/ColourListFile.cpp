@@ -2,8 +2,8 @@
 
 #include "colour/ColourText.h"
 #include "state/ColourList.h"
-#include "storage/TextFile.h"
 #include "storage/RecentLists.h"
+#include "storage/TextFile.h"
 
 #include <algorithm>
 

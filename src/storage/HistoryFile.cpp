@@ -75,7 +75,7 @@ HistoryFileContent LoadHistoryFile(const QString& path)
 }
 
 FileWriteResult SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
-                     const QStringList& unreadableRest)
+                                const QStringList& unreadableRest)
 {
     QByteArray bytes;
     bytes.reserve(qsizetype(colours.size()) * 23 + unreadableRest.size() * 24);

@@ -35,7 +35,7 @@ HistoryFileContent LoadHistoryFile(const QString& path);
 // Writes the entries, then the unreadable lines, atomically. At exit a failure is
 // skipped without a message.
 FileWriteResult SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,
-                     const QStringList& unreadableRest = QStringList());
+                                const QStringList& unreadableRest = QStringList());
 
 // Fills an empty history from the file (one bulk append) and keeps its unreadable
 // lines. Returns the content read, whose last colour becomes the main colour.

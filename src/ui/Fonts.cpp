@@ -9,8 +9,8 @@ namespace {
 void LoadOptionalFaces()
 {
     static const bool loaded = [] {
-        for (const char* path : {"/usr/share/wine/fonts/ms_sans_serif.ttf",
-                                 "/usr/share/wine/fonts/fixedsys.ttf"}) {
+        for (const char* path :
+             {"/usr/share/wine/fonts/ms_sans_serif.ttf", "/usr/share/wine/fonts/fixedsys.ttf"}) {
             if (QFile::exists(QLatin1String(path)))
                 QFontDatabase::addApplicationFont(QLatin1String(path));
         }

@@ -55,7 +55,7 @@ void EndToEndTest::firstRunWritesTheSettings()
     }
     QVERIFY(lines.last().isEmpty()); // CR LF after the last line too
     QCOMPARE(keys, (QStringList{"Settings", "copy.left", "copy.top", "copy.prew", "1.left", "1.top",
-                          "smallwheel"}));
+                                "smallwheel"}));
 }
 
 void EndToEndTest::handEditedSettingsAreUsedAndKept()
@@ -63,7 +63,8 @@ void EndToEndTest::handEditedSettingsAreUsedAndKept()
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("set.set")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\nsmallwheel=1\r\n");
+    file.write(
+        "Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\nsmallwheel=1\r\n");
     file.close();
     RunOnce(dir.path());
     QCOMPARE(Settings(dir.path()),

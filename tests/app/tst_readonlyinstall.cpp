@@ -25,11 +25,13 @@ void ReadOnlyInstallTest::filesGoToThePerUserFolder()
     settings.write(delivered);
     settings.close();
 
-    const auto readAndRun = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                            QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    const auto readAndRun = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                            QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                            QFileDevice::ReadOther | QFileDevice::ExeOther;
     QVERIFY(QFile::setPermissions(install.path(), readAndRun));
     QVERIFY(QFile::setPermissions(userData.path(), readAndRun | QFileDevice::WriteOwner |
-                                                       QFileDevice::WriteGroup | QFileDevice::WriteOther));
+                                                       QFileDevice::WriteGroup |
+                                                       QFileDevice::WriteOther));
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

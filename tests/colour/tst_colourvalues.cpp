@@ -144,7 +144,8 @@ void ColourValuesTest::hslToRgbIsDeterministicOverTheValidRange()
             for (int s = 0; s <= 100; ++s)
                 for (int l = 0; l <= 100; ++l) {
                     const ColorRef c = PackColour(HslToRgb(h, s, l));
-                    (pass == 0 ? first : second) = (pass == 0 ? first : second) * 1099511628211ull ^ c;
+                    (pass == 0 ? first : second) =
+                        (pass == 0 ? first : second) * 1099511628211ull ^ c;
                 }
     QCOMPARE(first, second);
     for (int h = 0; h < 360; ++h)
@@ -221,10 +222,10 @@ void ColourValuesTest::parseHexText_data()
     QTest::newRow("three digits") << "FFF" << true << Rgb{255, 255, 15} << QString();
     QTest::newRow("one digit") << "A" << true << Rgb{170, 0, 0} << QString();
     QTest::newRow("four digits") << "1234" << true << Rgb{0x12, 0x34, 0x34} << QString();
-    QTest::newRow("not hex")
-        << "ZZ0000" << false << Rgb{} << QStringLiteral("'$000000ZZ' is not a valid integer value");
-    QTest::newRow("blank")
-        << "12 456" << false << Rgb{} << QStringLiteral("'$0056 412' is not a valid integer value");
+    QTest::newRow("not hex") << "ZZ0000" << false << Rgb{}
+                             << QStringLiteral("'$000000ZZ' is not a valid integer value");
+    QTest::newRow("blank") << "12 456" << false << Rgb{}
+                           << QStringLiteral("'$0056 412' is not a valid integer value");
 }
 
 void ColourValuesTest::parseHexText()

@@ -41,8 +41,7 @@ void HarmoniesTest::startUpColour()
     QCOMPARE(h.variations[0], Ref(230, 246, 255));
     QCOMPARE(h.variations[4], Ref(133, 193, 224));
     for (int i = 5; i < 10; ++i) // the lower row keeps saturation 60
-        QCOMPARE(h.variations[i],
-                 PackColour(HslToRgb(201, 60, kVariationSteps[i].lightness)));
+        QCOMPARE(h.variations[i], PackColour(HslToRgb(201, 60, kVariationSteps[i].lightness)));
 }
 
 void HarmoniesTest::rows_data()

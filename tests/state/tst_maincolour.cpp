@@ -39,13 +39,12 @@ void MainColourTest::commitRgb_data()
     QTest::addColumn<Texts>("shown");
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("recorded");
-    QTest::newRow("300 clamps to 255") << Texts{"300", "167", "255"} << Texts{"255", "167", "255"}
-                                       << QString() << 1;
+    QTest::newRow("300 clamps to 255")
+        << Texts{"300", "167", "255"} << Texts{"255", "167", "255"} << QString() << 1;
     QTest::newRow("256 clamps") << Texts{"6", "256", "0"} << Texts{"6", "255", "0"} << QString()
                                 << 1;
-    QTest::newRow("empty green fails")
-        << Texts{"999", "", "1"} << Texts{"255", "", "1"}
-        << QStringLiteral("'' is not a valid integer value") << 0;
+    QTest::newRow("empty green fails") << Texts{"999", "", "1"} << Texts{"255", "", "1"}
+                                       << QStringLiteral("'' is not a valid integer value") << 0;
 }
 
 void MainColourTest::commitRgb()
@@ -75,8 +74,8 @@ void MainColourTest::commitHsl_data()
     QTest::addColumn<Rgb>("rgb");
     QTest::newRow("clamps") << Texts{"360", "101", "999"} << Texts{"359", "100", "100"}
                             << Rgb{255, 255, 255};
-    QTest::newRow("start-up round trip") << Texts{"201", "100", "51"} << Texts{"201", "100", "51"}
-                                         << Rgb{5, 168, 255};
+    QTest::newRow("start-up round trip")
+        << Texts{"201", "100", "51"} << Texts{"201", "100", "51"} << Rgb{5, 168, 255};
 }
 
 void MainColourTest::commitHsl()
@@ -117,8 +116,8 @@ void MainColourTest::steps()
     QFETCH(QString, shown);
     MainColour main;
     QSignalSpy records(&main, &MainColour::recorded);
-    const EditTexts result = rgbSide ? main.StepRgbEdit(texts, index, delta)
-                                     : main.StepHslEdit(texts, index, delta);
+    const EditTexts result =
+        rgbSide ? main.StepRgbEdit(texts, index, delta) : main.StepHslEdit(texts, index, delta);
     QVERIFY(result.ok());
     QCOMPARE(result.texts[index], shown);
     QCOMPARE(records.size(), 1);
@@ -127,8 +126,9 @@ void MainColourTest::steps()
     if (rgbSide)
         QCOMPARE(bytes[index], shown.toInt());
     else
-        QCOMPARE(index == 0 ? main.hsl().hue : index == 1 ? main.hsl().saturation
-                                                          : main.hsl().lightness,
+        QCOMPARE(index == 0   ? main.hsl().hue
+                 : index == 1 ? main.hsl().saturation
+                              : main.hsl().lightness,
                  shown.toInt());
 }
 

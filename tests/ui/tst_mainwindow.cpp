@@ -1,6 +1,7 @@
 #include "support/FakePlatform.h"
 #include "ui/ColourDrag.h"
 #include "ui/widgets/ColourSwatch.h"
+#include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
@@ -129,10 +130,12 @@ void MainWindowTest::layoutMatchesTheDesign()
     QFETCH(QRect, geometry);
     WheelPanel* wheel = m_window->wheelPanel();
     MainValuesPanel* values = m_window->valuesPanel();
-    QWidget* widget = nullptr;
-    if (what == QLatin1String("window"))
+    if (what == QLatin1String("window")) {
         QCOMPARE(m_window->rect(), geometry);
-    else if (what.startsWith(QLatin1String("shape")))
+        return;
+    }
+    QWidget* widget = nullptr;
+    if (what.startsWith(QLatin1String("shape")))
         widget = wheel->wheelShape(what.mid(5).toInt() - 1);
     else if (what.startsWith(QLatin1String("row")))
         widget = wheel->harmonySwatch(what.mid(3).toInt());
@@ -151,9 +154,9 @@ void MainWindowTest::layoutMatchesTheDesign()
     else if (what == QLatin1String("lumbar"))
         widget = values->hslBar(2);
     else if (what == QLatin1String("more"))
-        widget = reinterpret_cast<QWidget*>(m_window->moreButton());
-    if (widget)
-        QCOMPARE(widget->geometry(), geometry);
+        widget = m_window->moreButton();
+    QVERIFY2(widget, qPrintable(what));
+    QCOMPARE(widget->geometry(), geometry);
 }
 
 void MainWindowTest::enterInR()
