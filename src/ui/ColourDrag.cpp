@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int LastKind = int(ColourSourceKind::VariationsImage);
+constexpr int LastKind = int(ColourSourceKind::WebPageText);
 
 QString FormatColour(const DraggedColour& dragged)
 {

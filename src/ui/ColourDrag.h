@@ -14,19 +14,25 @@
 class QMimeData;
 class QWidget;
 
+// What a drop target may ask of a source: each kind yields its colour in one way,
+// and the targets take or refuse sources by kind.
 enum class ColourSourceKind
 {
-    Swatch,          // its fill colour
-    ColouredPanel,   // its background colour
-    Text,            // its text colour
-    ColourList,      // the colour of the pressed entry
-    VariationsImage, // the screen colour under the pointer at the press
+    MainSwatch,      // the main colour swatch: its fill colour
+    WindowSwatch,    // a wheel segment, harmony or variation swatch: its fill colour
+    ColourList,      // the colour list: the colour of the pressed entry
+    VariationsImage, // the Variations grid: the colour shown under the pointer at the press
+    TestShape,       // a Shape Test shape: its fill colour
+    TestText,        // a Shape Test text: its text colour
+    TestArea,        // the Shape Test's test area: its background colour
+    WebPagePart,     // a part of the Simple Web Page Test's page: its background colour
+    WebPageText,     // a text of the Simple Web Page Test's page: its text colour
 };
 
 struct DraggedColour
 {
     ColorRef colour = 0;
-    ColourSourceKind kind = ColourSourceKind::Swatch;
+    ColourSourceKind kind = ColourSourceKind::WindowSwatch;
     // Identity only: compared, never dereferenced.
     const QObject* source = nullptr;
 };

@@ -25,9 +25,9 @@ void ColourDragTest::roundTripForEveryKind_data()
 {
     QTest::addColumn<ColourSourceKind>("kind");
     QTest::addColumn<uint>("colour");
-    QTest::newRow("swatch") << ColourSourceKind::Swatch << uint(PackColour(6, 167, 255));
-    QTest::newRow("panel") << ColourSourceKind::ColouredPanel << uint(PackColour(255, 255, 255));
-    QTest::newRow("text") << ColourSourceKind::Text << uint(PackColour(0, 0, 0));
+    QTest::newRow("swatch") << ColourSourceKind::WindowSwatch << uint(PackColour(6, 167, 255));
+    QTest::newRow("panel") << ColourSourceKind::WebPagePart << uint(PackColour(255, 255, 255));
+    QTest::newRow("text") << ColourSourceKind::TestText << uint(PackColour(0, 0, 0));
     QTest::newRow("list") << ColourSourceKind::ColourList << uint(PackColour(1, 2, 3));
     QTest::newRow("variations") << ColourSourceKind::VariationsImage << uint(PackColour(255, 0, 1));
     QTest::newRow("variations black") << ColourSourceKind::VariationsImage << 0u;
@@ -69,10 +69,10 @@ void ColourDragTest::foreignOrDamagedDataIsRefused_data()
         << ours << QByteArray::number(QCoreApplication::applicationPid() + 1) + " 0 0 255";
     QTest::newRow("empty") << ours << QByteArray();
     QTest::newRow("missing field") << ours << pid + " 0 0";
-    QTest::newRow("unknown kind") << ours << pid + " 0 5 255";
+    QTest::newRow("unknown kind") << ours << pid + " 0 9 255";
     QTest::newRow("negative kind") << ours << pid + " 0 -1 255";
     QTest::newRow("colour not a number") << ours << pid + " 0 0 red";
-    QTest::newRow("colour above 24 bits") << ours << pid + " 0 4 $01000000";
+    QTest::newRow("colour above 24 bits") << ours << pid + " 0 3 $01000000";
 }
 
 void ColourDragTest::foreignOrDamagedDataIsRefused()
@@ -89,16 +89,16 @@ void ColourDragTest::mainSwatchAcceptsEverySourceButItself()
 {
     QObject mainSwatch;
     QObject harmonySwatch;
-    for (int kind = 0; kind <= int(ColourSourceKind::VariationsImage); ++kind) {
+    for (int kind = 0; kind <= int(ColourSourceKind::WebPageText); ++kind) {
         const auto sourceKind = ColourSourceKind(kind);
         QVERIFY(MainSwatchAccepts({0, sourceKind, &harmonySwatch}, &mainSwatch));
         QVERIFY(MainSwatchAccepts({0, sourceKind, nullptr}, &mainSwatch));
     }
-    QVERIFY(!MainSwatchAccepts({0, ColourSourceKind::Swatch, &mainSwatch}, &mainSwatch));
+    QVERIFY(!MainSwatchAccepts({0, ColourSourceKind::WindowSwatch, &mainSwatch}, &mainSwatch));
 
     // The refusal survives the trip through the drag data.
-    const std::unique_ptr<QMimeData> data(
-        CreateColourMimeData({PackColour(6, 167, 255), ColourSourceKind::Swatch, &mainSwatch}));
+    const std::unique_ptr<QMimeData> data(CreateColourMimeData(
+        {PackColour(6, 167, 255), ColourSourceKind::WindowSwatch, &mainSwatch}));
     QVERIFY(!MainSwatchAccepts(*DecodeColourDrop(data.get()), &mainSwatch));
 }
 

@@ -198,12 +198,12 @@ void ListPanelTest::drops_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("items");
 
-    const int swatch = int(ColourSourceKind::Swatch);
+    const int swatch = int(ColourSourceKind::WindowSwatch);
     QTest::newRow("swatch, new colour") << swatch << false << kTeal << true << 2;
     QTest::newRow("swatch, already listed") << swatch << false << kRed << true << 1;
     QTest::newRow("coloured panel")
-        << int(ColourSourceKind::ColouredPanel) << false << kTeal << true << 2;
-    QTest::newRow("text") << int(ColourSourceKind::Text) << false << kTeal << true << 2;
+        << int(ColourSourceKind::WebPagePart) << false << kTeal << true << 2;
+    QTest::newRow("text") << int(ColourSourceKind::TestText) << false << kTeal << true << 2;
     QTest::newRow("variations image")
         << int(ColourSourceKind::VariationsImage) << false << kTeal << true << 2;
     QTest::newRow("the list itself")

@@ -289,7 +289,7 @@ void MainWindowTest::dropOnTheMainSwatch()
 {
     WheelPanel* wheel = m_window->wheelPanel();
     ColourSwatch* complement = wheel->harmonySwatch(4);
-    const DraggedColour dragged{complement->colour(), ColourSourceKind::Swatch, complement};
+    const DraggedColour dragged{complement->colour(), ColourSourceKind::WindowSwatch, complement};
     std::unique_ptr<QMimeData> data(CreateColourMimeData(dragged));
     ColourSwatch* main = wheel->mainSwatch();
     QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
@@ -306,7 +306,7 @@ void MainWindowTest::mainSwatchRefusesItself()
 {
     ColourSwatch* main = m_window->wheelPanel()->mainSwatch();
     std::unique_ptr<QMimeData> data(
-        CreateColourMimeData(DraggedColour{main->colour(), ColourSourceKind::Swatch, main}));
+        CreateColourMimeData(DraggedColour{main->colour(), ColourSourceKind::WindowSwatch, main}));
     QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
     enter.setAccepted(false);
     QApplication::sendEvent(main, &enter);

@@ -58,7 +58,7 @@ void ColourSwatch::mousePressEvent(QMouseEvent* event)
         return;
     }
     if (event->button() == Qt::LeftButton)
-        StartColourDrag(this, DraggedColour{m_colour, ColourSourceKind::Swatch, this});
+        StartColourDrag(this, DraggedColour{m_colour, m_dragKind, this});
 }
 
 void ColourSwatch::mouseMoveEvent(QMouseEvent* event)

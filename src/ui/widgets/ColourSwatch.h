@@ -5,13 +5,13 @@
 
 #include "colour/ColourValues.h"
 #include "colour/WheelStyle.h"
+#include "ui/ColourDrag.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
-struct DraggedColour;
 class QMimeData;
 
 class ColourSwatch : public QWidget
@@ -25,6 +25,8 @@ public:
     void SetColour(ColorRef colour);
     ShapeOutline outline() const { return m_outline; }
     void SetOutline(ShapeOutline outline);
+    // What a drag from this swatch says it comes from; a window swatch unless set.
+    void SetDragKind(ColourSourceKind kind) { m_dragKind = kind; }
 
     // Makes the swatch a drop target; accepts(dragged) decides, dropped(dragged) acts.
     void AcceptColourDrops(std::function<bool(const DraggedColour&)> accepts,
@@ -47,6 +49,7 @@ private:
 
     ColorRef m_colour = 0;
     ShapeOutline m_outline;
+    ColourSourceKind m_dragKind = ColourSourceKind::WindowSwatch;
     std::function<bool(const DraggedColour&)> m_accepts;
     std::function<void(const DraggedColour&)> m_dropped;
 };

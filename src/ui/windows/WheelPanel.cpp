@@ -59,6 +59,7 @@ WheelPanel::WheelPanel(QWidget* window, MainColour& mainColour)
             m_wheel[i]->setCursor(Qt::PointingHandCursor);
     }
     ColourSwatch* main = m_wheel[0];
+    main->SetDragKind(ColourSourceKind::MainSwatch);
     main->AcceptColourDrops(
         [main](const DraggedColour& dragged) { return MainSwatchAccepts(dragged, main); },
         [this](const DraggedColour& dragged) { m_mainColour.SetMainColour(dragged.colour); });
