@@ -40,14 +40,19 @@ QString FormatPackedText(Rgb c)
     return FromBuffer(text, WriteHexText(text + 3, Rgb{c.blue, c.green, c.red}));
 }
 
-QString SwatchReadoutText(ColorRef colour)
+QString RgbHexReadout(ColorRef colour)
 {
     const Rgb c = UnpackColour(colour);
-    return QStringLiteral("\r ( R: %1, G: %2, B: %3, HEX: %4 )")
+    return QStringLiteral("R: %1, G: %2, B: %3, HEX: %4")
         .arg(c.red)
         .arg(c.green)
         .arg(c.blue)
         .arg(FormatHashHex(c));
+}
+
+QString SwatchReadoutText(ColorRef colour)
+{
+    return QStringLiteral("\r ( ") + RgbHexReadout(colour) + QStringLiteral(" )");
 }
 
 QString IntegerConversionMessage(const QString& text)

@@ -85,6 +85,8 @@ QString FormatHashHex(Rgb c);
 // "$00FFA706": blue, green, red; read back as a hexadecimal integer it is the ColorRef.
 QString FormatPackedText(Rgb c);
 
+// "R: 6, G: 167, B: 255, HEX: #06A7FF": decimal values without leading zeros.
+QString RgbHexReadout(ColorRef colour);
 // "\r ( R: 6, G: 167, B: 255, HEX: #06A7FF )": the readout under a swatch's status text.
 QString SwatchReadoutText(ColorRef colour);
 

@@ -2,21 +2,6 @@
 
 #include "colour/ColourText.h"
 
-namespace {
-
-// "R: 6, G: 167, B: 255, HEX: #06A7FF ".
-QString ColourReadout(ColorRef colour)
-{
-    const Rgb c = UnpackColour(colour);
-    return QStringLiteral("R: %1, G: %2, B: %3, HEX: %4 ")
-        .arg(c.red)
-        .arg(c.green)
-        .arg(c.blue)
-        .arg(FormatHashHex(c));
-}
-
-} // namespace
-
 QString ShapeTestInitialHint()
 {
     return QStringLiteral("Select a test layout from the list. Drag and drop colors on the "
@@ -26,12 +11,12 @@ QString ShapeTestInitialHint()
 QString TestAreaHint(ColorRef background)
 {
     return QStringLiteral("Drag and drop a color to change background color. ") +
-           ColourReadout(background);
+           RgbHexReadout(background) + QLatin1Char(' ');
 }
 
 QString TestItemHint(ColorRef colour)
 {
-    return QLatin1Char(' ') + ColourReadout(colour);
+    return QLatin1Char(' ') + RgbHexReadout(colour) + QLatin1Char(' ');
 }
 
 QString EditLayoutHint()

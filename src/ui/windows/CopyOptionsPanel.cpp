@@ -1,5 +1,7 @@
 #include "ui/windows/CopyOptionsPanel.h"
 
+#include "ui/widgets/Labels.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -30,14 +32,6 @@ constexpr std::array<ValueBoxPlace, kValueFields> kValueBoxes{{
     {ValueField::HtmlHex, 0, 64, kPageWidth},
     {ValueField::HtmlHexWithHash, 0, 80, kPageWidth},
 }};
-
-QLabel* AddLabel(QWidget* page, const QString& caption, int left, int top)
-{
-    auto* label = new QLabel(caption, page);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
 
 // A drop-down that offers only its items: typed values cannot reach the pictures.
 QComboBox* AddItemBox(QWidget* page, const char* name, const QStringList& items,
@@ -98,13 +92,13 @@ void CopyOptionsPanel::BuildSwatchesPage()
     const SwatchOptions defaults;
     QWidget* page = AddPage("swatchesPage");
     AddPictureKindButtons(page, m_swatchesBmp, m_swatchesWmf);
-    AddLabel(page, QStringLiteral("Swatch Size"), 6, 23);
+    MakeLabel(page, QStringLiteral("Swatch Size"), 6, 23);
     m_swatchSize = AddItemBox(page, "swatchSizeBox", SwatchSizeItems(),
                               QStringLiteral("%1x%1").arg(defaults.size), 72, 19);
-    AddLabel(page, QStringLiteral("Columns"), 7, 45);
+    MakeLabel(page, QStringLiteral("Columns"), 7, 45);
     m_columns =
         AddItemBox(page, "columnsBox", ColumnItems(), QString::number(defaults.columns), 72, 42);
-    AddLabel(page, QStringLiteral("Space"), 8, 67);
+    MakeLabel(page, QStringLiteral("Space"), 8, 67);
     m_space = new QSlider(Qt::Horizontal, page);
     m_space->setObjectName(QStringLiteral("spaceSlider"));
     m_space->setGeometry(64, 67, 89, 25);

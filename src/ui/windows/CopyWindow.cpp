@@ -4,6 +4,7 @@
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/KeyPreview.h"
+#include "ui/widgets/Labels.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/windows/CopyOptionsPanel.h"
 #include "ui/windows/CopyPreviewPanel.h"
@@ -19,14 +20,6 @@
 #include <QListWidget>
 
 namespace {
-
-QLabel* AddLabel(QWidget* window, const QString& caption, int left, int top)
-{
-    auto* label = new QLabel(caption, window);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
 
 QListWidget* AddList(QWidget* window, const char* name, const QStringList& items,
                      const QRect& geometry)
@@ -88,18 +81,18 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     SetSuperMinimizeHeight(kFullHeight);
     move(kDesignPosition);
 
-    AddLabel(this, QStringLiteral("What do you want to copy?"), 8, 32);
+    MakeLabel(this, QStringLiteral("What do you want to copy?"), 8, 32);
     m_sourceList = AddList(this, "sourceList", CopySourceCaptions(), QRect(8, 56, 129, 105));
-    AddLabel(this, QStringLiteral("In which format?"), 152, 32);
+    MakeLabel(this, QStringLiteral("In which format?"), 152, 32);
     m_formatList = AddList(this, "formatList", CopyFormatCaptions(), QRect(152, 56, 129, 105));
-    AddLabel(this, QStringLiteral("Options"), 296, 32);
+    MakeLabel(this, QStringLiteral("Options"), 296, 32);
     m_options = new CopyOptionsPanel(this);
     m_options->setGeometry(295, 51, 177, 109);
     m_copyNow =
         AddButton(this, "copyNowButton", QStringLiteral("Copy Now"), QRect(304, 160, 89, 25));
     m_previewButton =
         AddButton(this, "previewButton", QStringLiteral("Preview"), QRect(400, 160, 65, 25));
-    AddLabel(this, QStringLiteral("Preview"), 8, 192);
+    MakeLabel(this, QStringLiteral("Preview"), 8, 192);
     m_preview = new CopyPreviewPanel(this);
     m_preview->setGeometry(8, 208, 465, 241);
 
