@@ -66,3 +66,9 @@ QString ContrastToolTip(Rgb text, Rgb background)
              QLatin1String(PassOrFail(verdict.aaLarge)),
              QLatin1String(PassOrFail(verdict.aaaLarge)));
 }
+
+QString ContrastOnWhiteAndBlackToolTip(Rgb colour)
+{
+    return QStringLiteral("On white: ") + ContrastToolTip(colour, Rgb{255, 255, 255}) +
+           QStringLiteral("\nOn black: ") + ContrastToolTip(colour, Rgb{0, 0, 0});
+}

@@ -40,3 +40,7 @@ QString FormatContrastRatio(int hundredths);
 // "Contrast 4.63:1"
 // "Normal text: AA pass, AAA fail. Large text: AA pass, AAA pass."
 QString ContrastToolTip(Rgb text, Rgb background);
+
+// The main colour as a text colour on white and on black: "On white: " and "On
+// black: " each followed by ContrastToolTip.
+QString ContrastOnWhiteAndBlackToolTip(Rgb colour);

@@ -87,6 +87,10 @@ void ContrastTest::toolTip()
 {
     QCOMPARE(ContrastToolTip(Hex("767676"), Hex("FFFFFF")),
              "Contrast 4.54:1\nNormal text: AA pass, AAA fail. Large text: AA pass, AAA pass.");
+    QCOMPARE(ContrastOnWhiteAndBlackToolTip(Hex("767676")),
+             "On white: Contrast 4.54:1\nNormal text: AA pass, AAA fail. Large text: AA pass, AAA "
+             "pass.\nOn black: Contrast 4.62:1\nNormal text: AA pass, AAA fail. Large text: AA "
+             "pass, AAA pass.");
     QCOMPARE(FormatContrastRatio(450), "4.5:1");
     QCOMPARE(FormatContrastRatio(1205), "12.05:1");
 }

@@ -8,12 +8,14 @@
 #include "ui/windows/WheelPanel.h"
 #include "ui/windows/WheelStyleWindow.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -336,6 +338,11 @@ void MainWindowTest::statusTexts()
     QVERIFY(m_window->statusText().startsWith(QStringLiteral("You can drag and drop this color.")));
     QTest::mouseMove(m_window.get(), QPoint(480, 300)); // bare background
     QCOMPARE(m_window->statusText(), QString());
+
+    // The main colour's contrast on white and black, made when asked for.
+    QHelpEvent help(QEvent::ToolTip, QPoint(30, 30), main->mapToGlobal(QPoint(30, 30)));
+    QApplication::sendEvent(main, &help);
+    QVERIFY(QToolTip::text().startsWith(QStringLiteral("On white: Contrast 2.99:1\n")));
 
     // Each box of the title strip has its own text; the strip's is for the strip alone.
     const std::pair<int, const char*> strip[] = {

@@ -1,13 +1,16 @@
 #include "ui/windows/WheelPanel.h"
 
 #include "colour/ColourText.h"
+#include "colour/Contrast.h"
 #include "ui/ColourDrag.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/SectionHeading.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
 
 namespace {
 
@@ -60,6 +63,8 @@ WheelPanel::WheelPanel(QWidget* window, MainColour& mainColour)
     }
     ColourSwatch* main = m_wheel[0];
     main->SetDragKind(ColourSourceKind::MainSwatch);
+    // Made when asked for: a tooltip kept current would cost on every slider step.
+    main->installEventFilter(this);
     main->AcceptColourDrops(
         [main](const DraggedColour& dragged) { return MainSwatchAccepts(dragged, main); },
         [this](const DraggedColour& dragged) { m_mainColour.SetMainColour(dragged.colour); });
@@ -139,6 +144,11 @@ void WheelPanel::ApplyGeometry(const WheelGeometry& geometry)
 
 bool WheelPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_wheel[0] && event->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           ContrastOnWhiteAndBlackToolTip(m_mainColour.rgb()), m_wheel[0]);
+        return true;
+    }
     if (watched == m_mainHeading && event->type() == QEvent::ContextMenu) {
         emit mainColourMenuRequested(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
