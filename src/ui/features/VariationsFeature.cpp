@@ -40,6 +40,8 @@ void VariationsFeature::ApplySettings()
 void VariationsFeature::ShowWindow()
 {
     // Showing paints the grid; an already open window shows the current colour anyway.
+    // A window minimized with the whole program comes back too.
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->show();
     m_window->raise();
 }
