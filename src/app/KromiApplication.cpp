@@ -5,6 +5,7 @@
 #include "ui/features/ExportFeature.h"
 #include "ui/features/HistoryFeature.h"
 #include "ui/features/ListFilesFeature.h"
+#include "ui/features/VariationsFeature.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ListPanel.h"
@@ -135,6 +136,8 @@ void KromiApplication::CreateToolWindows()
     m_about =
         std::make_unique<AboutWindow>(m_splash->Picture(), m_platform.screen, m_platform.shell);
     Step(QStringLiteral("About"));
+    m_variations = std::make_unique<VariationsFeature>(*m_context);
+    Step(QStringLiteral("Variations"));
     m_copy = std::make_unique<CopyFeature>(*m_context, *m_listPanel);
     Step(QStringLiteral("Copy"));
 }
@@ -179,6 +182,7 @@ void KromiApplication::ShutDown()
         return;
     m_shutDown = true;
     m_copy->WritePositionSettings();
+    m_variations->WritePositionSettings();
     m_copy->WritePreviewSetting();
     const QPoint main = m_mainWindow->pos();
     m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));

@@ -29,6 +29,7 @@ class MainWindow;
 class TipWindow;
 class SplashWindow;
 class AboutWindow;
+class VariationsFeature;
 
 class KromiApplication : public QObject
 {
@@ -54,6 +55,7 @@ public:
     ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
     HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
+    VariationsFeature* variationsFeature() const { return m_variations.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
     SettingsStore& settings() { return m_settings; }
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
     std::unique_ptr<HistoryFeature> m_historyFeature;
+    std::unique_ptr<VariationsFeature> m_variations;
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<ListFilesFeature> m_listFiles;
     QStringList m_arguments;

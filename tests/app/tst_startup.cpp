@@ -73,7 +73,7 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "Tip", "settings", "colour list", "start colour",
                           "main window position", "main window", "Reopen", "History", "About",
-                          "Copy", "pause"}));
+                          "Variations", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
@@ -152,9 +152,9 @@ void StartupTest::shutDownWritesTheKeysInOrder()
     QSignalSpy finished(app.get(), &KromiApplication::finished);
     app->mainWindow()->close();
     QCOMPARE(finished.size(), 1);
-    QCOMPARE(ReadSettings(),
-             QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
-                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\nsmallwheel=0\r\n"));
+    QCOMPARE(ReadSettings(), QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
+                                        "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\n"
+                                        "1.left=-5\r\n1.top=33\r\nsmallwheel=0\r\n"));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
 }
