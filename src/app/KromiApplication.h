@@ -24,6 +24,7 @@ class ExportFeature;
 class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
+class ShapeTestFeature;
 class QMenu;
 class MainWindow;
 class TipWindow;
@@ -58,6 +59,7 @@ public:
     VariationsFeature* variationsFeature() const { return m_variations.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
+    ShapeTestFeature* shapeTest() const { return m_shapeTest.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -103,10 +105,13 @@ private:
     std::unique_ptr<VariationsFeature> m_variations;
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<ListFilesFeature> m_listFiles;
+    std::unique_ptr<ShapeTestFeature> m_shapeTest;
     QStringList m_arguments;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;
+    // No main window position was stored: the tool windows take their first places.
+    bool m_firstStart = false;
     bool m_shutDown = false;
 };
 

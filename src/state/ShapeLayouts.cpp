@@ -121,8 +121,7 @@ constexpr std::array<ShapeLayout, kShapeLayoutCount> kLayouts = {{
          {12, 72, 213, 33, 22, "Color Notes"},
          {47, 160, 333, 81, 12,
           "Drop a color on this paragraph to see how it reads as body text. Drop colors on "
-          "the two rules that frame the page as well, and on the free area to change the "
-          "background. Keep the result as a scheme when you like it."},
+          "the two rules that frame the page, and on the free area for the background."},
          {48, 136, 249, 17, 12, "How text reads on this background"},
          {450, 208, 121, 25, 12, "A short caption"},
          {450, 368, 53, 19, 12, "Text5"},

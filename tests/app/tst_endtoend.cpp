@@ -54,8 +54,9 @@ void EndToEndTest::firstRunWritesTheSettings()
         keys << QString::fromLatin1(lines[i].chopped(1).split('=').first());
     }
     QVERIFY(lines.last().isEmpty()); // CR LF after the last line too
-    QCOMPARE(keys, (QStringList{"Settings", "copy.left", "copy.top", "var.left", "var.top",
-                                "copy.prew", "1.left", "1.top", "smallwheel"}));
+    QCOMPARE(keys,
+             (QStringList{"Settings", "showtext", "copy.left", "copy.top", "var.left", "var.top",
+                          "copy.prew", "1.left", "1.top", "shp.left", "shp.top", "smallwheel"}));
 }
 
 void EndToEndTest::handEditedSettingsAreUsedAndKept()
@@ -69,8 +70,9 @@ void EndToEndTest::handEditedSettingsAreUsedAndKept()
     RunOnce(dir.path());
     QCOMPARE(Settings(dir.path()),
              QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\n"
-                        "smallwheel=1\r\ncopy.left=298\r\ncopy.top=182\r\nvar.left=347\r\n"
-                        "var.top=235\r\ncopy.prew=0\r\n"));
+                        "smallwheel=1\r\nshowtext=0\r\ncopy.left=298\r\ncopy.top=182\r\n"
+                        "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\nshp.left=267\r\n"
+                        "shp.top=104\r\n"));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

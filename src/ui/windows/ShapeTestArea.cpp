@@ -1,0 +1,345 @@
+#include "ui/windows/ShapeTestArea.h"
+
+#include "state/ShapeTestTexts.h"
+#include "ui/JpegImage.h"
+
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+
+namespace {
+
+QColor Painted(ColorRef colour)
+{
+    const Rgb c = UnpackColour(colour);
+    return QColor(c.red, c.green, c.blue);
+}
+
+// The "Page 1" picture: no drop target and no drag source. It takes a drag coming
+// over it, so the area underneath cannot, and then refuses the drop.
+class LayoutPicture : public QLabel
+{
+public:
+    explicit LayoutPicture(QWidget* parent) : QLabel(parent)
+    {
+        setAcceptDrops(true);
+        // Presses and moves stop here: the area would start a drag or change the hint.
+        setAttribute(Qt::WA_NoMousePropagation);
+    }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override { event->accept(); }
+    void dragMoveEvent(QDragMoveEvent* event) override { event->ignore(); }
+    void dropEvent(QDropEvent* event) override { event->ignore(); }
+};
+
+// Every colour drag of the program may be dropped: the target decides what it takes.
+void AcceptColourDrag(QDragMoveEvent& event)
+{
+    if (DecodeColourDrop(event.mimeData()))
+        event.acceptProposedAction();
+    else
+        event.ignore();
+}
+
+} // namespace
+
+bool ShapeTestTakes(ShapeTestTarget target, ColourSourceKind kind)
+{
+    switch (target) {
+    case ShapeTestTarget::Shape:
+        return true;
+    case ShapeTestTarget::Text:
+        return kind != ColourSourceKind::WebPagePart && kind != ColourSourceKind::WebPageText;
+    case ShapeTestTarget::Area:
+        return kind != ColourSourceKind::TestArea;
+    }
+    return false;
+}
+
+ShapeTestItem::ShapeTestItem(ShapeTestTarget role, int index, ShapeTestArea* area)
+    : QWidget(area), m_role(role), m_index(index), m_area(area)
+{
+    const bool shape = role == ShapeTestTarget::Shape;
+    setObjectName((shape ? QStringLiteral("Shape") : QStringLiteral("Text")) +
+                  QString::number(index + 1));
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    if (!shape)
+        setFont(QFont(QLatin1String(kTestTextFontFamily)));
+}
+
+void ShapeTestItem::SetColour(ColorRef colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void ShapeTestItem::SetOutline(ColorRef outline)
+{
+    if (outline == m_outline)
+        return;
+    m_outline = outline;
+    update();
+}
+
+void ShapeTestItem::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void ShapeTestItem::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect box = rect().adjusted(0, 0, -1, -1);
+    if (m_role == ShapeTestTarget::Shape) {
+        painter.setPen(Painted(m_outline));
+        painter.setBrush(Painted(m_colour));
+        painter.drawRect(box);
+        return;
+    }
+    painter.setPen(Painted(m_colour));
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+    // While editing, the transparent box shows where it can be grabbed.
+    if (m_area->IsEditing()) {
+        painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+    }
+}
+
+void ShapeTestItem::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_area->IsEditing()) {
+        m_editing = true;
+        m_grip = EditGripAt(size(), event->position().toPoint());
+        m_pressGlobal = event->globalPosition().toPoint();
+        m_startGeometry = geometry();
+        return;
+    }
+    const ColourSourceKind kind =
+        m_role == ShapeTestTarget::Shape ? ColourSourceKind::TestShape : ColourSourceKind::TestText;
+    m_area->StartDrag(this, DraggedColour{m_colour & 0xFFFFFFu, kind, this});
+}
+
+void ShapeTestItem::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_editing) {
+        const QPoint delta = event->globalPosition().toPoint() - m_pressGlobal;
+        setGeometry(EditedGeometry(m_startGeometry, m_grip, delta, m_area->size()));
+        return;
+    }
+    // The cursor tells which edit a press would start; SetEditing(false) resets it.
+    if (m_area->IsEditing()) {
+        const bool corner =
+            EditGripAt(size(), event->position().toPoint()) == LayoutEditGrip::Resize;
+        setCursor(corner ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
+    }
+    m_area->PointerOver(m_role, m_index);
+}
+
+void ShapeTestItem::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_editing = false;
+}
+
+void ShapeTestItem::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_area->TakeDragOver(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ShapeTestItem::dragMoveEvent(QDragMoveEvent* event)
+{
+    AcceptColourDrag(*event);
+}
+
+void ShapeTestItem::dropEvent(QDropEvent* event)
+{
+    const std::optional<DraggedColour> dragged = DecodeColourDrop(event->mimeData());
+    if (!dragged) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_area->Drop(m_role, m_index, *dragged);
+}
+
+ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&StartColourDrag)
+{
+    setObjectName(QStringLiteral("testArea"));
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    // Bottom to top: Shape10 .. Shape1, the picture, Text10 .. Text1.
+    for (int i = kTestShapeCount - 1; i >= 0; --i)
+        m_shapes[i] = new ShapeTestItem(ShapeTestTarget::Shape, i, this);
+    m_picture = new LayoutPicture(this);
+    m_picture->setObjectName(QStringLiteral("picture"));
+    m_picture->setGeometry(kLayoutPictureLeft, kLayoutPictureTop, kLayoutPictureSize,
+                           kLayoutPictureSize);
+    m_picture->setPixmap(QPixmap::fromImage(LoadJpeg(QStringLiteral(":/pictures/page1.jpg"))));
+    for (int i = kTestTextCount - 1; i >= 0; --i)
+        m_texts[i] = new ShapeTestItem(ShapeTestTarget::Text, i, this);
+    BuildLayout(0);
+}
+
+void ShapeTestArea::BuildLayout(int index)
+{
+    const ShapeLayout& layout = ShapeLayouts()[index];
+    m_builtLayout = index;
+    m_picture->setVisible(layout.pictureVisible);
+    ApplyLayoutColours(layout, m_colours);
+    for (int i = 0; i < kTestShapeCount; ++i) {
+        const ShapeCell& cell = layout.shapes[i];
+        m_shapes[i]->setGeometry(cell.left, cell.top, cell.width, cell.height);
+        m_shapes[i]->SetColour(m_colours.shapeFills[i]);
+    }
+    for (int i = 0; i < kTestTextCount; ++i) {
+        const TextCell& cell = layout.texts[i];
+        ShapeTestItem* text = m_texts[i];
+        text->setGeometry(cell.left, cell.top, cell.width, cell.height);
+        text->SetColour(m_colours.textColours[i]);
+        QFont font = text->font();
+        font.setPointSize(cell.pointSize);
+        text->setFont(font);
+        text->SetCaption(QString::fromLatin1(cell.caption));
+    }
+    SyncOutlines();
+}
+
+void ShapeTestArea::SetColours(const ShapeTestColours& colours)
+{
+    m_colours = colours;
+    PaintItemColours();
+}
+
+void ShapeTestArea::PaintItemColours()
+{
+    for (int i = 0; i < kTestShapeCount; ++i)
+        m_shapes[i]->SetColour(m_colours.shapeFills[i]);
+    for (int i = 0; i < kTestTextCount; ++i)
+        m_texts[i]->SetColour(m_colours.textColours[i]);
+    update();
+}
+
+void ShapeTestArea::SyncOutlines()
+{
+    for (ShapeTestItem* shape : m_shapes)
+        shape->SetOutline(shape->colour());
+}
+
+void ShapeTestArea::SetEditing(bool on)
+{
+    m_editing = on;
+    for (ShapeTestItem* text : m_texts)
+        text->update();
+    if (!on) {
+        for (ShapeTestItem* shape : m_shapes)
+            shape->unsetCursor();
+        for (ShapeTestItem* text : m_texts)
+            text->unsetCursor();
+    }
+}
+
+void ShapeTestArea::StartDrag(QWidget* source, const DraggedColour& dragged)
+{
+    if (!m_editing)
+        m_startDrag(source, dragged);
+}
+
+void ShapeTestArea::Drop(ShapeTestTarget target, int index, const DraggedColour& dragged)
+{
+    if (ShapeTestTakes(target, dragged.kind)) {
+        switch (target) {
+        case ShapeTestTarget::Shape:
+            m_colours.shapeFills[index] = dragged.colour;
+            break;
+        case ShapeTestTarget::Text:
+            m_colours.textColours[index] = dragged.colour;
+            break;
+        case ShapeTestTarget::Area:
+            m_colours.background = dragged.colour;
+            break;
+        }
+        PaintItemColours();
+    }
+    if (target == ShapeTestTarget::Shape)
+        SyncOutlines();
+    emit dropped();
+}
+
+void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
+{
+    switch (target) {
+    case ShapeTestTarget::Shape:
+        emit hintChanged(TestItemHint(m_colours.shapeFills[index]));
+        break;
+    case ShapeTestTarget::Text:
+        emit hintChanged(TestItemHint(m_colours.textColours[index]));
+        break;
+    case ShapeTestTarget::Area:
+        emit hintChanged(TestAreaHint(m_colours.background));
+        break;
+    }
+}
+
+bool ShapeTestArea::TakeDragOver(const QMimeData* data)
+{
+    if (!DecodeColourDrop(data))
+        return false;
+    window()->show();
+    window()->raise();
+    return true;
+}
+
+void ShapeTestArea::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Painted(m_colours.background));
+}
+
+void ShapeTestArea::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        StartDrag(this, DraggedColour{m_colours.background & 0xFFFFFFu, ColourSourceKind::TestArea,
+                                      this});
+}
+
+void ShapeTestArea::mouseMoveEvent(QMouseEvent*)
+{
+    PointerOver(ShapeTestTarget::Area, 0);
+}
+
+void ShapeTestArea::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (TakeDragOver(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ShapeTestArea::dragMoveEvent(QDragMoveEvent* event)
+{
+    AcceptColourDrag(*event);
+}
+
+void ShapeTestArea::dropEvent(QDropEvent* event)
+{
+    const std::optional<DraggedColour> dragged = DecodeColourDrop(event->mimeData());
+    if (!dragged) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    Drop(ShapeTestTarget::Area, 0, *dragged);
+}

@@ -1,0 +1,145 @@
+#pragma once
+// The Shape Test's test area: the drop surface holding the ten test shapes, the
+// "Page 1" picture and the ten test texts, placed by the layout tables. The area and
+// every item are colour drag sources (a left press drags at once) and drop targets;
+// while "Edit Layout" is on, a press moves or resizes an item instead and the area
+// starts no drag.
+
+#include "state/LayoutEditing.h"
+#include "state/ShapeLayouts.h"
+#include "ui/ColourDrag.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QMimeData;
+class ShapeTestArea;
+
+enum class ShapeTestTarget
+{
+    Shape, // takes the colour as its fill
+    Text,  // takes it as its text colour
+    Area   // takes it as the background
+};
+
+// Whether a drop on `target` takes the colour of a source of `kind`: shapes take
+// every source, texts all but the web page's parts and texts, the area all but
+// itself. A refused drop still runs the drop's follow-up steps.
+bool ShapeTestTakes(ShapeTestTarget target, ColourSourceKind kind);
+
+// One test shape (a rectangle with a fill and a 1-pixel outline) or test text (a
+// caption word-wrapped in its box on a transparent background). Colours are the
+// full 32-bit words the scheme files carry; the three low bytes are painted.
+class ShapeTestItem : public QWidget
+{
+    Q_OBJECT
+public:
+    // `index` counts from 0 (Shape1, Text1).
+    ShapeTestItem(ShapeTestTarget role, int index, ShapeTestArea* area);
+
+    ShapeTestTarget role() const { return m_role; }
+    int index() const { return m_index; }
+    // The fill of a shape, the text colour of a text.
+    ColorRef colour() const { return m_colour; }
+    void SetColour(ColorRef colour);
+    // Shapes only.
+    ColorRef outline() const { return m_outline; }
+    void SetOutline(ColorRef outline);
+    // Texts only.
+    const QString& caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    ShapeTestTarget m_role;
+    int m_index;
+    ShapeTestArea* m_area;
+    ColorRef m_colour = 0;
+    ColorRef m_outline = 0;
+    QString m_caption;
+    // An edit in progress: the grip, where it started and the geometry then.
+    bool m_editing = false;
+    LayoutEditGrip m_grip = LayoutEditGrip::Move;
+    QPoint m_pressGlobal;
+    QRect m_startGeometry;
+};
+
+class ShapeTestArea : public QWidget
+{
+    Q_OBJECT
+public:
+    using DragStarter = std::function<void(QWidget* source, const DraggedColour& dragged)>;
+
+    explicit ShapeTestArea(QWidget* parent);
+
+    // Builds entry `index` of ShapeLayouts(): the picture's visibility, every shape's
+    // place and fill, every text's place, black colour, size and caption, then the
+    // outline sync. The background stays.
+    void BuildLayout(int index);
+    // The layout built last (Restore to Default Colors brings back its colours).
+    int builtLayout() const { return m_builtLayout; }
+
+    const ShapeTestColours& colours() const { return m_colours; }
+    // Scheme loads and Restore: every item and the background painted anew. Outlines
+    // change only by SyncOutlines.
+    void SetColours(const ShapeTestColours& colours);
+    // Every shape's outline becomes its fill.
+    void SyncOutlines();
+
+    // "Edit Layout": while on, presses edit items and start no colour drag.
+    void SetEditing(bool on);
+    bool IsEditing() const { return m_editing; }
+
+    ShapeTestItem* shape(int index) const { return m_shapes[index]; }
+    ShapeTestItem* text(int index) const { return m_texts[index]; }
+    QLabel* picture() const { return m_picture; }
+
+    // Tests replace the drag, whose nested loop a synthetic press cannot end.
+    void SetDragStarter(DragStarter starter) { m_startDrag = std::move(starter); }
+
+    // For the items: a colour drag from `source`; a drop of `dragged` on a target
+    // (the colour is taken when ShapeTestTakes says so; the follow-up steps run
+    // always); the hint for a pointer over a target; a drag coming over the window.
+    void StartDrag(QWidget* source, const DraggedColour& dragged);
+    void Drop(ShapeTestTarget target, int index, const DraggedColour& dragged);
+    void PointerOver(ShapeTestTarget target, int index);
+    // True when `data` is a colour drag of this program; the window is then shown
+    // and brought to the front.
+    bool TakeDragOver(const QMimeData* data);
+
+signals:
+    // After every drop, taken or refused: the scheme record is due for a refresh.
+    void dropped();
+    void hintChanged(const QString& hint);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void PaintItemColours();
+
+    std::array<ShapeTestItem*, kTestShapeCount> m_shapes{};
+    std::array<ShapeTestItem*, kTestTextCount> m_texts{};
+    QLabel* m_picture;
+    ShapeTestColours m_colours;
+    int m_builtLayout = 0;
+    bool m_editing = false;
+    DragStarter m_startDrag;
+};
