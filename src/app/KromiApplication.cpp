@@ -5,6 +5,7 @@
 #include "ui/features/ExportFeature.h"
 #include "ui/features/HistoryFeature.h"
 #include "ui/features/ListFilesFeature.h"
+#include "ui/features/WebPageTestFeature.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ListPanel.h"
@@ -117,8 +118,9 @@ void KromiApplication::PlaceMainWindow()
     QPoint place = kMainDesignPosition;
     // A settings file delivered with the program holds no position yet: that is
     // still a first start.
-    if (m_settings.GetSetting(QStringLiteral("1.left")).isEmpty() &&
-        m_settings.GetSetting(QStringLiteral("1.top")).isEmpty())
+    m_firstStart = m_settings.GetSetting(QStringLiteral("1.left")).isEmpty() &&
+                   m_settings.GetSetting(QStringLiteral("1.top")).isEmpty();
+    if (m_firstStart)
         place = FirstStartMainPosition(m_platform.screen.ScreenSize(), place);
     place.setX(ApplyPosition(m_settings, "1.left", place.x(), m_platform.messages, window));
     place.setY(ApplyPosition(m_settings, "1.top", place.y(), m_platform.messages, window));
@@ -127,6 +129,8 @@ void KromiApplication::PlaceMainWindow()
 
 void KromiApplication::CreateToolWindows()
 {
+    m_webPageTest = std::make_unique<WebPageTestFeature>(*m_context, m_firstStart);
+    Step(QStringLiteral("Web Page Test"));
     m_listFiles->CreateReopenWindow();
     Step(QStringLiteral("Reopen"));
     // Restores "history.cl2": its last colour becomes the main colour.
@@ -183,6 +187,7 @@ void KromiApplication::ShutDown()
     const QPoint main = m_mainWindow->pos();
     m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
     m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));
+    m_webPageTest->WritePositionSettings();
     m_listFiles->WriteLastListSetting();
     m_listPanel->WriteSmallWheelSetting();
     // Writes at exit never ask and never report; a failed one is skipped.

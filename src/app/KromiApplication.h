@@ -24,6 +24,7 @@ class ExportFeature;
 class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
+class WebPageTestFeature;
 class QMenu;
 class MainWindow;
 class TipWindow;
@@ -56,6 +57,7 @@ public:
     HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
+    WebPageTestFeature* webPageTest() const { return m_webPageTest.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -100,10 +102,12 @@ private:
     std::unique_ptr<HistoryFeature> m_historyFeature;
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<ListFilesFeature> m_listFiles;
+    std::unique_ptr<WebPageTestFeature> m_webPageTest;
     QStringList m_arguments;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;
+    bool m_firstStart = false; // no main window position stored yet
     bool m_shutDown = false;
 };
 

@@ -1,8 +1,10 @@
 #include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
+#include "ui/features/WebPageTestFeature.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
+#include "ui/windows/WebPageTestWindow.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -72,8 +74,8 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "Tip", "settings", "colour list", "start colour",
-                          "main window position", "main window", "Reopen", "History", "About",
-                          "Copy", "pause"}));
+                          "main window position", "main window", "Web Page Test", "Reopen",
+                          "History", "About", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
@@ -89,16 +91,19 @@ void StartupTest::firstStartPlacement_data()
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QPoint>("place");
+    QTest::addColumn<QPoint>("webPlace");
     QTest::newRow("no settings, 1280 x 1024")
-        << QSize(1280, 1024) << QByteArray() << QPoint(216, 158);
-    QTest::newRow("no settings, 800 x 600") << QSize(800, 600) << QByteArray() << QPoint(155, 2);
+        << QSize(1280, 1024) << QByteArray() << QPoint(216, 158) << QPoint(242, 337);
+    QTest::newRow("no settings, 800 x 600")
+        << QSize(800, 600) << QByteArray() << QPoint(155, 2) << QPoint(5, 236);
     QTest::newRow("delivered settings, 1024 x 768")
         << QSize(1024, 768) << QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n")
-        << QPoint(159, 4);
-    QTest::newRow("1152 x 864") << QSize(1152, 864) << QByteArray() << QPoint(167, 20);
+        << QPoint(159, 4) << QPoint(5, 404);
+    QTest::newRow("1152 x 864") << QSize(1152, 864) << QByteArray() << QPoint(167, 20)
+                                << QPoint(39, 433);
     QTest::newRow("saved place wins")
         << QSize(800, 600) << QByteArray("Settings\r\n1.left=300\r\n1.top=301\r\n")
-        << QPoint(300, 301);
+        << QPoint(300, 301) << QPoint(242, 337);
 }
 
 void StartupTest::firstStartPlacement()
@@ -106,11 +111,13 @@ void StartupTest::firstStartPlacement()
     QFETCH(QSize, screen);
     QFETCH(QByteArray, settings);
     QFETCH(QPoint, place);
+    QFETCH(QPoint, webPlace);
     m_fake.screen.screenSize = screen;
     if (!settings.isEmpty())
         WriteSettings(settings);
     auto app = StartApp();
     QCOMPARE(app->mainWindow()->pos(), place);
+    QCOMPARE(app->webPageTest()->window()->pos(), webPlace);
 }
 
 void StartupTest::savedPositionIsUsedAndWrittenBack()
@@ -154,7 +161,8 @@ void StartupTest::shutDownWritesTheKeysInOrder()
     QCOMPARE(finished.size(), 1);
     QCOMPARE(ReadSettings(),
              QByteArray("Settings\r\ncopy.left=298\r\ncopy.top=182\r\n"
-                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\nsmallwheel=0\r\n"));
+                        "copy.prew=0\r\n1.left=-5\r\n1.top=33\r\nweb.left=242\r\nweb.top=337\r\n"
+                        "smallwheel=0\r\n"));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
 }
