@@ -8,7 +8,9 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -118,9 +120,17 @@ public:
     {
         QDialog dialog(parent);
         dialog.setWindowTitle(QStringLiteral("Font"));
-        auto* fonts = new QFontDialog(initial.font, &dialog);
+        // A face the system lacks would show as a bare substitute without its styles;
+        // the dialog starts on the face that is really drawn.
+        QFont preset = initial.font;
+        if (!QFontDatabase::hasFamily(preset.family()))
+            preset.setFamily(QFontInfo(preset).family());
+        auto* fonts = new QFontDialog(preset, &dialog);
         fonts->setWindowFlags(Qt::Widget);
         fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        // Escape inside the embedded dialog would hide only that one.
+        QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+        QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
 
         QColor colour = initial.colour.isValid() ? initial.colour : QColor(Qt::black);
         auto* colourButton = new QPushButton(QStringLiteral("&Color..."), &dialog);

@@ -195,6 +195,8 @@ void WebPageTestWindowTest::dropsSetTheTargetsColour_data()
     row("header onto the footer", "footer", "header", K::WebPagePart, true);
     row("header onto itself", "header", "header", K::WebPagePart, false);
     row("link onto the body", "body", "Label9", K::WebPageText, true);
+    // Refused by the text, the drop must not fall through to the part beneath it.
+    row("body text onto itself", "Label14", "Label14", K::WebPageText, false);
     row("harmony swatch on the border", "borderText", "", K::WindowSwatch, true);
     row("list entry on the border", "borderText", "", K::ColourList, false);
     row("page text on the border", "borderText", "Label9", K::WebPageText, false);

@@ -116,9 +116,12 @@ void WebPageItem::mouseDoubleClickEvent(QMouseEvent* event)
         mousePressEvent(event);
 }
 
-std::optional<DraggedColour> WebPageItem::AcceptableDrop(const QMimeData* data) const
+std::optional<DraggedColour> WebPageItem::AcceptableDrop(const QDropEvent& event) const
 {
-    const std::optional<DraggedColour> dragged = DecodeColourDrop(data);
+    // A drop a text refused comes on to the part beneath it; it stays refused.
+    if (m_role == WebDropTarget::PagePart && childAt(event.position().toPoint()))
+        return std::nullopt;
+    const std::optional<DraggedColour> dragged = DecodeColourDrop(event.mimeData());
     if (!dragged || !WebPageAcceptsDrop(m_role, *dragged, this))
         return std::nullopt;
     return dragged;
@@ -128,7 +131,7 @@ void WebPageItem::dragEnterEvent(QDragEnterEvent* event)
 {
     // Anything dragged over the page brings the window to the front.
     window()->raise();
-    if (AcceptableDrop(event->mimeData()))
+    if (AcceptableDrop(*event))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -136,7 +139,7 @@ void WebPageItem::dragEnterEvent(QDragEnterEvent* event)
 
 void WebPageItem::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (AcceptableDrop(event->mimeData()))
+    if (AcceptableDrop(*event))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -144,7 +147,7 @@ void WebPageItem::dragMoveEvent(QDragMoveEvent* event)
 
 void WebPageItem::dropEvent(QDropEvent* event)
 {
-    const std::optional<DraggedColour> dragged = AcceptableDrop(event->mimeData());
+    const std::optional<DraggedColour> dragged = AcceptableDrop(*event);
     if (!dragged) {
         event->ignore();
         return;

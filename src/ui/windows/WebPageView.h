@@ -64,7 +64,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    std::optional<DraggedColour> AcceptableDrop(const QMimeData* data) const;
+    std::optional<DraggedColour> AcceptableDrop(const QDropEvent& event) const;
 
     WebDropTarget m_role;
     ColorRef m_colour = 0;
