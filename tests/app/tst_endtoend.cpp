@@ -55,7 +55,7 @@ void EndToEndTest::firstRunWritesTheSettings()
     }
     QVERIFY(lines.last().isEmpty()); // CR LF after the last line too
     QCOMPARE(keys, (QStringList{"Settings", "copy.left", "copy.top", "copy.prew", "1.left", "1.top",
-                                "smallwheel"}));
+                                "web.left", "web.top", "smallwheel"}));
 }
 
 void EndToEndTest::handEditedSettingsAreUsedAndKept()
@@ -69,7 +69,8 @@ void EndToEndTest::handEditedSettingsAreUsedAndKept()
     RunOnce(dir.path());
     QCOMPARE(Settings(dir.path()),
              QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\n"
-                        "smallwheel=1\r\ncopy.left=298\r\ncopy.top=182\r\ncopy.prew=0\r\n"));
+                        "smallwheel=1\r\ncopy.left=298\r\ncopy.top=182\r\ncopy.prew=0\r\n"
+                        "web.left=242\r\nweb.top=337\r\n"));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

@@ -14,8 +14,9 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
-class QFont;
+class QDropEvent;
 
 // What a drop lands on; the window's border text is a target too.
 enum class WebDropTarget
