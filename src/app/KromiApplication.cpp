@@ -7,6 +7,7 @@
 #include "ui/features/ListFilesFeature.h"
 #include "ui/features/ShapeTestFeature.h"
 #include "ui/features/VariationsFeature.h"
+#include "ui/features/WebPageTestFeature.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ListPanel.h"
@@ -132,6 +133,8 @@ void KromiApplication::CreateToolWindows()
 {
     m_shapeTest = std::make_unique<ShapeTestFeature>(*m_context, m_firstStart);
     Step(QStringLiteral("Shape Test"));
+    m_webPageTest = std::make_unique<WebPageTestFeature>(*m_context, m_firstStart);
+    Step(QStringLiteral("Web Page Test"));
     m_listFiles->CreateReopenWindow();
     Step(QStringLiteral("Reopen"));
     // Restores "history.cl2": its last colour becomes the main colour.
@@ -194,6 +197,7 @@ void KromiApplication::ShutDown()
     m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
     m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));
     m_shapeTest->WritePositionSettings();
+    m_webPageTest->WritePositionSettings();
     m_listFiles->WriteLastListSetting();
     m_listPanel->WriteSmallWheelSetting();
     // Writes at exit never ask and never report; a failed one is skipped.

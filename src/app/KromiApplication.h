@@ -25,6 +25,7 @@ class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
 class ShapeTestFeature;
+class WebPageTestFeature;
 class QMenu;
 class MainWindow;
 class TipWindow;
@@ -60,6 +61,7 @@ public:
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
     ShapeTestFeature* shapeTest() const { return m_shapeTest.get(); }
+    WebPageTestFeature* webPageTest() const { return m_webPageTest.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -106,6 +108,7 @@ private:
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<ListFilesFeature> m_listFiles;
     std::unique_ptr<ShapeTestFeature> m_shapeTest;
+    std::unique_ptr<WebPageTestFeature> m_webPageTest;
     QStringList m_arguments;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;

@@ -4,16 +4,24 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -106,13 +114,53 @@ public:
 class QtFontDialog : public FontDialog
 {
 public:
-    std::optional<QFont> GetFont(QWidget* parent, const QFont& initial) override
+    // Qt's font dialog has no colour of its own: it sits embedded above a colour
+    // button, with one pair of OK and Cancel buttons for both.
+    std::optional<FontChoice> GetFont(QWidget* parent, const FontChoice& initial) override
     {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, parent);
-        if (!ok)
+        QDialog dialog(parent);
+        dialog.setWindowTitle(QStringLiteral("Font"));
+        // A face the system lacks would show as a bare substitute without its styles;
+        // the dialog starts on the face that is really drawn.
+        QFont preset = initial.font;
+        if (!QFontDatabase::hasFamily(preset.family()))
+            preset.setFamily(QFontInfo(preset).family());
+        auto* fonts = new QFontDialog(preset, &dialog);
+        fonts->setWindowFlags(Qt::Widget);
+        fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        // Escape inside the embedded dialog would hide only that one.
+        QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+        QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
+
+        QColor colour = initial.colour.isValid() ? initial.colour : QColor(Qt::black);
+        auto* colourButton = new QPushButton(QStringLiteral("&Color..."), &dialog);
+        const auto showColour = [colourButton, &colour] {
+            QPixmap swatch(24, 12);
+            swatch.fill(colour);
+            colourButton->setIcon(QIcon(swatch));
+        };
+        showColour();
+        QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {
+            const QColor chosen = QColorDialog::getColor(colour, &dialog);
+            if (chosen.isValid()) {
+                colour = chosen;
+                showColour();
+            }
+        });
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+        auto* bottom = new QHBoxLayout;
+        bottom->addWidget(colourButton);
+        bottom->addStretch();
+        bottom->addWidget(buttons);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(fonts);
+        layout->addLayout(bottom);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return font;
+        return FontChoice{fonts->currentFont(), colour};
     }
 };
 

@@ -54,9 +54,9 @@ void EndToEndTest::firstRunWritesTheSettings()
         keys << QString::fromLatin1(lines[i].chopped(1).split('=').first());
     }
     QVERIFY(lines.last().isEmpty()); // CR LF after the last line too
-    QCOMPARE(keys,
-             (QStringList{"Settings", "showtext", "copy.left", "copy.top", "var.left", "var.top",
-                          "copy.prew", "1.left", "1.top", "shp.left", "shp.top", "smallwheel"}));
+    QCOMPARE(keys, (QStringList{"Settings", "showtext", "copy.left", "copy.top", "var.left",
+                                "var.top", "copy.prew", "1.left", "1.top", "shp.left", "shp.top",
+                                "web.left", "web.top", "smallwheel"}));
 }
 
 void EndToEndTest::handEditedSettingsAreUsedAndKept()
@@ -72,7 +72,7 @@ void EndToEndTest::handEditedSettingsAreUsedAndKept()
              QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\n"
                         "smallwheel=1\r\nshowtext=0\r\ncopy.left=298\r\ncopy.top=182\r\n"
                         "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\nshp.left=267\r\n"
-                        "shp.top=104\r\n"));
+                        "shp.top=104\r\nweb.left=242\r\nweb.top=337\r\n"));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

@@ -1,10 +1,12 @@
 #include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
 #include "ui/features/ShapeTestFeature.h"
+#include "ui/features/WebPageTestFeature.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ShapeTestWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
+#include "ui/windows/WebPageTestWindow.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -74,8 +76,8 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "Tip", "settings", "colour list", "start colour",
-                          "main window position", "main window", "Shape Test", "Reopen", "History",
-                          "About", "Variations", "Copy", "pause"}));
+                          "main window position", "main window", "Shape Test", "Web Page Test",
+                          "Reopen", "History", "About", "Variations", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
@@ -92,18 +94,20 @@ void StartupTest::firstStartPlacement_data()
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QPoint>("place");
     QTest::addColumn<QPoint>("shapeTestPlace");
+    QTest::addColumn<QPoint>("webPlace");
     QTest::newRow("no settings, 1280 x 1024")
-        << QSize(1280, 1024) << QByteArray() << QPoint(216, 158) << QPoint(267, 104);
+        << QSize(1280, 1024) << QByteArray() << QPoint(216, 158) << QPoint(267, 104)
+        << QPoint(242, 337);
     QTest::newRow("no settings, 800 x 600")
-        << QSize(800, 600) << QByteArray() << QPoint(155, 2) << QPoint(216, 218);
+        << QSize(800, 600) << QByteArray() << QPoint(155, 2) << QPoint(216, 218) << QPoint(5, 236);
     QTest::newRow("delivered settings, 1024 x 768")
         << QSize(1024, 768) << QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n")
-        << QPoint(159, 4) << QPoint(432, 290);
+        << QPoint(159, 4) << QPoint(432, 290) << QPoint(5, 404);
     QTest::newRow("1152 x 864") << QSize(1152, 864) << QByteArray() << QPoint(167, 20)
-                                << QPoint(561, 216);
+                                << QPoint(561, 216) << QPoint(39, 433);
     QTest::newRow("saved place wins")
         << QSize(800, 600) << QByteArray("Settings\r\n1.left=300\r\n1.top=301\r\nshp.left=5\r\n")
-        << QPoint(300, 301) << QPoint(5, 104);
+        << QPoint(300, 301) << QPoint(5, 104) << QPoint(242, 337);
 }
 
 void StartupTest::firstStartPlacement()
@@ -112,12 +116,14 @@ void StartupTest::firstStartPlacement()
     QFETCH(QByteArray, settings);
     QFETCH(QPoint, place);
     QFETCH(QPoint, shapeTestPlace);
+    QFETCH(QPoint, webPlace);
     m_fake.screen.screenSize = screen;
     if (!settings.isEmpty())
         WriteSettings(settings);
     auto app = StartApp();
     QCOMPARE(app->mainWindow()->pos(), place);
     QCOMPARE(app->shapeTest()->window()->pos(), shapeTestPlace);
+    QCOMPARE(app->webPageTest()->window()->pos(), webPlace);
 }
 
 void StartupTest::savedPositionIsUsedAndWrittenBack()
@@ -160,10 +166,11 @@ void StartupTest::shutDownWritesTheKeysInOrder()
     QSignalSpy finished(app.get(), &KromiApplication::finished);
     app->mainWindow()->close();
     QCOMPARE(finished.size(), 1);
-    QCOMPARE(ReadSettings(),
-             QByteArray("Settings\r\nshowtext=0\r\ncopy.left=298\r\ncopy.top=182\r\n"
-                        "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\n1.left=-5\r\n1.top=33\r\n"
-                        "shp.left=7\r\nshp.top=8\r\nsmallwheel=0\r\n"));
+    QCOMPARE(
+        ReadSettings(),
+        QByteArray("Settings\r\nshowtext=0\r\ncopy.left=298\r\ncopy.top=182\r\n"
+                   "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\n1.left=-5\r\n1.top=33\r\n"
+                   "shp.left=7\r\nshp.top=8\r\nweb.left=242\r\nweb.top=337\r\nsmallwheel=0\r\n"));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
 }

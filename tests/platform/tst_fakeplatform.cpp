@@ -68,7 +68,7 @@ void FakePlatformTest::dialogsCancelWhenNothingIsQueued()
     Platform platform = fake.platform();
     fake.inputBox.answers = {QStringLiteral("Scheme 1")};
     fake.colourDialog.answers = {QColor(6, 167, 255)};
-    fake.fontDialog.answers = {QFont(QStringLiteral("Verdana"))};
+    fake.fontDialog.answers = {FontChoice{QFont(QStringLiteral("Verdana")), Qt::red}};
 
     QCOMPARE(platform.inputBox.GetText(nullptr, "T", "P", "I"), std::optional<QString>("Scheme 1"));
     QVERIFY(!platform.inputBox.GetText(nullptr, "T2", "P2", "I2"));
@@ -79,8 +79,10 @@ void FakePlatformTest::dialogsCancelWhenNothingIsQueued()
     QVERIFY(!platform.colourDialog.GetColour(nullptr, Qt::green));
     QCOMPARE(fake.colourDialog.initials, (QVector<QColor>{Qt::red, Qt::green}));
 
-    QCOMPARE(platform.fontDialog.GetFont(nullptr, QFont())->family(), QStringLiteral("Verdana"));
-    QVERIFY(!platform.fontDialog.GetFont(nullptr, QFont()));
+    const std::optional<FontChoice> font = platform.fontDialog.GetFont(nullptr, {});
+    QCOMPARE(font->font.family(), QStringLiteral("Verdana"));
+    QCOMPARE(font->colour, QColor(Qt::red));
+    QVERIFY(!platform.fontDialog.GetFont(nullptr, {}));
 }
 
 void FakePlatformTest::clipboardHoldsOnlyTheLastContent()

@@ -48,10 +48,10 @@ std::optional<QColor> FakeColourDialog::GetColour(QWidget*, const QColor& initia
     return TakeNext(answers, std::optional<QColor>());
 }
 
-std::optional<QFont> FakeFontDialog::GetFont(QWidget*, const QFont& initial)
+std::optional<FontChoice> FakeFontDialog::GetFont(QWidget*, const FontChoice& initial)
 {
     initials.append(initial);
-    return TakeNext(answers, std::optional<QFont>());
+    return TakeNext(answers, std::optional<FontChoice>());
 }
 
 void FakeClipboard::SetText(const QString& newText)

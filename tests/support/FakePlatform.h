@@ -79,10 +79,10 @@ class FakeFontDialog : public FontDialog
 {
 public:
     // The next queued answer; nullopt (cancel) when none is left.
-    std::optional<QFont> GetFont(QWidget* parent, const QFont& initial) override;
+    std::optional<FontChoice> GetFont(QWidget* parent, const FontChoice& initial) override;
 
-    std::deque<std::optional<QFont>> answers;
-    QVector<QFont> initials;
+    std::deque<std::optional<FontChoice>> answers;
+    QVector<FontChoice> initials;
 };
 
 // Holds what a real clipboard would: each setter replaces the whole content.

@@ -1,0 +1,267 @@
+#include "ui/windows/WebPageTestWindow.h"
+
+#include "storage/WebPageHtmlExport.h"
+#include "storage/WebStyleFile.h"
+#include "ui/AppContext.h"
+#include "ui/Fonts.h"
+#include "ui/KeyboardMap.h"
+#include "ui/widgets/KeyPreview.h"
+#include "ui/widgets/PanelButton.h"
+#include "ui/windows/TipWindow.h"
+#include "ui/windows/WebPageView.h"
+
+#include <QDragEnterEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int kHelpBoxLeft = 528;
+constexpr int kCloseBoxLeft = 545;
+const QString kNewTextCaption = QStringLiteral("Type New String");
+constexpr char kStyleFilter[] = "QB Kromi Web Test Style (*.cls)|*.cls";
+constexpr char kHtmlFilter[] = "HTML Document|*.htm";
+
+FileDialogRequest FileRequest(const char* title, const char* filter, const char* extension,
+                              bool overwritePrompt)
+{
+    FileDialogRequest request;
+    request.title = QLatin1String(title);
+    request.filter = QLatin1String(filter);
+    request.defaultExtension = QLatin1String(extension);
+    request.overwritePrompt = overwritePrompt;
+    return request;
+}
+
+// The window's own texts: 11-pixel "MS Sans Serif".
+QFont WindowFont(bool bold = false)
+{
+    QFont font = SansSerifPoints(8, bold);
+    font.setPixelSize(11);
+    return font;
+}
+
+void AddInstruction(QWidget* window, const QString& text, int top)
+{
+    auto* label = new QLabel(text, window);
+    label->setFont(WindowFont());
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(8, top, 153, 41);
+}
+
+// "Click to See Sample Layouts" stays flat while pressed.
+class FlatPanelButton : public PanelButton
+{
+public:
+    using PanelButton::PanelButton;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {}
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+};
+
+PanelButton* AddButton(PanelButton* button, const char* name, const QRect& geometry, int grey)
+{
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(WindowFont());
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Window, QColor(grey, grey, grey));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+} // namespace
+
+WebPageTestWindow::WebPageTestWindow(AppContext& context, QWidget* parent)
+    : FramedWindow(QStringLiteral("Simple Web Page Test"), kClientSize, parent), m_context(context),
+      m_style(InitialWebPageStyle())
+{
+    setObjectName(QStringLiteral("WebPageTestWindow"));
+    closeBox()->move(kCloseBoxLeft, 0);
+    m_helpBox = titleStrip()->AddBox(QStringLiteral("?"), kHelpBoxLeft);
+    SetSuperMinimizeHeight(kClientSize.height());
+    move(kDesignPosition);
+    // Only to bring the window to the front while something is dragged over it.
+    setAcceptDrops(true);
+
+    BuildControls();
+    BuildMenus();
+    WireView();
+    new KeyPreview(this, [this](const QKeyEvent& key) {
+        return RunMappedKey(KeyMap::WebPageTest, key, m_context.commands);
+    });
+}
+
+WebPageTestWindow::~WebPageTestWindow() = default;
+
+void WebPageTestWindow::BuildControls()
+{
+    AddInstruction(this,
+                   QStringLiteral("Drag and drop a color over  any part to change the color."), 24);
+    AddInstruction(this, QStringLiteral("Right click on any text, to change it."), 64);
+    AddInstruction(this, QStringLiteral("Double click on any text, to change its font style."),
+                   104);
+    m_borderText = new WebPageItem(WebDropTarget::BorderText, this);
+    m_borderText->setObjectName(QStringLiteral("borderText"));
+    m_borderText->setText(
+        QStringLiteral("To change the border color drag and drop a color over this text."));
+    m_borderText->setFont(WindowFont(true));
+    m_borderText->setWordWrap(true);
+    m_borderText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_borderText->setGeometry(8, 144, 145, 41);
+
+    m_sampleButton =
+        AddButton(new FlatPanelButton(QStringLiteral("Click to See Sample Layouts"), this),
+                  "sampleButton", QRect(8, 256, 153, 17), 235);
+    m_saveButton = AddButton(new PanelButton(QStringLiteral("Save As"), this), "saveButton",
+                             QRect(9, 288, 72, 17), 235);
+    m_loadButton = AddButton(new PanelButton(QStringLiteral("Load"), this), "loadButton",
+                             QRect(80, 288, 81, 17), 247);
+    m_exportButton = AddButton(new PanelButton(QStringLiteral("Export as HTML"), this),
+                               "exportButton", QRect(8, 304, 153, 17), 243);
+
+    m_view = new WebPageView(m_style, this);
+    m_view->setObjectName(QStringLiteral("pageFrame"));
+    m_view->move(kWebPageFramePosition);
+}
+
+void WebPageTestWindow::BuildMenus()
+{
+    m_sampleMenu = new QMenu(this);
+    for (int number = 1; number <= kWebPageSampleCount; ++number)
+        m_sampleMenu->addAction(QStringLiteral("Load Sample %1").arg(number), this,
+                                [this, number] { LoadSample(number); });
+    m_helpMenu = new QMenu(this);
+    AddHowToEntries(*m_helpMenu, HelpMenu::WebTest, m_context.tip);
+
+    connect(m_sampleButton, &PanelButton::clicked, this, &WebPageTestWindow::ShowSampleMenu);
+    connect(m_helpBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            ShowHelpMenu();
+    });
+    connect(m_saveButton, &PanelButton::clicked, this, &WebPageTestWindow::SaveStyleAs);
+    connect(m_loadButton, &PanelButton::clicked, this, &WebPageTestWindow::LoadStyle);
+    connect(m_exportButton, &PanelButton::clicked, this, &WebPageTestWindow::ExportAsHtml);
+}
+
+void WebPageTestWindow::WireView()
+{
+    connect(m_view, &WebPageView::partColourDropped, this, [this](WebPart part, ColorRef colour) {
+        m_style.colour(part) = colour;
+        Refresh();
+    });
+    connect(m_view, &WebPageView::textColourDropped, this, [this](WebText text, ColorRef colour) {
+        m_style.text(text).font.colour = colour;
+        Refresh();
+    });
+    connect(m_borderText, &WebPageItem::colourDropped, this, [this](ColorRef colour) {
+        m_style.borderColour = colour;
+        Refresh();
+    });
+    connect(m_view, &WebPageView::dividerDragged, this, [this](WebDivider divider, int size) {
+        DragDivider(m_style, divider, size);
+        Refresh();
+    });
+    connect(m_view, &WebPageView::textRightPressed, this, &WebPageTestWindow::AskNewText);
+    connect(m_view, &WebPageView::textDoubleClicked, this, &WebPageTestWindow::ChooseFont);
+}
+
+void WebPageTestWindow::Refresh()
+{
+    m_view->Refresh();
+}
+
+void WebPageTestWindow::ShowAndRaise()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void WebPageTestWindow::LoadSample(int number)
+{
+    if (ApplyWebPageSample(m_style, number))
+        Refresh();
+}
+
+void WebPageTestWindow::AskNewText(WebText which)
+{
+    const std::optional<QString> typed =
+        m_context.platform.inputBox.GetText(this, kNewTextCaption, kNewTextCaption, QString());
+    if (!typed || typed->isEmpty())
+        return;
+    m_style.text(which).text = *typed;
+    Refresh();
+}
+
+void WebPageTestWindow::ChooseFont(WebText which)
+{
+    FontSpec& font = m_style.text(which).font;
+    const std::optional<FontChoice> chosen =
+        m_context.platform.fontDialog.GetFont(this, WebFontChoice(font));
+    if (!chosen)
+        return;
+    font = WebFontSpec(*chosen, font.charSet);
+    Refresh();
+}
+
+void WebPageTestWindow::SaveStyleAs()
+{
+    const QString path = m_context.platform.fileDialogs.SaveFile(
+        this, FileRequest("Save As", kStyleFilter, "cls", true));
+    if (path.isEmpty())
+        return;
+    ReportWriteFailure(path, SaveWebStyleFile(path, m_style));
+}
+
+void WebPageTestWindow::LoadStyle()
+{
+    const QString path = m_context.platform.fileDialogs.OpenFile(
+        this, FileRequest("Load", kStyleFilter, "cls", false));
+    if (path.isEmpty())
+        return;
+    const WebStyleLoadResult loaded = LoadWebStyleFile(path, m_style);
+    Refresh();
+    if (!loaded.error.isEmpty())
+        m_context.platform.messages.Information(this, loaded.error);
+}
+
+void WebPageTestWindow::ExportAsHtml()
+{
+    const QString path = m_context.platform.fileDialogs.SaveFile(
+        this, FileRequest("Export as HTML", kHtmlFilter, "htm", true));
+    if (path.isEmpty())
+        return;
+    ReportWriteFailure(path, SaveWebPageAsHtml(path, m_style));
+}
+
+void WebPageTestWindow::ReportWriteFailure(const QString& path, const FileWriteResult& result)
+{
+    if (!result)
+        m_context.platform.messages.Information(
+            this, QStringLiteral("Cannot create file %1\r%2").arg(path, result.error));
+}
+
+void WebPageTestWindow::ShowSampleMenu()
+{
+    m_sampleMenu->popup(m_sampleButton->mapToGlobal(QPoint(0, 0)));
+}
+
+void WebPageTestWindow::ShowHelpMenu()
+{
+    m_helpMenu->popup(m_helpBox->mapToGlobal(QPoint(0, 0)));
+}
+
+void WebPageTestWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Dragging over the window brings it to the front; a drop on its surface does nothing.
+    raise();
+    event->ignore();
+}

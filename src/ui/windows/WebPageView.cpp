@@ -1,0 +1,287 @@
+#include "ui/windows/WebPageView.h"
+
+#include "ui/Fonts.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QColor ColourOf(ColorRef colour)
+{
+    const Rgb rgb = UnpackColour(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+ColorRef ColorRefOf(const QColor& colour)
+{
+    return PackColour(std::uint8_t(colour.red()), std::uint8_t(colour.green()),
+                      std::uint8_t(colour.blue()));
+}
+
+void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, ColorRef colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, ColourOf(colour));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+bool WebPageAcceptsDrop(WebDropTarget target, const DraggedColour& dragged, const QObject* self)
+{
+    if (dragged.source == self)
+        return false;
+    if (target != WebDropTarget::BorderText)
+        return true;
+    switch (dragged.kind) {
+    case ColourSourceKind::MainSwatch:
+    case ColourSourceKind::WindowSwatch:
+    case ColourSourceKind::VariationsImage:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QFont WebPageFont(const FontSpec& spec)
+{
+    // The bitmap face is loaded, and kept from ligating, only through SansSerifPoints.
+    QFont font =
+        spec.family == QLatin1String("MS Sans Serif") ? SansSerifPoints() : QFont(spec.family);
+    font.setPixelSize(std::max(1, FontPixelSize(spec.pointSize)));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    return font;
+}
+
+FontChoice WebFontChoice(const FontSpec& spec)
+{
+    QFont font(spec.family);
+    font.setPointSize(std::max(1, spec.pointSize));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    return FontChoice{font, ColourOf(spec.colour)};
+}
+
+FontSpec WebFontSpec(const FontChoice& choice, int charSet)
+{
+    const QFont& font = choice.font;
+    FontSpec spec;
+    spec.family = font.family();
+    const int points = font.pointSize() > 0 ? font.pointSize() : FontPointSize(font.pixelSize());
+    spec.pointSize = std::clamp(points, 1, kMaxFontPointSize);
+    spec.colour = choice.colour.isValid() ? ColorRefOf(choice.colour) : 0;
+    spec.bold = font.bold();
+    spec.italic = font.italic();
+    spec.underline = font.underline();
+    spec.strikeOut = font.strikeOut();
+    spec.charSet = charSet;
+    return spec;
+}
+
+WebPageItem::WebPageItem(WebDropTarget role, QWidget* parent) : QLabel(parent), m_role(role)
+{
+    // Typed texts are shown as they are, markup included.
+    setTextFormat(Qt::PlainText);
+    setAcceptDrops(true);
+}
+
+void WebPageItem::mousePressEvent(QMouseEvent* event)
+{
+    if (m_role == WebDropTarget::BorderText)
+        return;
+    if (event->button() == Qt::LeftButton) {
+        const ColourSourceKind kind = m_role == WebDropTarget::PagePart
+                                          ? ColourSourceKind::WebPagePart
+                                          : ColourSourceKind::WebPageText;
+        StartColourDrag(this, DraggedColour{m_colour, kind, this});
+    } else if (event->button() == Qt::RightButton && m_role == WebDropTarget::PageText) {
+        emit rightPressed();
+    }
+}
+
+void WebPageItem::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (m_role == WebDropTarget::PageText && event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    else
+        mousePressEvent(event);
+}
+
+std::optional<DraggedColour> WebPageItem::AcceptableDrop(const QDropEvent& event) const
+{
+    // A drop a text refused comes on to the part beneath it; it stays refused.
+    if (m_role == WebDropTarget::PagePart && childAt(event.position().toPoint()))
+        return std::nullopt;
+    const std::optional<DraggedColour> dragged = DecodeColourDrop(event.mimeData());
+    if (!dragged || !WebPageAcceptsDrop(m_role, *dragged, this))
+        return std::nullopt;
+    return dragged;
+}
+
+void WebPageItem::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Anything dragged over the page brings the window to the front.
+    window()->raise();
+    if (AcceptableDrop(*event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void WebPageItem::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (AcceptableDrop(*event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void WebPageItem::dropEvent(QDropEvent* event)
+{
+    const std::optional<DraggedColour> dragged = AcceptableDrop(*event);
+    if (!dragged) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit colourDropped(dragged->colour);
+}
+
+WebPageDivider::WebPageDivider(WebDivider which, QWidget* parent) : QWidget(parent), m_which(which)
+{
+    setCursor(which == WebDivider::RightOfLinkColumn ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+}
+
+void WebPageDivider::SetColour(ColorRef colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void WebPageDivider::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), ColourOf(m_colour));
+}
+
+void WebPageDivider::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = true;
+    m_pressGlobal = event->globalPosition().toPoint();
+    emit dragStarted();
+}
+
+void WebPageDivider::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_dragging)
+        return;
+    const QPoint moved = event->globalPosition().toPoint() - m_pressGlobal;
+    switch (m_which) {
+    case WebDivider::BelowHeader:
+        emit draggedBy(moved.y());
+        break;
+    case WebDivider::AboveFooter:
+        emit draggedBy(-moved.y());
+        break;
+    case WebDivider::RightOfLinkColumn:
+        emit draggedBy(moved.x());
+        break;
+    }
+}
+
+void WebPageDivider::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+}
+
+WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
+    : QWidget(parent), m_style(style)
+{
+    setFixedSize(kWebPageWidth, kWebPageHeight);
+    setAutoFillBackground(true);
+    for (int i = 0; i < kWebPartCount; ++i) {
+        auto* part = new WebPageItem(WebDropTarget::PagePart, this);
+        part->setObjectName(QLatin1String(WebPartName(WebPart(i))));
+        part->setAutoFillBackground(true);
+        connect(part, &WebPageItem::colourDropped, this,
+                [this, i](ColorRef colour) { emit partColourDropped(WebPart(i), colour); });
+        m_parts[std::size_t(i)] = part;
+    }
+    for (int i = 0; i < kWebTextCount; ++i) {
+        const auto which = WebText(i);
+        const WebTextPlacement place = PlaceWebText(which);
+        auto* text = new WebPageItem(WebDropTarget::PageText, part(place.part));
+        text->setObjectName(QLatin1String(place.objectName));
+        text->move(place.position);
+        if (which == WebText::BodyText) {
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            text->setAutoFillBackground(true);
+        }
+        connect(text, &WebPageItem::colourDropped, this,
+                [this, which](ColorRef colour) { emit textColourDropped(which, colour); });
+        connect(text, &WebPageItem::rightPressed, this,
+                [this, which] { emit textRightPressed(which); });
+        connect(text, &WebPageItem::doubleClicked, this,
+                [this, which] { emit textDoubleClicked(which); });
+        m_texts[std::size_t(i)] = text;
+    }
+    for (int i = 0; i < kWebDividerCount; ++i) {
+        const auto which = WebDivider(i);
+        auto* divider = new WebPageDivider(which, this);
+        connect(divider, &WebPageDivider::dragStarted, this,
+                [this, which] { m_dragStartSize = m_style.size(which); });
+        connect(divider, &WebPageDivider::draggedBy, this, [this, which](int growth) {
+            emit dividerDragged(which, m_dragStartSize + growth);
+        });
+        m_dividers[std::size_t(i)] = divider;
+    }
+    Refresh();
+}
+
+void WebPageView::Refresh()
+{
+    SetPaletteColour(this, QPalette::Window, m_style.borderColour);
+    const WebPageLayout layout = LayOutWebPage(m_style);
+    for (int i = 0; i < kWebPartCount; ++i) {
+        WebPageItem* item = m_parts[std::size_t(i)];
+        const ColorRef colour = m_style.partColours[std::size_t(i)];
+        item->setGeometry(layout.parts[std::size_t(i)]);
+        item->SetColour(colour);
+        SetPaletteColour(item, QPalette::Window, colour);
+    }
+    for (int i = 0; i < kWebDividerCount; ++i) {
+        m_dividers[std::size_t(i)]->setGeometry(layout.dividers[std::size_t(i)]);
+        m_dividers[std::size_t(i)]->SetColour(m_style.borderColour);
+    }
+    for (int i = 0; i < kWebTextCount; ++i) {
+        const auto which = WebText(i);
+        const WebPageText& content = m_style.text(which);
+        WebPageItem* item = m_texts[std::size_t(i)];
+        item->setFont(WebPageFont(content.font));
+        item->setText(content.text);
+        item->SetColour(content.font.colour);
+        SetPaletteColour(item, QPalette::WindowText, content.font.colour);
+        if (which == WebText::BodyText) {
+            // The body text's background is the body's own colour.
+            SetPaletteColour(item, QPalette::Window, m_style.colour(WebPart::Body));
+            const int width = BodyTextWidth(layout.part(WebPart::Body).width());
+            item->resize(width, std::max(0, item->heightForWidth(width)));
+        } else {
+            item->adjustSize();
+        }
+    }
+}

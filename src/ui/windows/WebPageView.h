@@ -1,0 +1,130 @@
+#pragma once
+// The mock web page of the Simple Web Page Test, drawn from one WebPageStyle:
+// the page frame (whose colour, the border colour, shows in the three dividers),
+// the four parts and the nine texts. Parts and texts are colour drag sources and
+// drop targets; the dividers resize their parts. The view never changes the
+// style itself: it reports what the user did and shows the style again when told.
+
+#include "platform/FontDialog.h"
+#include "state/WebPageStyle.h"
+#include "ui/ColourDrag.h"
+
+#include <QLabel>
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QDropEvent;
+
+// What a drop lands on; the window's border text is a target too.
+enum class WebDropTarget
+{
+    PagePart,   // sets its background colour
+    PageText,   // sets its text colour
+    BorderText, // sets the border colour
+};
+
+// Parts and texts take every source but themselves; the border text only the
+// main colour swatch, the main window's swatches and the Variations picture.
+bool WebPageAcceptsDrop(WebDropTarget target, const DraggedColour& dragged, const QObject* self);
+
+// The face a page text is shown in: its point size as pixels at 96 dpi, so the
+// page looks the same on every screen.
+QFont WebPageFont(const FontSpec& spec);
+// The font dialog's preset for a page text, and its answer as a page font. The
+// character set has no Qt counterpart; the page text keeps its own.
+FontChoice WebFontChoice(const FontSpec& spec);
+FontSpec WebFontSpec(const FontChoice& choice, int charSet);
+
+// A part, a text or the border text. A left press on a part or a text drags its
+// colour at once; a right press or a double-click on a text asks for a new text or
+// font (the window answers).
+class WebPageItem : public QLabel
+{
+    Q_OBJECT
+public:
+    WebPageItem(WebDropTarget role, QWidget* parent);
+
+    WebDropTarget role() const { return m_role; }
+    // What a drag offers: a part's background or a text's text colour.
+    ColorRef colour() const { return m_colour; }
+    void SetColour(ColorRef colour) { m_colour = colour; }
+
+signals:
+    void colourDropped(ColorRef colour);
+    void rightPressed();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    std::optional<DraggedColour> AcceptableDrop(const QDropEvent& event) const;
+
+    WebDropTarget m_role;
+    ColorRef m_colour = 0;
+};
+
+// A 2-pixel strip between two parts, showing the border colour; dragging it with
+// the left button resizes the part on its outer side.
+class WebPageDivider : public QWidget
+{
+    Q_OBJECT
+public:
+    WebPageDivider(WebDivider which, QWidget* parent);
+    WebDivider which() const { return m_which; }
+    void SetColour(ColorRef colour);
+
+signals:
+    void dragStarted();
+    // How many pixels the part would grow since the press (negative: shrink).
+    void draggedBy(int growth);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    WebDivider m_which;
+    ColorRef m_colour = 0;
+    bool m_dragging = false;
+    QPoint m_pressGlobal;
+};
+
+class WebPageView : public QWidget
+{
+    Q_OBJECT
+public:
+    // Shows `style`, which must outlive the view.
+    WebPageView(const WebPageStyle& style, QWidget* parent);
+
+    // Shows the style as it is now; call after every change.
+    void Refresh();
+
+    WebPageItem* part(WebPart which) const { return m_parts[std::size_t(which)]; }
+    WebPageItem* text(WebText which) const { return m_texts[std::size_t(which)]; }
+    WebPageDivider* divider(WebDivider which) const { return m_dividers[std::size_t(which)]; }
+
+signals:
+    void partColourDropped(WebPart part, ColorRef colour);
+    void textColourDropped(WebText text, ColorRef colour);
+    // The size the user drags the divider's part to, before the divider rule.
+    void dividerDragged(WebDivider divider, int requestedSize);
+    void textRightPressed(WebText text);
+    void textDoubleClicked(WebText text);
+
+private:
+    const WebPageStyle& m_style;
+    std::array<WebPageItem*, kWebPartCount> m_parts{};
+    std::array<WebPageItem*, kWebTextCount> m_texts{};
+    std::array<WebPageDivider*, kWebDividerCount> m_dividers{};
+    int m_dragStartSize = 0;
+};
