@@ -8,10 +8,12 @@
 #include "ui/windows/ShapeTestArea.h"
 #include "ui/windows/ShapeTestWindow.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -388,6 +390,13 @@ void ShapeTestWindowTest::hints()
     QCOMPARE(Window()->hint(), QStringLiteral("Click to restore to default colors."));
     QTest::mouseMove(Window(), QPoint(300, 445));
     QCOMPARE(Window()->hint(), kInitialHint);
+
+    // A text's tooltip: its contrast on the test area, asked for when shown.
+    DropOn(Area(),
+           DraggedColour{PackColour(0x76, 0x76, 0x76), ColourSourceKind::WindowSwatch, nullptr});
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), Area()->text(0)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(Area()->text(0), &help);
+    QVERIFY(QToolTip::text().startsWith(QStringLiteral("Contrast 4.62:1\n")));
 }
 
 void ShapeTestWindowTest::schemeRoundTrip()

@@ -127,6 +127,10 @@ void WebPageTestWindowTest::pageAndMenus()
     QCOMPARE(body->parentWidget(), View()->part(WebPart::Body));
     QCOMPARE(body->width(), 251);
     QVERIFY(body->height() > 2 * body->fontMetrics().height()); // wrapped
+    // Each text tells its contrast on its own part, and follows a drop on the part.
+    SendDrop(View()->part(WebPart::Body),
+             DraggedColour{PackColour(0x76, 0x76, 0x76), ColourSourceKind::WindowSwatch, nullptr});
+    QVERIFY(body->toolTip().startsWith(QStringLiteral("Contrast 4.62:1\n")));
 
     const QList<QAction*> help = Window()->helpMenu()->actions();
     QCOMPARE(help.size(), 4);

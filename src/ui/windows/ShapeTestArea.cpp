@@ -1,12 +1,15 @@
 #include "ui/windows/ShapeTestArea.h"
 
+#include "colour/Contrast.h"
 #include "state/ShapeTestTexts.h"
 #include "ui/JpegImage.h"
 
 #include <QDragEnterEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -90,6 +93,18 @@ void ShapeTestItem::SetCaption(const QString& caption)
 {
     m_caption = caption;
     update();
+}
+
+bool ShapeTestItem::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_role == ShapeTestTarget::Text) {
+        QToolTip::showText(
+            static_cast<QHelpEvent*>(event)->globalPos(),
+            ContrastToolTip(UnpackColour(m_colour), UnpackColour(m_area->colours().background)),
+            this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ShapeTestItem::paintEvent(QPaintEvent*)

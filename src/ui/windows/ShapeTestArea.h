@@ -54,6 +54,8 @@ public:
     void SetCaption(const QString& caption);
 
 protected:
+    // A text's tooltip: its contrast on the test area's background.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "ui/windows/WebPageView.h"
 
+#include "colour/Contrast.h"
 #include "ui/Fonts.h"
 
 #include <QDragEnterEvent>
@@ -275,6 +276,8 @@ void WebPageView::Refresh()
         item->setText(content.text);
         item->SetColour(content.font.colour);
         SetPaletteColour(item, QPalette::WindowText, content.font.colour);
+        item->setToolTip(ContrastToolTip(UnpackColour(content.font.colour),
+                                         UnpackColour(m_style.colour(PlaceWebText(which).part))));
         if (which == WebText::BodyText) {
             // The body text's background is the body's own colour.
             SetPaletteColour(item, QPalette::Window, m_style.colour(WebPart::Body));
