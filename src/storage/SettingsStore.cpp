@@ -80,10 +80,15 @@ SettingsLoadResult SettingsStore::Load(const QString& path)
     case FileReadStatus::Loaded:
         break;
     }
-    m_lines = DecodeTextLines(read.data);
+    LoadData(read.data);
     if (m_unreadPath == path)
         m_unreadPath.clear();
     return {SettingsLoadResult::Status::Loaded, {}};
+}
+
+void SettingsStore::LoadData(QByteArrayView data)
+{
+    m_lines = DecodeTextLines(data);
 }
 
 FileWriteResult SettingsStore::Save(const QString& path) const

@@ -52,6 +52,8 @@ public:
     // missing file keeps the store as it is. A file that exists but cannot be read also keeps the
     // store, and Save then refuses to write over it, so values never read are not lost.
     SettingsLoadResult Load(const QString& path);
+    // The file's content in memory: its lines replace the store.
+    void LoadData(QByteArrayView data);
     // Writes every line (Latin-1, CR LF) atomically. False when refused or failed.
     FileWriteResult Save(const QString& path) const;
 
