@@ -139,20 +139,20 @@ void EndToEndTest::sessionEndDuringAStartUpMessage()
     settings.close();
     QProcess process;
     Start(process, dir.path());
-    // Idle in the message box's event loop, with the session-end handler in place.
+    // Asleep in the message box's event loop, with the session-end handler in place.
     const QString status = QStringLiteral("/proc/%1/status").arg(process.processId());
-    const QDeadlineTimer deadline(30000);
-    int idle = 0;
-    while (idle < 5 && !deadline.hasExpired() && process.state() == QProcess::Running) {
-        const QByteArray text = ReadFile(status);
-        const qsizetype caught = text.indexOf("SigCgt:");
-        const bool handled =
-            caught >= 0 &&
-            (text.mid(caught + 7, 17).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
-        idle = handled && text.contains("State:\tS") ? idle + 1 : 0;
-        QTest::qWait(100);
-    }
-    QCOMPARE(idle, 5);
+    int asleep = 0;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QByteArray text = ReadFile(status);
+            const qsizetype caught = text.indexOf("SigCgt:\t");
+            const bool handled =
+                caught >= 0 &&
+                (text.mid(caught + 8, 16).toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+            asleep = handled && text.contains("State:\tS") ? asleep + 1 : 0;
+            return asleep == 20; // about 200 ms
+        },
+        30000));
     EndSession(process);
     const QByteArray written = ReadFile(dir.filePath(QStringLiteral("set.set")));
     QVERIFY(written.contains("\r\n1.left="));
