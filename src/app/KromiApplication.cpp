@@ -9,6 +9,7 @@
 #include "ui/features/VariationsFeature.h"
 #include "ui/features/WebPageTestFeature.h"
 #include "ui/widgets/TitleStrip.h"
+#include "ui/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
@@ -19,23 +20,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QTimer>
-
-namespace {
-
-// A position key applied to one coordinate: empty keeps the current value, a
-// value that is no decimal integer is reported and keeps it too.
-int ApplyPosition(const SettingsStore& settings, const char* key, int current,
-                  MessageBoxes& messages, QWidget* parent)
-{
-    const PositionSetting setting = settings.SettingAsPosition(QLatin1String(key));
-    if (!setting.error.isEmpty()) {
-        messages.Information(parent, setting.error);
-        return current;
-    }
-    return setting.value.value_or(current);
-}
-
-} // namespace
 
 QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosition)
 {
@@ -83,8 +67,38 @@ void KromiApplication::Start(const QStringList& arguments)
     CreateMainWindow();
     CreateToolWindows();
     WireMainWindow();
+    m_startReturned = true;
+    if (m_sessionEnding) {
+        QTimer::singleShot(0, this, &KromiApplication::EndNow);
+        return;
+    }
     Step(QStringLiteral("pause"));
     QTimer::singleShot(kSplashPauseMs, this, &KromiApplication::ReleaseSplash);
+}
+
+void KromiApplication::EndSession()
+{
+    m_sessionEnding = true;
+    // Before Start() has returned the windows that write at exit may not exist yet.
+    if (m_startReturned)
+        EndNow();
+}
+
+void KromiApplication::EndNow()
+{
+    ShutDown();
+    QCoreApplication::quit();
+}
+
+void KromiApplication::OpenHandedOverList(const QStringList& arguments)
+{
+    if (!m_startReturned || m_shutDown)
+        return;
+    MainWindow* window = m_mainWindow.get();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    m_listFiles->LoadCommandLineList(arguments);
 }
 
 void KromiApplication::CreateMainWindow()
@@ -124,9 +138,9 @@ void KromiApplication::PlaceMainWindow()
                    m_settings.GetSetting(QStringLiteral("1.top")).isEmpty();
     if (m_firstStart)
         place = FirstStartMainPosition(m_platform.screen.ScreenSize(), place);
-    place.setX(ApplyPosition(m_settings, "1.left", place.x(), m_platform.messages, window));
-    place.setY(ApplyPosition(m_settings, "1.top", place.y(), m_platform.messages, window));
-    window->move(place);
+    place.setX(PositionKeyValue(*m_context, "1.left", place.x(), window));
+    place.setY(PositionKeyValue(*m_context, "1.top", place.y(), window));
+    PlaceOnScreen(*window, place, m_platform.screen);
 }
 
 void KromiApplication::CreateToolWindows()
@@ -156,7 +170,7 @@ void KromiApplication::WireMainWindow()
     m_helpMenu->addAction(QStringLiteral("&Open Help Documents"), this, [this] {
         // After an install the settings live in the per-user folder while the help
         // document stays with the files delivered with the program.
-        const QString help = m_settings.GetSetting(QStringLiteral("help"));
+        const QString help = m_settings.GetPathSetting(QStringLiteral("help"));
         const QString folder = QFile::exists(m_programDirectory + help) || help.isEmpty()
                                    ? m_programDirectory
                                    : DeliveredFilesDirectory();

@@ -48,6 +48,13 @@ public:
     void Start(const QStringList& arguments);
     // The shut-down sequence; run once, when the main window closes.
     void ShutDown();
+    // The session ends (SIGTERM, SIGHUP): the shut-down sequence runs and the event
+    // loop ends. During start-up the sequence finishes first and the program ends
+    // right after it, without the pause.
+    void EndSession();
+    // A later copy's command line: the main window comes to the front and the list
+    // it names is opened as the command line is at start.
+    void OpenHandedOverList(const QStringList& arguments);
 
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     TipWindow* tipWindow() const { return m_tip.get(); }
@@ -86,6 +93,7 @@ private:
     void ReleaseSplash();
     void WireMainWindow();
     void Step(const QString& name);
+    void EndNow();
     QString FilePath(const char* name) const;
 
     Platform& m_platform;
@@ -115,6 +123,8 @@ private:
     bool m_startupFinished = false;
     // No main window position was stored: the tool windows take their first places.
     bool m_firstStart = false;
+    bool m_startReturned = false;
+    bool m_sessionEnding = false;
     bool m_shutDown = false;
 };
 

@@ -1,49 +1,40 @@
 #include "app/KromiApplication.h"
+#include "app/SessionEnd.h"
+#include "app/SingleInstance.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramDirectory.h"
-#include "ui/windows/MainWindow.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
-
-namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-void OnTerminate(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(g_signalPipe[1], &byte, 1);
-}
-
-} // namespace
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
+    const QString folder = ProgramDirectory();
+    SingleInstance instance(folder);
+    if (!instance.TakeLock()) {
+        if (instance.HandOver(QCoreApplication::arguments()))
+            return 0;
+        std::fprintf(stderr, "QB Kromi is running in %s but does not answer.\n",
+                     qPrintable(folder));
+        return 1;
+    }
     QtPlatform qtPlatform;
     Platform platform = qtPlatform.platform();
-    KromiApplication kromi(platform, ProgramDirectory());
+    KromiApplication kromi(platform, folder);
 
-    // A session ending (SIGTERM, SIGHUP) closes the main window in order, so the
-    // list, the history and the settings are written as at a normal exit.
-    std::unique_ptr<QSocketNotifier> terminateNotifier;
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
-        terminateNotifier =
-            std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(terminateNotifier.get(), &QSocketNotifier::activated, &kromi, [&kromi] {
-            char byte;
-            [[maybe_unused]] const auto read = ::read(g_signalPipe[0], &byte, 1);
-            kromi.mainWindow()->close();
-        });
-        std::signal(SIGTERM, OnTerminate);
-        std::signal(SIGHUP, OnTerminate);
-    }
+    // First, so that a session end always runs the shut-down writes, also while a
+    // start-up message is showing.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &kromi, [&] {
+        qtPlatform.EndSession();
+        kromi.EndSession();
+    });
+    QObject::connect(&kromi, &KromiApplication::started, &instance, &SingleInstance::Listen);
+    QObject::connect(&instance, &SingleInstance::argumentsReceived, &kromi,
+                     &KromiApplication::OpenHandedOverList);
 
     kromi.Start(QCoreApplication::arguments());
     return app.exec();

@@ -55,9 +55,23 @@ QString SwatchReadoutText(ColorRef colour)
     return QStringLiteral("\r ( ") + RgbHexReadout(colour) + QStringLiteral(" )");
 }
 
+QString QuotedValue(QStringView text)
+{
+    if (text.size() <= kMaxQuotedLength)
+        return text.toString();
+    return text.first(kMaxQuotedLength).toString() + QStringLiteral("...");
+}
+
+QString QuotedValue(QByteArrayView latin1)
+{
+    if (latin1.size() <= kMaxQuotedLength)
+        return QString::fromLatin1(latin1);
+    return QString::fromLatin1(latin1.first(kMaxQuotedLength)) + QStringLiteral("...");
+}
+
 QString IntegerConversionMessage(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QStringLiteral("'%1' is not a valid integer value").arg(QuotedValue(text));
 }
 
 std::optional<int> ParseInteger(const QString& text)
@@ -91,8 +105,11 @@ std::optional<int> ParseInteger(const QString& text)
         if (value > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
             return std::nullopt;
     }
-    if (base == 16)
-        return int(std::uint32_t(value)) * (negative ? -1 : 1);
+    if (base == 16) {
+        // Negated in unsigned arithmetic: "-$80000000" would overflow an int.
+        const std::uint32_t bits = negative ? 0u - std::uint32_t(value) : std::uint32_t(value);
+        return static_cast<int>(bits);
+    }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())

@@ -90,7 +90,17 @@ QString RgbHexReadout(ColorRef colour);
 // "\r ( R: 6, G: 167, B: 255, HEX: #06A7FF )": the readout under a swatch's status text.
 QString SwatchReadoutText(ColorRef colour);
 
-// The standard message of a failed integer conversion: "'<text>' is not a valid integer value".
+// Values quoted in messages are cut to this many characters: a message box cannot
+// lay out a line of megabytes, and its OK button would end up off the screen.
+inline constexpr qsizetype kMaxQuotedLength = 200;
+// `text` as a message quotes it: the first kMaxQuotedLength characters, then "..."
+// when there were more.
+QString QuotedValue(QStringView text);
+// The same for 8-bit text, Latin-1; only the part shown is decoded.
+QString QuotedValue(QByteArrayView latin1);
+
+// The standard message of a failed integer conversion: "'<text>' is not a valid
+// integer value", the text quoted as QuotedValue cuts it.
 QString IntegerConversionMessage(const QString& text);
 
 // A decimal integer as an edit holds it: optional blanks around, an optional sign,

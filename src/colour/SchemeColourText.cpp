@@ -2,20 +2,6 @@
 
 #include "colour/ColourText.h"
 
-namespace {
-
-// A message box cannot show a value of megabytes; the quoted text is cut there.
-constexpr int kMaxQuotedLength = 200;
-
-QString QuotedValue(const QString& text)
-{
-    if (text.size() <= kMaxQuotedLength)
-        return text;
-    return text.left(kMaxQuotedLength) + QStringLiteral("...");
-}
-
-} // namespace
-
 QString FormatSchemeColour(std::uint32_t value)
 {
     for (const NamedColour& named : kNamedColours) {
@@ -37,6 +23,6 @@ SchemeColourParse ParseSchemeColour(const QString& text)
     }
     const std::optional<int> number = ParseInteger(text);
     if (!number)
-        return {std::nullopt, IntegerConversionMessage(QuotedValue(text))};
+        return {std::nullopt, IntegerConversionMessage(text)};
     return {std::uint32_t(*number), QString()};
 }

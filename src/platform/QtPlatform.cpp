@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCursor>
@@ -40,17 +41,33 @@ class QtMessageBoxes : public MessageBoxes
 public:
     void Information(QWidget* parent, const QString& text) override
     {
+        if (m_ending)
+            return;
         QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), WithLineFeeds(text),
                         QMessageBox::Ok, parent);
         box.exec();
     }
     bool Question(QWidget* parent, const QString& text, const QString& title) override
     {
+        if (m_ending)
+            return false;
         QMessageBox box(QMessageBox::Question, title, WithLineFeeds(text),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     }
+
+    void EndSession()
+    {
+        m_ending = true;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                box->reject();
+        }
+    }
+
+private:
+    bool m_ending = false;
 };
 
 class QtFileDialogs : public FileDialogs
@@ -200,6 +217,13 @@ public:
         QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize();
     }
+    QList<QRect> ScreenGeometries() const override
+    {
+        QList<QRect> geometries;
+        for (const QScreen* screen : QGuiApplication::screens())
+            geometries << screen->availableGeometry();
+        return geometries;
+    }
 };
 
 class QtShell : public Shell
@@ -254,6 +278,11 @@ struct QtPlatform::Parts
 QtPlatform::QtPlatform() : m_parts(std::make_unique<Parts>()) {}
 
 QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::EndSession()
+{
+    m_parts->messages.EndSession();
+}
 
 Platform QtPlatform::platform()
 {

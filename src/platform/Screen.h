@@ -3,7 +3,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class Screen
@@ -18,4 +20,7 @@ public:
     virtual QImage GrabWholeScreen() const = 0;
     // Width and height of the primary screen in pixels.
     virtual QSize ScreenSize() const = 0;
+    // The part of each screen that windows may use, in global coordinates; by
+    // default the primary screen at the origin.
+    virtual QList<QRect> ScreenGeometries() const { return {QRect(QPoint(0, 0), ScreenSize())}; }
 };

@@ -202,6 +202,7 @@ void ColourList::NewList()
     endResetModel();
     SetChanged(false);
     SetCurrentListPath(QString());
+    m_notReadInFull = false;
 }
 
 std::optional<ColorRef> ColourList::ReplaceWithLoadedColours(const QList<ColorRef>& colours)

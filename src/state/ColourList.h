@@ -85,6 +85,13 @@ public:
     const QString& CurrentListPath() const { return m_currentListPath; }
     void SetCurrentListPath(const QString& path);
 
+    // The list does not hold all of the file it stands for (the current list path,
+    // or the default list when that is empty): a load failed before anything was
+    // read, or the file held lines that are no colours. Such a list is written
+    // back at exit only when the user changed it. NewList clears it.
+    bool IsNotReadInFull() const { return m_notReadInFull; }
+    void SetNotReadInFull(bool notReadInFull) { m_notReadInFull = notReadInFull; }
+
     // The colour that a double-click and a drag out of the list use: the colour of
     // the item last pressed or made current in the view.
     ColorRef ListCurrentColour() const { return m_listCurrentColour; }
@@ -104,6 +111,7 @@ private:
     // ReplaceItems.
     QHash<QString, int> m_textCounts;
     bool m_changed = false;
+    bool m_notReadInFull = false;
     QString m_currentListPath;
     ColorRef m_listCurrentColour = 0;
 };

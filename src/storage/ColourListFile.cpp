@@ -9,16 +9,11 @@
 
 namespace {
 
-// A message box cannot show a line of megabytes; the quoted text is cut there.
-constexpr qsizetype kMaxQuotedLength = 200;
-
+// "$00" and the rest of the line; only what a message shows is decoded.
 QString QuotedNumberText(QByteArrayView rest)
 {
-    QString text = QStringLiteral("$00") +
-                   QString::fromLatin1(rest.first(std::min(rest.size(), kMaxQuotedLength)));
-    if (rest.size() > kMaxQuotedLength)
-        text += QStringLiteral("...");
-    return text;
+    return QStringLiteral("$00") +
+           QString::fromLatin1(rest.first(std::min(rest.size(), kMaxQuotedLength + 1)));
 }
 
 } // namespace
@@ -53,13 +48,17 @@ ColourListLine ConvertColourListLine(QByteArrayView line)
 
 ColourListFileContent ReadColourListFile(const QString& path, const ProgressCallback& progress)
 {
-    FileReadResult read = ReadWholeFile(path);
+    const FileReadResult read = ReadWholeFile(path, kMaxLargeFileBytes);
     if (read.status == FileReadStatus::Missing)
         return {ColourListLoadStatus::Missing, {}, {}};
     if (read.status == FileReadStatus::Unreadable)
         return {ColourListLoadStatus::Failed, {}, read.error};
+    return ParseColourListData(read.data, progress);
+}
 
-    const QList<QByteArrayView> lines = SplitTextLines(read.data);
+ColourListFileContent ParseColourListData(QByteArrayView data, const ProgressCallback& progress)
+{
+    const QList<QByteArrayView> lines = SplitTextLines(data);
     ColourListFileContent content{ColourListLoadStatus::Loaded, {}, {}};
     content.colours.reserve(lines.size());
     int reported = -1;
@@ -69,11 +68,14 @@ ColourListFileContent ReadColourListFile(const QString& path, const ProgressCall
             if (percent != reported)
                 progress(reported = percent);
         }
-        const ColourListLine converted = ConvertColourListLine(lines.at(i));
+        const QByteArrayView line = lines.at(i);
+        const ColourListLine converted = ConvertColourListLine(line);
         if (!converted.error.isEmpty())
             return {ColourListLoadStatus::Failed, {}, converted.error};
         if (converted.colour)
             content.colours.append(*converted.colour);
+        else if (!line.trimmed().isEmpty())
+            content.readInFull = false;
     }
     if (progress)
         progress(100);
@@ -89,9 +91,13 @@ ColourListLoadResult LoadColourList(const QString& path, ColourList& list, Recen
     case ColourListLoadStatus::Failed:
         return result;
     case ColourListLoadStatus::Missing:
+        // Nothing there to lose: the list is written there at exit.
+        list.SetNotReadInFull(false);
         break;
     case ColourListLoadStatus::Loaded:
         result.mainColour = list.ReplaceWithLoadedColours(content.colours);
+        result.heldNoColours = content.colours.isEmpty() && !content.readInFull;
+        list.SetNotReadInFull(!content.readInFull);
         if (recent)
             recent->AddLoadedList(path);
         break;

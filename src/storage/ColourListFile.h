@@ -33,11 +33,18 @@ struct ColourListFileContent
     ColourListLoadStatus status = ColourListLoadStatus::Missing;
     QList<ColorRef> colours; // in line order, repeats included
     QString error;
+    // False when a line that is not blank had no "-": the file holds text that a
+    // list written back would lose.
+    bool readInFull = true;
 };
 
-// Reads and converts the whole file; nothing else is touched.
+// Reads and converts the whole file (at most kMaxLargeFileBytes); nothing else
+// is touched.
 ColourListFileContent ReadColourListFile(const QString& path,
                                          const ProgressCallback& progress = {});
+// The same for file content in memory.
+ColourListFileContent ParseColourListData(QByteArrayView data,
+                                          const ProgressCallback& progress = {});
 
 // The colour of one line, or the integer-conversion message. std::nullopt colour
 // and empty message: the line has no "-".
@@ -55,6 +62,8 @@ struct ColourListLoadResult
     // Loaded: the last colour added to the list, to become the main colour (set it
     // without recording it in the history). Empty when the file added nothing.
     std::optional<ColorRef> mainColour;
+    // Loaded: the file holds text but not one colour line (it is no colour list).
+    bool heldNoColours = false;
 };
 
 // Loads a list file into `list`, as every load command does:
@@ -64,7 +73,9 @@ struct ColourListLoadResult
 //   `error` in a message box.
 // - Loaded: the list is replaced (repeats dropped, one model reset), the current
 //   list path becomes `path`, the changed flag is cleared, and `recent` (when
-//   given) records the path unless it is empty, the default list or known.
+//   given) records the path unless it is empty, the default list or known. When
+//   the file held lines that are no colours the list is marked as not read in
+//   full (ColourList::IsNotReadInFull), so that it is not written back unchanged.
 ColourListLoadResult LoadColourList(const QString& path, ColourList& list,
                                     RecentLists* recent = nullptr,
                                     const ProgressCallback& progress = {});

@@ -12,8 +12,6 @@ namespace {
 
 constexpr QByteArrayView kHeader("GIMP Palette");
 constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
-// A message box cannot show a line of megabytes; a quoted row is cut there.
-constexpr qsizetype kMaxQuotedLength = 200;
 
 bool IsBlank(char c)
 {
@@ -70,12 +68,11 @@ std::optional<Rgb> ParseRow(QByteArrayView row)
     return Rgb{*red, *green, *blue};
 }
 
+// Decoded whole before it is cut: a cut in the middle of a UTF-8 character would
+// turn the row into Latin-1.
 QString QuotedRow(QByteArrayView row)
 {
-    QString text = DecodeText(row.first(std::min(row.size(), kMaxQuotedLength)));
-    if (row.size() > kMaxQuotedLength)
-        text += QStringLiteral("...");
-    return text;
+    return QuotedValue(DecodeText(row));
 }
 
 // One arg() call: a "%3" in the path must stay as it is.

@@ -42,13 +42,24 @@ const char* NextLine(const char* lineEnd, const char* end)
 
 HistoryFileContent LoadHistoryFile(const QString& path)
 {
-    HistoryFileContent content;
-    const FileReadResult read = ReadWholeFile(path);
-    if (read.status != FileReadStatus::Loaded)
+    const FileReadResult read = ReadWholeFile(path, kMaxLargeFileBytes);
+    if (read.status == FileReadStatus::Missing)
+        return {};
+    if (read.status == FileReadStatus::Unreadable) {
+        HistoryFileContent content;
+        content.exists = true;
+        content.unreadable = true;
+        content.error = read.error;
         return content;
+    }
+    return ParseHistoryData(read.data);
+}
+
+HistoryFileContent ParseHistoryData(QByteArrayView bytes)
+{
+    HistoryFileContent content;
     content.exists = true;
-    const QByteArray& bytes = read.data;
-    const char* p = bytes.constData();
+    const char* p = bytes.data();
     const char* const end = p + bytes.size();
     content.colours.reserve(std::size_t(bytes.size() / 16));
     while (p < end) {

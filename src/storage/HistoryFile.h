@@ -24,6 +24,10 @@ class HistoryList;
 struct HistoryFileContent
 {
     bool exists = false;
+    // The file exists but could not be read at all (or is larger than
+    // kMaxLargeFileBytes): `error` is "Cannot open file <path>", and the file must
+    // not be written over at exit.
+    bool unreadable = false;
     std::vector<ColorRef> colours;
     // From the first unreadable line to the end of the file; empty when all was read.
     QStringList unreadableRest;
@@ -32,6 +36,8 @@ struct HistoryFileContent
 };
 
 HistoryFileContent LoadHistoryFile(const QString& path);
+// The same for file content in memory.
+HistoryFileContent ParseHistoryData(QByteArrayView bytes);
 // Writes the entries, then the unreadable lines, atomically. At exit a failure is
 // skipped without a message.
 FileWriteResult SaveHistoryFile(const QString& path, const std::vector<ColorRef>& colours,

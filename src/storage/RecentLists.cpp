@@ -111,14 +111,25 @@ void RecentLists::ClearAll()
 
 bool RecentLists::Load(const QString& path)
 {
-    const FileReadResult read = ReadWholeFile(path);
+    const FileReadResult read = ReadWholeFile(path, kMaxSmallFileBytes);
+    if (read.status == FileReadStatus::Unreadable)
+        m_unreadPath = path;
     if (read.status != FileReadStatus::Loaded)
         return read.status == FileReadStatus::Missing;
+    if (m_unreadPath == path)
+        m_unreadPath.clear();
+    LoadData(read.data);
+    return true;
+}
+
+void RecentLists::LoadData(QByteArrayView data)
+{
     beginResetModel();
     m_paths.clear();
     m_displayTexts.clear();
     m_known.clear();
-    for (const QString& stored : DecodeTextLines(read.data)) {
+    for (QByteArrayView line : SplitTextLines(data)) {
+        const QString stored = DecodeFilePath(line);
         if (Accepts(stored)) {
             m_paths.append(stored);
             m_displayTexts.append(ListFileName(stored));
@@ -126,10 +137,16 @@ bool RecentLists::Load(const QString& path)
         }
     }
     endResetModel();
-    return true;
 }
 
 FileWriteResult RecentLists::Save(const QString& path) const
 {
-    return WriteTextFileLines(path, m_paths);
+    if (!m_unreadPath.isEmpty() && path == m_unreadPath)
+        return {false, CannotOpenFileMessage(path)};
+    QByteArray data;
+    for (const QString& stored : m_paths) {
+        data += EncodeFilePath(stored);
+        data += "\r\n";
+    }
+    return WriteWholeFile(path, data);
 }

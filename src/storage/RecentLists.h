@@ -48,11 +48,16 @@ public:
     void RemoveAt(int row);
     void ClearAll();
 
-    // "colorlist.cl1": one path per line. Loading replaces the store; empty lines,
-    // repeats and the default list are left out. A missing or unreadable file leaves
-    // the store as it is. False when an existing file could not be read.
+    // "colorlist.cl1": one path per line, in the local 8-bit encoding of file names
+    // (EncodeFilePath). Loading replaces the store; empty lines, repeats and the
+    // default list are left out. A missing or unreadable file (or one larger than
+    // kMaxSmallFileBytes) leaves the store as it is. False when an existing file
+    // could not be read; Save then refuses to write over it, so the paths it holds
+    // are not lost.
     bool Load(const QString& path);
     FileWriteResult Save(const QString& path) const;
+    // The file's content in memory, as Load takes it.
+    void LoadData(QByteArrayView data);
 
 private:
     bool Accepts(const QString& path) const;
@@ -63,4 +68,5 @@ private:
     QStringList m_displayTexts;
     // Case-folded paths, for the ignoring-case test without a scan.
     QSet<QString> m_known;
+    QString m_unreadPath; // a file that exists but could not be read
 };

@@ -57,9 +57,20 @@ void SettingsStore::SetSetting(const QString& name, const QString& value)
         m_lines.append(line);
 }
 
+QString SettingsStore::GetPathSetting(const QString& name) const
+{
+    // The store's lines are Latin-1, one character per byte of the file.
+    return DecodeFilePath(GetSetting(name).toLatin1());
+}
+
+void SettingsStore::SetPathSetting(const QString& name, const QString& path)
+{
+    SetSetting(name, QString::fromLatin1(EncodeFilePath(path)));
+}
+
 SettingsLoadResult SettingsStore::Load(const QString& path)
 {
-    const FileReadResult read = ReadWholeFile(path);
+    const FileReadResult read = ReadWholeFile(path, kMaxSmallFileBytes);
     switch (read.status) {
     case FileReadStatus::Missing:
         return {SettingsLoadResult::Status::Missing, {}};
@@ -69,10 +80,15 @@ SettingsLoadResult SettingsStore::Load(const QString& path)
     case FileReadStatus::Loaded:
         break;
     }
-    m_lines = DecodeTextLines(read.data);
+    LoadData(read.data);
     if (m_unreadPath == path)
         m_unreadPath.clear();
     return {SettingsLoadResult::Status::Loaded, {}};
+}
+
+void SettingsStore::LoadData(QByteArrayView data)
+{
+    m_lines = DecodeTextLines(data);
 }
 
 FileWriteResult SettingsStore::Save(const QString& path) const

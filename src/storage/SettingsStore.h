@@ -42,11 +42,18 @@ public:
     // name=value. Empty value: removes the key's first line. The name is written
     // exactly as given.
     void SetSetting(const QString& name, const QString& value);
+    // A file path kept in a key ("lastcll"): stored in the local 8-bit encoding of
+    // file names (EncodeFilePath), so that any path survives; the file's other
+    // lines stay Latin-1, and a pure ASCII path is stored as before.
+    QString GetPathSetting(const QString& name) const;
+    void SetPathSetting(const QString& name, const QString& path);
 
-    // The file's lines replace the store entirely. A missing file keeps the store as
-    // it is. A file that exists but cannot be read also keeps the store, and Save
-    // then refuses to write over it, so values never read are not lost.
+    // The file's lines replace the store entirely (at most kMaxSmallFileBytes). A
+    // missing file keeps the store as it is. A file that exists but cannot be read also keeps the
+    // store, and Save then refuses to write over it, so values never read are not lost.
     SettingsLoadResult Load(const QString& path);
+    // The file's content in memory: its lines replace the store.
+    void LoadData(QByteArrayView data);
     // Writes every line (Latin-1, CR LF) atomically. False when refused or failed.
     FileWriteResult Save(const QString& path) const;
 

@@ -3,26 +3,67 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Opens a regular file for reading. The type is checked before opening, and again
+// on the opened file: a named pipe swapped in between would block open() and
+// every read, and a device such as /dev/zero never ends.
+bool OpenRegularFile(QFile& file, const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+#ifdef Q_OS_UNIX
+    // Built-in resources (":/...") have no descriptor.
+    if (!path.startsWith(QLatin1Char(':'))) {
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        struct stat status;
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ||
+            !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return false;
+        }
+        return true;
+    }
+#endif
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
 
 QString CannotOpenFileMessage(const QString& path)
 {
     return QStringLiteral("Cannot open file %1").arg(path);
 }
 
+QString CannotCreateFileMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot create file %1\n%2").arg(path, reason);
+}
+
 FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return {FileReadStatus::Missing, {}, {}};
     FileReadResult result{FileReadStatus::Unreadable, {}, CannotOpenFileMessage(path)};
-    // Directories and devices are refused before reading: /dev/zero would never end.
-    if (!info.isFile())
-        return result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path))
         return result;
     const bool capped = maxBytes >= 0;
-    if (capped && info.size() > maxBytes) {
+    if (capped && file.size() > maxBytes) {
         result.tooLarge = true;
         return result;
     }
@@ -64,10 +105,18 @@ QStringList DecodeTextLines(QByteArrayView data)
 
 FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data)
 {
+    // QSaveFile would rename its temporary file over a device or pipe that a link
+    // points to; a link to a regular file it writes through.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return {false, QStringLiteral("Not a regular file")};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    if (file.write(data) != data.size()) {
+    // A small write stays in Qt's buffer, and commit() does not report a flush
+    // that fails there: on a full disk the file would come out empty. Flushing
+    // first shows the failure, and cancelling keeps the old file.
+    if (file.write(data) != data.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return {false, error};
@@ -85,4 +134,18 @@ FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines
         data += "\r\n";
     }
     return WriteWholeFile(path, data);
+}
+
+QByteArray EncodeFilePath(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+QString DecodeFilePath(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(bytes);
+    if (!utf8.hasError())
+        return QFile::decodeName(bytes.toByteArray());
+    return QString::fromLatin1(bytes);
 }

@@ -24,10 +24,18 @@ struct FileReadResult
     bool tooLarge = false; // Unreadable because it holds more than maxBytes
 };
 
+// Size caps of the readers, generous for what the program writes: a list of a
+// million colours and a long history stay below the large one; settings, recent
+// lists, wheel styles and pictures below the small one.
+inline constexpr qint64 kMaxLargeFileBytes = qint64(256) << 20;
+inline constexpr qint64 kMaxSmallFileBytes = qint64(1) << 20;
+
 // Reads a whole regular file. A path that names no file is Missing; a file that
-// cannot be opened or read, and a directory, is Unreadable; so is a file of more
-// than `maxBytes` bytes when `maxBytes` is not negative (nothing of it is kept).
-FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes = -1);
+// cannot be opened or read, and anything that is not a regular file (a folder, a
+// device, a named pipe; a link counts as what it points to), is Unreadable, and
+// never blocks; so is a file of more than `maxBytes` bytes when `maxBytes` is not
+// negative (nothing of it is kept).
+FileReadResult ReadWholeFile(const QString& path, qint64 maxBytes = kMaxLargeFileBytes);
 
 // Splits file content into lines at CR LF, LF or CR. A final line end does not
 // start another line. The views point into `data`.
@@ -44,10 +52,22 @@ struct FileWriteResult
 };
 
 // Replaces the file atomically with `data` (QSaveFile: a temporary file renamed
-// over the old one). On failure the old file stays as it was.
+// over the old one). On failure (a full disk included) the old file stays as it
+// was. Only a regular file is replaced: anything else at the path (a folder, a
+// device or pipe, also behind a link) is refused. A link to a regular file is
+// written through and stays a link.
 FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data);
 // The lines as Latin-1 with CR LF after every line, written as WriteWholeFile does.
 FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines);
 
 // The standard message of a file that exists but cannot be opened.
 QString CannotOpenFileMessage(const QString& path);
+// "Cannot create file <path>" and, on the next line, the system's reason.
+QString CannotCreateFileMessage(const QString& path, const QString& reason);
+
+// File paths stored in the program's files are in the local 8-bit encoding of
+// file names (UTF-8 on current systems), while the rest of those files is
+// Latin-1. A stored path that is no valid UTF-8 was written as Latin-1 by an
+// earlier version and is read that way.
+QByteArray EncodeFilePath(const QString& path);
+QString DecodeFilePath(QByteArrayView bytes);

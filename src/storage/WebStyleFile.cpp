@@ -11,8 +11,6 @@
 namespace {
 
 constexpr char kSignatureLine[] = "; QB Kromi Web Test Style";
-// A message box cannot show a line of megabytes; the quoted text is cut there.
-constexpr qsizetype kMaxQuotedLength = 200;
 
 constexpr const char* kSizeNames[kWebDividerCount] = {"header.height", "footer.height",
                                                       "linkcolumn.width"};
@@ -249,14 +247,6 @@ bool ApplyLine(QStringView key, QStringView value, WebPageStyle& style, PendingS
     return fontField >= 0 && SetFontField(target.font, FontField(fontField), value);
 }
 
-QString QuotedLine(QByteArrayView line)
-{
-    QString text = QString::fromLatin1(line.first(std::min(line.size(), kMaxQuotedLength)));
-    if (line.size() > kMaxQuotedLength)
-        text += QStringLiteral("...");
-    return text;
-}
-
 } // namespace
 
 QByteArray WebStyleFileText(const WebPageStyle& style)
@@ -296,7 +286,7 @@ WebStyleLoadResult ApplyWebStyleText(QByteArrayView data, WebPageStyle& style)
         if (result.badLineNumber != 0 && result.badLineNumber < lineNumber)
             return;
         result.badLineNumber = lineNumber;
-        result.badLineText = QuotedLine(line);
+        result.badLineText = QuotedValue(line);
     };
 
     const QList<QByteArrayView> lines = SplitTextLines(data);

@@ -1,8 +1,12 @@
 // The built program in a fresh folder of its own: start, end the session, read
 // back what it wrote.
+#include "support/ProgramReady.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 class EndToEndTest : public QObject
 {
@@ -10,35 +14,50 @@ class EndToEndTest : public QObject
 private slots:
     void firstRunWritesTheSettings();
     void handEditedSettingsAreUsedAndKept();
+    void oneCopyPerProgramFolder();
+    void sessionEndDuringAStartUpMessage();
 
 private:
+    // Starts the program in `folder` (copied there on first use).
+    void Start(QProcess& process, const QString& folder, const QStringList& arguments = {});
     // Runs the program until it has started, then ends it as a session end does.
     void RunOnce(const QString& folder);
-    QByteArray Settings(const QString& folder) const;
+    void EndSession(QProcess& process);
+    QByteArray ReadFile(const QString& path) const;
 };
 
-void EndToEndTest::RunOnce(const QString& folder)
+void EndToEndTest::Start(QProcess& process, const QString& folder, const QStringList& arguments)
 {
     const QString program = folder + QStringLiteral("/qbkromi");
     if (!QFile::exists(program))
         QVERIFY(QFile::copy(QStringLiteral(KROMI_PROGRAM_PATH), program));
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
-    process.start(program, {});
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
     QVERIFY(process.waitForStarted());
-    QTest::qWait(1800); // past the splash pause
-    QCOMPARE(process.state(), QProcess::Running);
+}
+
+void EndToEndTest::EndSession(QProcess& process)
+{
     process.terminate();
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
 }
 
-QByteArray EndToEndTest::Settings(const QString& folder) const
+void EndToEndTest::RunOnce(const QString& folder)
 {
-    QFile file(folder + QStringLiteral("/set.set"));
+    QProcess process;
+    Start(process, folder);
+    QVERIFY(WaitUntilReady(process, QFileInfo(folder).canonicalFilePath()));
+    EndSession(process);
+}
+
+QByteArray EndToEndTest::ReadFile(const QString& path) const
+{
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -46,7 +65,7 @@ void EndToEndTest::firstRunWritesTheSettings()
 {
     QTemporaryDir dir;
     RunOnce(dir.path());
-    const QByteArray written = Settings(dir.path());
+    const QByteArray written = ReadFile(dir.filePath(QStringLiteral("set.set")));
     const QList<QByteArray> lines = written.split('\n');
     QStringList keys;
     for (int i = 0; i + 1 < lines.size(); ++i) {
@@ -68,11 +87,80 @@ void EndToEndTest::handEditedSettingsAreUsedAndKept()
         "Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\nsmallwheel=1\r\n");
     file.close();
     RunOnce(dir.path());
-    QCOMPARE(Settings(dir.path()),
+    QCOMPARE(ReadFile(dir.filePath(QStringLiteral("set.set"))),
              QByteArray("Settings\r\nhelp=help/qbkromi-help.html\r\n1.left=10\r\n1.top=20\r\n"
                         "smallwheel=1\r\nshowtext=0\r\ncopy.left=298\r\ncopy.top=182\r\n"
                         "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\nshp.left=267\r\n"
                         "shp.top=104\r\nweb.left=242\r\nweb.top=337\r\n"));
+}
+
+// A second start in the same folder hands its list to the running copy and ends,
+// so that only one copy writes the folder's files at exit. A lock left by a copy
+// that was killed is taken over.
+void EndToEndTest::oneCopyPerProgramFolder()
+{
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    QFile list(dir.filePath(QStringLiteral("blue.cll")));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("x - FF0000\r\n");
+    list.close();
+
+    QProcess first;
+    Start(first, dir.path());
+    QVERIFY(WaitUntilReady(first, folder));
+    QProcess second;
+    Start(second, dir.path(), {QStringLiteral("blue.cll")}); // relative to its own folder
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitCode(), 0);
+    EndSession(first);
+    const QString listPath = QFileInfo(list).canonicalFilePath();
+    QVERIFY(ReadFile(dir.filePath(QStringLiteral("set.set")))
+                .contains("\r\nlastcll=" + listPath.toUtf8() + "\r\n"));
+    QCOMPARE(ReadFile(dir.filePath(QStringLiteral("colorlist.cl1"))), listPath.toUtf8() + "\r\n");
+
+    QProcess killed;
+    Start(killed, dir.path());
+    QVERIFY(WaitUntilReady(killed, folder));
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    QProcess next;
+    Start(next, dir.path());
+    QVERIFY(WaitUntilReady(next, folder));
+    EndSession(next);
+}
+
+// Before start-up has finished, a session end still writes every file in order:
+// here it comes while the message about a missing list is showing.
+void EndToEndTest::sessionEndDuringAStartUpMessage()
+{
+    QTemporaryDir dir;
+    QFile settings(dir.filePath(QStringLiteral("set.set")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("Settings\r\nlastcll=" + dir.filePath(QStringLiteral("gone.cll")).toUtf8() +
+                   "\r\n");
+    settings.close();
+    QProcess process;
+    Start(process, dir.path());
+    // Asleep in the message box's event loop, with the session-end handler in place.
+    const QString status = QStringLiteral("/proc/%1/status").arg(process.processId());
+    int asleep = 0;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QByteArray text = ReadFile(status);
+            const qsizetype caught = text.indexOf("SigCgt:\t");
+            const bool handled =
+                caught >= 0 &&
+                (text.mid(caught + 8, 16).toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+            asleep = handled && text.contains("State:\tS") ? asleep + 1 : 0;
+            return asleep == 20; // about 200 ms
+        },
+        30000));
+    EndSession(process);
+    const QByteArray written = ReadFile(dir.filePath(QStringLiteral("set.set")));
+    QVERIFY(written.contains("\r\n1.left="));
+    QVERIFY(!written.contains("lastcll"));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("default.cll"))));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

@@ -2,6 +2,7 @@
 // in a temporary program folder.
 
 #include "app/KromiApplication.h"
+#include "storage/TextFile.h"
 #include "support/FakePlatform.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/windows/ListPanel.h"
@@ -42,7 +43,23 @@ class ListEndToEndTest : public QObject
     Q_OBJECT
 private slots:
     void missingListsAtStartThenNewListAndExit();
+    void listsNotReadInFullAreNotWrittenBack_data();
+    void listsNotReadInFullAreNotWrittenBack();
+    void unreadableProgramFilesAreReportedAndKept();
 };
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+const QByteArray kDefaultList("0,0,0             #000000 - 000000\r\n");
+
+} // namespace
 
 void ListEndToEndTest::missingListsAtStartThenNewListAndExit()
 {
@@ -97,6 +114,77 @@ void ListEndToEndTest::missingListsAtStartThenNewListAndExit()
     QVERIFY(!second.app.colourList().IsChanged());
     QCOMPARE(second.app.recentLists().count(), 0);
     QCOMPARE(second.app.listFiles()->reopenWindow()->displayList()->model()->rowCount(), 0);
+}
+
+void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("userAddsAColour");
+    QTest::addColumn<QString>("message"); // %1: the list's path
+    QTest::addColumn<QByteArray>("listAfter");
+    const QByteArray notes("notes\r\nmore notes\r\n");
+    QTest::newRow("no colour lines") << notes << false << "The file '%1' holds no colors." << notes;
+    QTest::newRow("no colour lines, then a colour added")
+        << notes << true << "The file '%1' holds no colors."
+        << QByteArray("6,167,255             #06A7FF - FFA706\r\n");
+    QTest::newRow("bad line") << QByteArray("x - GG\r\n") << false
+                              << "'$00GG' is not a valid integer value" << QByteArray("x - GG\r\n");
+}
+
+// The list named by "lastcll" holds text that is no colour list, or cannot be
+// read: neither it nor the default list is emptied at exit.
+void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, userAddsAColour);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, listAfter);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    const QString list = folder + QStringLiteral("notes.txt");
+    WriteFile(list, content);
+    WriteFile(folder + QStringLiteral("default.cll"), kDefaultList);
+    WriteFile(folder + QStringLiteral("set.set"), "Settings\r\nlastcll=" + list.toUtf8() + "\r\n");
+    {
+        Run run(folder);
+        QCOMPARE(run.fake.messages.shown.size(), 1);
+        QCOMPARE(run.fake.messages.shown[0].text, message.arg(list));
+        QCOMPARE(run.app.colourList().count(), 0);
+        if (userAddsAColour)
+            QTest::keyClick(run.app.mainWindow(), Qt::Key_A, Qt::ControlModifier);
+        run.app.ShutDown();
+    }
+    QCOMPARE(ReadFile(list), listAfter);
+    QCOMPARE(ReadFile(folder + QStringLiteral("default.cll")), kDefaultList);
+}
+
+// Files larger than anything the program writes count as unreadable: reported
+// at start, never written over (sparse, so they cost no disk).
+void ListEndToEndTest::unreadableProgramFilesAreReportedAndKept()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    const QString recent = folder + QStringLiteral("colorlist.cl1");
+    const QString history = folder + QStringLiteral("history.cl2");
+    const qint64 recentSize = kMaxSmallFileBytes + 1;
+    const qint64 historySize = kMaxLargeFileBytes + 1;
+    WriteFile(recent, "");
+    WriteFile(history, "");
+    QVERIFY(QFile::resize(recent, recentSize));
+    QVERIFY(QFile::resize(history, historySize));
+    {
+        Run run(folder);
+        QStringList texts;
+        for (const auto& shown : run.fake.messages.shown)
+            texts << shown.text;
+        QCOMPARE(texts,
+                 (QStringList{CannotOpenFileMessage(recent), CannotOpenFileMessage(history)}));
+        QTest::keyClick(run.app.mainWindow(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(run.app.history().count(), 1);
+        run.app.ShutDown();
+    }
+    QCOMPARE(QFileInfo(recent).size(), recentSize);
+    QCOMPARE(QFileInfo(history).size(), historySize);
 }
 
 QTEST_MAIN(ListEndToEndTest)

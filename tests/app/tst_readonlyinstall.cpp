@@ -1,5 +1,7 @@
 // The program installed in a folder its user cannot write: it still starts, and
 // what it writes at exit lands in the per-user data folder, the install untouched.
+#include "support/ProgramReady.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,8 +52,7 @@ void ReadOnlyInstallTest::filesGoToThePerUserFolder()
         process.start(program, {});
     }
     QVERIFY(process.waitForStarted());
-    QTest::qWait(1800);
-    QCOMPARE(process.state(), QProcess::Running);
+    QVERIFY(WaitUntilReady(process, userData.filePath(QStringLiteral("QB Kromi"))));
     process.terminate();
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);

@@ -1,7 +1,9 @@
 #include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
+#include "ui/features/CopyFeature.h"
 #include "ui/features/ShapeTestFeature.h"
 #include "ui/features/WebPageTestFeature.h"
+#include "ui/windows/CopyWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ShapeTestWindow.h"
 #include "ui/windows/SplashWindow.h"
@@ -25,6 +27,10 @@ private slots:
     void firstStartPlacement();
     void savedPositionIsUsedAndWrittenBack();
     void badPositionIsReportedAndTheRestApplies();
+    void longValuesAreCutInMessages_data();
+    void longValuesAreCutInMessages();
+    void positionsOutOfReachArePulledBack_data();
+    void positionsOutOfReachArePulledBack();
     void unreadableSettingsAreReportedAndLeftAlone();
     void shutDownWritesTheKeysInOrder();
     void helpMenu();
@@ -144,6 +150,54 @@ void StartupTest::badPositionIsReportedAndTheRestApplies()
     QCOMPARE(m_fake.messages.shown.size(), 1);
     QCOMPARE(m_fake.messages.shown[0].text, QStringLiteral("'abc' is not a valid integer value"));
     QCOMPARE(app->mainWindow()->pos(), QPoint(216, 77));
+}
+
+void StartupTest::longValuesAreCutInMessages_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QString>("message"); // %1: the value cut to 200 characters and "..."
+    QTest::newRow("position") << QByteArray("1.left") << "'%1' is not a valid integer value";
+    QTest::newRow("lastcll") << QByteArray("lastcll")
+                             << "The file '%1' can not be found.\rLoading default color list.";
+}
+
+// A value of 100 KB would give a box whose OK button is off the screen.
+void StartupTest::longValuesAreCutInMessages()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QString, message);
+    const QByteArray value(100000, '7');
+    WriteSettings("Settings\r\n" + key + "=" + value + "\r\n");
+    auto app = StartApp();
+    QVERIFY(!m_fake.messages.shown.isEmpty());
+    QCOMPARE(m_fake.messages.shown[0].text, message.arg(QString(200, '7') + "..."));
+}
+
+void StartupTest::positionsOutOfReachArePulledBack_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QPoint>("main");
+    QTest::addColumn<QPoint>("copy");
+    // The fake screen is 1280 x 1024; 40 pixels of a title strip are enough to grab.
+    QTest::newRow("on the screen") << QByteArray("1.left=-100\r\n1.top=1008\r\ncopy.left=1240")
+                                   << QPoint(-100, 1008) << QPoint(1240, 182);
+    QTest::newRow("right and below")
+        << QByteArray("1.left=5000\r\n1.top=5000\r\ncopy.left=1241\r\ncopy.top=1009")
+        << QPoint(1240, 1008) << QPoint(1240, 1008);
+    QTest::newRow("left and above") << QByteArray("1.left=-5000\r\n1.top=-1\r\ncopy.top=-50")
+                                    << QPoint(40 - 504, 0) << QPoint(298, 0);
+}
+
+void StartupTest::positionsOutOfReachArePulledBack()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QPoint, main);
+    QFETCH(QPoint, copy);
+    WriteSettings("Settings\r\n" + settings + "\r\n");
+    auto app = StartApp();
+    QVERIFY(m_fake.messages.shown.isEmpty());
+    QCOMPARE(app->mainWindow()->pos(), main);
+    QCOMPARE(app->copyFeature()->window()->pos(), copy);
 }
 
 void StartupTest::unreadableSettingsAreReportedAndLeftAlone()

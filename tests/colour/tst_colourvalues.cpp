@@ -256,6 +256,9 @@ void ColourValuesTest::parseInteger_data()
     QTest::newRow("trailing blank") << "5 " << false << 0;
     QTest::newRow("sign only") << "-" << false << 0;
     QTest::newRow("too large") << "99999999999" << false << 0;
+    QTest::newRow("negative hexadecimal") << "-$10" << true << -16;
+    QTest::newRow("lowest 32-bit hexadecimal") << "-$80000000" << true << INT_MIN;
+    QTest::newRow("lowest decimal") << "-2147483648" << true << INT_MIN;
 }
 
 void ColourValuesTest::parseInteger()

@@ -37,16 +37,16 @@ validate() {
         fail "appstreamcli validate"
 }
 
-# True once the program has installed its SIGTERM handler (bit 15 of SigCgt):
-# from then on a SIGTERM closes it as a session end does.
-handles_sigterm() {
-    local caught
-    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$1/status" 2>/dev/null) || return 1
-    [ -n "$caught" ] && (((16#$caught >> 14) & 1))
+# True once the program running for the program folder $1 has finished its
+# start-up: it then answers on a local socket named after that folder.
+is_ready() {
+    local hash
+    hash=$(printf '%s' "$1" | sha256sum | cut -c1-24)
+    [ -S "/tmp/qbkromi-$hash" ]
 }
 
-# Starts the installed program offscreen with the private HOME, lets it run 2 s
-# after start-up, ends it with SIGTERM and checks what it wrote where.
+# Starts the installed program offscreen with the private HOME, waits until its
+# start-up has finished, ends it with SIGTERM and checks what it wrote where.
 run_program() {
     local prefix=$1 home=$2
     mkdir -p "$home/run"
@@ -54,12 +54,11 @@ run_program() {
     env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" \
         QT_QPA_PLATFORM=offscreen "$prefix/bin/qbkromi" >"$home/output.log" 2>&1 &
     local pid=$! waited=0
-    until handles_sigterm $pid; do
+    until is_ready "$home/.local/share/QB Kromi/"; do
         kill -0 $pid 2>/dev/null || fail "the program ended at start-up: $(cat "$home/output.log")"
         ((waited++ < 300)) || { kill -KILL $pid; fail "the program did not start in 30 s"; }
         sleep 0.1
     done
-    sleep 2
     kill -0 $pid 2>/dev/null || fail "the program ended on its own: $(cat "$home/output.log")"
     kill -TERM $pid
     waited=0

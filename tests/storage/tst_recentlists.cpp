@@ -1,4 +1,5 @@
 #include "storage/RecentLists.h"
+#include "storage/SettingsStore.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -15,6 +16,8 @@ private slots:
     void reopenDisplay();
     void removeAndClear();
     void fileRoundTrip();
+    void pathsOutsideLatin1_data();
+    void pathsOutsideLatin1();
 
 private:
     QTemporaryDir m_dir;
@@ -137,6 +140,54 @@ void RecentListsTest::fileRoundTrip()
     QVERIFY(!recent.Load(m_dir.path()));
     QCOMPARE(recent.count(), 2);
     QVERIFY(!recent.Save(m_dir.filePath("missing-folder/colorlist.cl1")));
+}
+
+void RecentListsTest::pathsOutsideLatin1_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("Cyrillic") << QStringLiteral("/home/\u0414\u043e\u043a/list.cll")
+                              << QByteArray("/home/\xd0\x94\xd0\xbe\xd0\xba/list.cll");
+    QTest::newRow("Latin-1 letter")
+        << QStringLiteral("/home/caf\u00e9/list.cll") << QByteArray("/home/caf\xc3\xa9/list.cll");
+    QTest::newRow("ASCII") << QStringLiteral("/home/me/list.cll")
+                           << QByteArray("/home/me/list.cll");
+}
+
+// "lastcll" and "colorlist.cl1" hold paths as file names are encoded; the
+// settings file's other lines stay Latin-1, and files of earlier versions (paths
+// in Latin-1) still read.
+void RecentListsTest::pathsOutsideLatin1()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, stored);
+    const QString recentFile = m_dir.filePath(QStringLiteral("colorlist.cl1"));
+    const QString settingsFile = m_dir.filePath(QStringLiteral("set.set"));
+
+    RecentLists recent(QStringLiteral("/x/default.cll"));
+    recent.AddLoadedList(path);
+    QVERIFY(recent.Save(recentFile));
+    SettingsStore settings;
+    settings.SetSetting(QStringLiteral("name"), QStringLiteral("caf\u00e9"));
+    settings.SetPathSetting(QStringLiteral("lastcll"), path);
+    QVERIFY(settings.Save(settingsFile));
+
+    QCOMPARE(ReadWholeFile(recentFile).data, stored + "\r\n");
+    QCOMPARE(ReadWholeFile(settingsFile).data,
+             "Settings\r\nname=caf\xe9\r\nlastcll=" + stored + "\r\n");
+    RecentLists recentRead(QStringLiteral("/x/default.cll"));
+    QVERIFY(recentRead.Load(recentFile));
+    QCOMPARE(recentRead.paths(), QStringList{path});
+    SettingsStore settingsRead;
+    settingsRead.Load(settingsFile);
+    QCOMPARE(settingsRead.GetPathSetting(QStringLiteral("lastcll")), path);
+
+    // As an earlier version wrote them.
+    const QByteArray latin1 = path.toLatin1();
+    if (QString::fromLatin1(latin1) == path) {
+        recentRead.LoadData(latin1 + "\r\n");
+        QCOMPARE(recentRead.paths(), QStringList{path});
+    }
 }
 
 QTEST_APPLESS_MAIN(RecentListsTest)

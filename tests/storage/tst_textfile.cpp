@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TextFileTest : public QObject
 {
@@ -13,6 +17,9 @@ private slots:
     void writeReplacesOrKeepsTheOldFile();
     void readCap_data();
     void readCap();
+    void fullDiskKeepsTheOldFile();
+    void writeRefusesWhatIsNoRegularFile_data();
+    void writeRefusesWhatIsNoRegularFile();
 };
 
 void TextFileTest::readTellsMissingFromUnreadable()
@@ -62,6 +69,68 @@ void TextFileTest::readCap()
     QCOMPARE(read.status, tooLarge ? FileReadStatus::Unreadable : FileReadStatus::Loaded);
     QCOMPARE(read.data.size(), tooLarge ? 0 : fileSize);
     QCOMPARE(read.tooLarge, tooLarge);
+}
+
+void TextFileTest::fullDiskKeepsTheOldFile()
+{
+    if (geteuid() != 0)
+        QSKIP("mounting a small filesystem needs the administrator");
+    QTemporaryDir dir;
+    const QString mount = dir.path();
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount}) != 0)
+        QSKIP("cannot mount a tmpfs here");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mount}); });
+    const QString path = mount + QStringLiteral("/history.cl2");
+    QVERIFY(WriteWholeFile(path, "6,167,255 - #06A7FF\r\n"));
+    // Fill the disk to the last byte.
+    QFile filler(mount + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+
+    // Smaller than Qt's write buffer, so only a flush can fail.
+    const FileWriteResult written = WriteWholeFile(path, QByteArray(100, 'y'));
+    QVERIFY(!written.ok);
+    QVERIFY(!written.error.isEmpty());
+    QCOMPARE(ReadWholeFile(path).data, QByteArray("6,167,255 - #06A7FF\r\n"));
+    QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary left
+}
+
+void TextFileTest::writeRefusesWhatIsNoRegularFile_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("named pipe") << true << false;
+    QTest::newRow("link to a named pipe") << true << true;
+    QTest::newRow("link to a regular file") << false << true;
+}
+
+void TextFileTest::writeRefusesWhatIsNoRegularFile()
+{
+    QFETCH(bool, pipe);
+    QFETCH(bool, throughLink);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    if (pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    else
+        QVERIFY(WriteWholeFile(target, "old"));
+    const QString link = dir.filePath(QStringLiteral("set.set"));
+    if (throughLink)
+        QVERIFY(QFile::link(target, link));
+    const QString path = throughLink ? link : target;
+
+    const FileWriteResult written = WriteWholeFile(path, "new");
+    QCOMPARE(written.ok, !pipe);
+    QCOMPARE(QFileInfo(link).isSymLink(), throughLink);
+    struct stat status;
+    QCOMPARE(::lstat(QFile::encodeName(target).constData(), &status), 0);
+    QCOMPARE(S_ISFIFO(status.st_mode), pipe);
+    if (!pipe)
+        QCOMPARE(ReadWholeFile(target).data, QByteArray("new"));
 }
 
 QTEST_APPLESS_MAIN(TextFileTest)

@@ -486,8 +486,8 @@ void CopyWindowTest::settingsAreApplied_data()
                           << ""
                           << "" << QPoint(298, 182) << 191 << QStringList();
     QTest::newRow("stored") << "10"
-                            << "-20"
-                            << "1" << QPoint(10, -20) << 453 << QStringList();
+                            << "20"
+                            << "1" << QPoint(10, 20) << 453 << QStringList();
     QTest::newRow("only left") << "5"
                                << ""
                                << "0" << QPoint(5, 182) << 191 << QStringList();

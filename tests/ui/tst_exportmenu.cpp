@@ -19,7 +19,9 @@ private slots:
     void everyWayOpensTheMenu();
     void htmlOfAnEmptyListAsksNothing();
     void htmlWritesThePageUnlessCancelled();
-    void acoWritesBytesAndReportsFailures();
+    void acoWritesBytes();
+    void writeFailuresAreReported_data();
+    void writeFailuresAreReported();
 
 private:
     QByteArray ReadFile(const QString& path) const;
@@ -112,7 +114,7 @@ void ExportMenuTest::htmlWritesThePageUnlessCancelled()
     QVERIFY(!page.contains('\n'));
 }
 
-void ExportMenuTest::acoWritesBytesAndReportsFailures()
+void ExportMenuTest::acoWritesBytes()
 {
     m_list->AddDroppedColourToList(PackColour(6, 167, 255));
     const QString path = m_dir.filePath(QStringLiteral("swatches.ACO"));
@@ -122,15 +124,34 @@ void ExportMenuTest::acoWritesBytesAndReportsFailures()
              QStringLiteral("Photoshop ACO File|*.ACO"));
     QCOMPARE(ReadFile(path), QByteArray::fromHex("0001000100000606A7A7FFFF0000"));
     QVERIFY(m_fake->messages.shown.isEmpty());
+}
 
-    // A folder in the way cannot be replaced: reported, nothing else touched.
-    const QString blocked = m_dir.filePath(QStringLiteral("blocked.ACO"));
+void ExportMenuTest::writeFailuresAreReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("HTML") << "blocked.html";
+    QTest::newRow("ACO") << "blocked.ACO";
+}
+
+// A folder in the way cannot be replaced: reported with the system's reason,
+// nothing else touched.
+void ExportMenuTest::writeFailuresAreReported()
+{
+    QFETCH(QString, name);
+    m_list->AddDroppedColourToList(PackColour(6, 167, 255));
+    const QString blocked = m_dir.filePath(name);
     QVERIFY(QDir().mkdir(blocked));
     m_fake->fileDialogs.fileNames.push_back(blocked);
-    m_export->ExportListAsAco();
+    if (name.endsWith(QLatin1String(".html")))
+        m_export->ExportListAsHtml();
+    else
+        m_export->ExportListAsAco();
     QCOMPARE(m_fake->messages.shown.size(), 1);
-    QVERIFY(!m_fake->messages.shown[0].text.isEmpty());
+    const QString prefix = QStringLiteral("Cannot create file ") + blocked + QLatin1Char('\n');
+    QVERIFY(m_fake->messages.shown[0].text.startsWith(prefix));
+    QVERIFY(m_fake->messages.shown[0].text.size() > prefix.size());
     QVERIFY(QFileInfo(blocked).isDir());
+    QVERIFY(QDir().rmdir(blocked));
 }
 
 QTEST_MAIN(ExportMenuTest)

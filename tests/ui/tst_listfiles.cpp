@@ -140,17 +140,20 @@ void ListFilesTest::loadExamples_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<ColorRef>>("colours");
     QTest::addColumn<ColorRef>("mainColour");
+    QTest::addColumn<QString>("message"); // %1: the file's path
 
     QTest::newRow("read after the dash")
         << QByteArray("0,0,0             #000000 - 000000\r\nx - FF0000\r\n")
-        << QList<ColorRef>{kBlack, kBlue} << kBlue;
+        << QList<ColorRef>{kBlack, kBlue} << kBlue << QString();
     QTest::newRow("a colour twice") << QByteArray("a - 0000FF\r\nb - FF0000\r\nc - 0000FF\r\n")
-                                    << QList<ColorRef>{kRed, kBlue} << kBlue;
-    QTest::newRow("no dash anywhere")
-        << QByteArray("\r\nno colour here\r\n") << QList<ColorRef>{} << kStart;
-    QTest::newRow("dash at the end") << QByteArray("abc-\r\n") << QList<ColorRef>{kBlack} << kBlack;
+                                    << QList<ColorRef>{kRed, kBlue} << kBlue << QString();
+    QTest::newRow("no dash anywhere") << QByteArray("\r\nno colour here\r\n") << QList<ColorRef>{}
+                                      << kStart << "The file '%1' holds no colors.";
+    QTest::newRow("empty file") << QByteArray() << QList<ColorRef>{} << kStart << QString();
+    QTest::newRow("dash at the end")
+        << QByteArray("abc-\r\n") << QList<ColorRef>{kBlack} << kBlack << QString();
     QTest::newRow("LF only") << QByteArray("1 - 0000FF\n2 - FF0000\n")
-                             << QList<ColorRef>{kRed, kBlue} << kBlue;
+                             << QList<ColorRef>{kRed, kBlue} << kBlue << QString();
 }
 
 void ListFilesTest::loadExamples()
@@ -158,6 +161,7 @@ void ListFilesTest::loadExamples()
     QFETCH(QByteArray, content);
     QFETCH(QList<ColorRef>, colours);
     QFETCH(ColorRef, mainColour);
+    QFETCH(QString, message);
     m_list->AddDroppedColourToList(PackColour(1, 2, 3));
     m_list->SetChanged(false);
     const QString path = Write(QStringLiteral("web.cll"), content);
@@ -174,7 +178,9 @@ void ListFilesTest::loadExamples()
     QVERIFY(!m_list->IsChanged());
     QCOMPARE(m_recent->paths(), QStringList{path});
     QVERIFY(!m_window->progressBar()->isVisible());
-    QVERIFY(m_fake->messages.shown.isEmpty());
+    QCOMPARE(m_fake->messages.shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(m_fake->messages.shown[0].text, message.arg(path));
 }
 
 void ListFilesTest::loadAsksWhenChanged()
@@ -333,7 +339,8 @@ void ListFilesTest::saveAsFailureChangesNothing()
     m_fake->fileDialogs.fileNames.push_back(blocked);
     m_files->SaveListAs();
     QCOMPARE(m_fake->messages.shown.size(), 1);
-    QCOMPARE(m_fake->messages.shown[0].text, QStringLiteral("Cannot create file ") + blocked);
+    QVERIFY(m_fake->messages.shown[0].text.startsWith(QStringLiteral("Cannot create file ") +
+                                                      blocked + QLatin1Char('\n')));
     QVERIFY(m_list->CurrentListPath().isEmpty());
     QVERIFY(m_list->IsChanged());
     QCOMPARE(m_recent->count(), 0);

@@ -3,6 +3,7 @@
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
+#include "ui/widgets/PinPicture.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/WheelPanel.h"
@@ -19,6 +20,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 class MainWindowTest : public QObject
 {
@@ -49,6 +52,8 @@ private slots:
     void websafeButtonNotHighlightedWhileWebsafe();
     void colourDialog();
     void wheelStyleKeepsColours();
+    void programFilesThatAreNoRegularFilesAreSkipped_data();
+    void programFilesThatAreNoRegularFilesAreSkipped();
 
 private:
     void Type(QWidget* widget, const QString& keys);
@@ -456,6 +461,38 @@ void MainWindowTest::wheelStyleKeepsColours()
     for (int i = 0; i < WheelStyleNames().size(); ++i)
         for (const auto& shape : ParseWheelStyle(LoadWheelStyleText(m_folder->path(), i)))
             QVERIFY(shape.has_value());
+}
+
+void MainWindowTest::programFilesThatAreNoRegularFilesAreSkipped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("pipe"); // else a folder
+    QTest::newRow("top.bmp a named pipe") << "top.bmp" << true;
+    QTest::newRow("top2.bmp a folder") << "top2.bmp" << false;
+    QTest::newRow("wheel style a named pipe") << "circle1.wst" << true;
+}
+
+// Before, a pipe blocked start-up or the Load Wheel Style window for ever.
+void MainWindowTest::programFilesThatAreNoRegularFilesAreSkipped()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, pipe);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    if (pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+    if (name.endsWith(QLatin1String(".wst"))) {
+        QFile builtIn(QStringLiteral(":/wheelstyles/circle1.wst"));
+        QVERIFY(builtIn.open(QIODevice::ReadOnly));
+        QCOMPARE(LoadWheelStyleText(folder.path(), 0), QString::fromLatin1(builtIn.readAll()));
+        return;
+    }
+    const bool on = name == QLatin1String("top2.bmp");
+    const QPixmap shipped(on ? QStringLiteral(":/pin/pin_on.png")
+                             : QStringLiteral(":/pin/pin_off.png"));
+    QCOMPARE(LoadPinPicture(folder.path(), on).toImage(), shipped.toImage());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -6,6 +6,7 @@
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/WindowPlacement.h"
 #include "ui/windows/CopyWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
@@ -13,22 +14,6 @@
 
 #include <QAction>
 #include <QMenu>
-
-namespace {
-
-// A position key: empty keeps the design place, a value that is no integer is
-// reported and keeps it too.
-int PositionOf(const AppContext& context, const char* key, int design, QWidget* parent)
-{
-    const PositionSetting setting = context.settings.SettingAsPosition(QLatin1String(key));
-    if (!setting.error.isEmpty()) {
-        context.platform.messages.Information(parent, setting.error);
-        return design;
-    }
-    return setting.value.value_or(design);
-}
-
-} // namespace
 
 CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
     : m_context(context), m_listPanel(listPanel),
@@ -54,10 +39,11 @@ void CopyFeature::ApplySettings()
 {
     CopyWindow* window = m_window.get();
     const QPoint design = CopyWindow::kDesignPosition;
-    window->move(PositionOf(m_context, "copy.left", design.x(), window),
-                 PositionOf(m_context, "copy.top", design.y(), window));
+    const QPoint place(PositionKeyValue(m_context, "copy.left", design.x(), window),
+                       PositionKeyValue(m_context, "copy.top", design.y(), window));
     window->SetPreviewShown(m_context.settings.GetSetting(QStringLiteral("copy.prew")) ==
                             QLatin1String("1"));
+    PlaceOnScreen(*window, place, m_context.platform.screen);
 }
 
 void CopyFeature::BuildQuickCopyMenu()

@@ -69,8 +69,7 @@ void ExportFeature::ExportListAsHtml()
     const QString path = AskExportFile(m_context, "Export as HTML", "HTML (*.html)|*.html", "html");
     if (path.isEmpty())
         return;
-    // A page that cannot be written is skipped without a message.
-    WriteWholeFile(path, page);
+    ReportWriteFailure(path, WriteWholeFile(path, page));
 }
 
 void ExportFeature::ExportListAsAco()
@@ -79,8 +78,13 @@ void ExportFeature::ExportListAsAco()
         AskExportFile(m_context, "Export as ACO", "Photoshop ACO File|*.ACO", "ACO");
     if (path.isEmpty())
         return;
-    const FileWriteResult result =
-        WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList)));
+    ReportWriteFailure(path,
+                       WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList))));
+}
+
+void ExportFeature::ReportWriteFailure(const QString& path, const FileWriteResult& result)
+{
     if (!result)
-        m_context.platform.messages.Information(&m_context.mainWindow, result.error);
+        m_context.platform.messages.Information(&m_context.mainWindow,
+                                                CannotCreateFileMessage(path, result.error));
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 
 struct AppContext;
+struct FileWriteResult;
 class QMenu;
 
 class ExportFeature : public QObject
@@ -20,6 +21,9 @@ public:
     QMenu* exportMenu() const { return m_menu; }
 
 private:
+    // "Cannot create file <path>" and the system's reason.
+    void ReportWriteFailure(const QString& path, const FileWriteResult& result);
+
     AppContext& m_context;
     QMenu* m_menu;
 };

@@ -26,6 +26,7 @@ QString HistoryFeature::historyFilePath() const
 void HistoryFeature::LoadHistoryFile()
 {
     const HistoryFileContent content = LoadHistory(historyFilePath(), m_context.history);
+    m_fileUnread = content.unreadable;
     if (!content.error.isEmpty())
         m_context.platform.messages.Information(nullptr, content.error);
     if (!content.colours.empty())
@@ -54,5 +55,8 @@ void HistoryFeature::ShowStep(bool back)
 
 bool HistoryFeature::WriteHistoryFile()
 {
+    // A file that could not be read would lose every entry it holds.
+    if (m_fileUnread)
+        return false;
     return SaveHistory(historyFilePath(), m_context.history).ok;
 }

@@ -19,7 +19,8 @@ public:
     // Creates the History window (hidden) and restores the history file into
     // context.history; its last colour becomes the main colour, not recorded
     // again. A line that cannot be read is reported once; it and the lines after
-    // it are kept for WriteHistoryFile.
+    // it are kept for WriteHistoryFile. A file that cannot be read at all is
+    // reported ("Cannot open file <path>") and never written over.
     explicit HistoryFeature(AppContext& context);
     ~HistoryFeature() override;
 
@@ -29,7 +30,8 @@ public:
     void Redo();
 
     // Shut-down: every entry (and any unreadable lines kept from the start).
-    // False when the file could not be written; the caller skips it silently.
+    // False when the file could not be written, or was not read at start-up; the
+    // caller skips it silently.
     bool WriteHistoryFile();
 
     QString historyFilePath() const;
@@ -41,4 +43,5 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<HistoryWindow> m_window;
+    bool m_fileUnread = false;
 };

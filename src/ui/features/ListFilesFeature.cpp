@@ -1,5 +1,6 @@
 #include "ui/features/ListFilesFeature.h"
 
+#include "colour/ColourText.h"
 #include "state/ColourList.h"
 #include "state/MainColour.h"
 #include "storage/ColourListFile.h"
@@ -85,16 +86,16 @@ bool ListFilesFeature::LoadListFile(const QString& path)
         });
     progress->hide();
     if (result.status == ColourListLoadStatus::Failed) {
-        if (path == DefaultListPath())
-            m_defaultListUnread = true;
         m_context.platform.messages.Information(&m_context.mainWindow, result.error);
         return false;
     }
-    if (path == DefaultListPath())
-        m_defaultListUnread = false;
     // Colours read from a file are shown, not recorded in the history.
     if (result.mainColour)
         m_context.mainColour.ShowColour(*result.mainColour);
+    if (result.heldNoColours)
+        m_context.platform.messages.Information(
+            &m_context.mainWindow,
+            QStringLiteral("The file '%1' holds no colors.").arg(QuotedValue(path)));
     return true;
 }
 
@@ -120,14 +121,16 @@ void ListFilesFeature::SaveListAs()
     if (path.isEmpty())
         return;
     ColourList& list = m_context.colourList;
-    if (!SaveColourList(path, list)) {
+    const FileWriteResult written = SaveColourList(path, list);
+    if (!written) {
         m_context.platform.messages.Information(&m_context.mainWindow,
-                                                QStringLiteral("Cannot create file %1").arg(path));
+                                                CannotCreateFileMessage(path, written.error));
         return;
     }
     list.SetCurrentListPath(path);
     m_context.recentLists.AddLoadedList(path);
     list.SetChanged(false);
+    list.SetNotReadInFull(false);
 }
 
 void ListFilesFeature::LoadDroppedFiles(const QStringList& paths)
@@ -154,20 +157,23 @@ void ListFilesFeature::LoadCommandLineList(const QStringList& arguments)
 
 void ListFilesFeature::ChooseStartupList()
 {
-    m_context.recentLists.Load(ProgramFile("colorlist.cl1"));
-    const QString last = m_context.settings.GetSetting(QStringLiteral("lastcll"));
+    const QString recentFile = ProgramFile("colorlist.cl1");
+    if (!m_context.recentLists.Load(recentFile))
+        m_context.platform.messages.Information(&m_context.mainWindow,
+                                                CannotOpenFileMessage(recentFile));
+    const QString last = m_context.settings.GetPathSetting(QStringLiteral("lastcll"));
     const QString defaultList = DefaultListPath();
     if (!last.isEmpty() && QFileInfo(last).isFile()) {
-        LoadListFile(last);
+        LoadStartupList(last);
         return;
     }
     if (!last.isEmpty()) {
         m_context.platform.messages.Information(
             &m_context.mainWindow,
-            QStringLiteral("The file '") + last +
+            QStringLiteral("The file '") + QuotedValue(last) +
                 QStringLiteral("' can not be found.\rLoading default color list."));
         if (QFileInfo(defaultList).isFile()) {
-            LoadListFile(defaultList);
+            LoadStartupList(defaultList);
             return;
         }
         m_context.platform.messages.Information(
@@ -178,7 +184,15 @@ void ListFilesFeature::ChooseStartupList()
         return;
     }
     if (QFileInfo(defaultList).isFile())
-        LoadListFile(defaultList);
+        LoadStartupList(defaultList);
+}
+
+void ListFilesFeature::LoadStartupList(const QString& path)
+{
+    // The empty list shown instead stands for a file that was never read: it must
+    // not be written over the default list at exit unless the user fills it.
+    if (!LoadListFile(path))
+        m_context.colourList.SetNotReadInFull(true);
 }
 
 ReopenWindow* ListFilesFeature::CreateReopenWindow()
@@ -216,8 +230,8 @@ void ListFilesFeature::ReopenEntry(int row)
 
 void ListFilesFeature::WriteLastListSetting()
 {
-    m_context.settings.SetSetting(QStringLiteral("lastcll"),
-                                  m_context.colourList.CurrentListPath());
+    m_context.settings.SetPathSetting(QStringLiteral("lastcll"),
+                                      m_context.colourList.CurrentListPath());
 }
 
 void ListFilesFeature::WriteListFilesAtExit()
@@ -229,14 +243,11 @@ void ListFilesFeature::WriteListFilesAtExit()
 void ListFilesFeature::WriteColourListAtExit()
 {
     const ColourList& list = m_context.colourList;
-    if (!list.CurrentListPath().isEmpty()) {
-        SaveColourList(list.CurrentListPath(), list);
+    // Writing an untouched list there would lose what of the file was never read.
+    if (list.IsNotReadInFull() && !list.IsChanged())
         return;
-    }
-    // Writing an untouched list there would lose a file that was never read.
-    if (m_defaultListUnread && !list.IsChanged())
-        return;
-    SaveColourList(DefaultListPath(), list);
+    SaveColourList(list.CurrentListPath().isEmpty() ? DefaultListPath() : list.CurrentListPath(),
+                   list);
 }
 
 bool ListFilesFeature::eventFilter(QObject* watched, QEvent* event)

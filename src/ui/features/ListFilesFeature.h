@@ -39,8 +39,10 @@ public:
     // first): an existing file named by the first argument is loaded.
     void LoadCommandLineList(const QStringList& arguments);
     // At the main window's creation, after the settings: reads "colorlist.cl1"
-    // into the recent lists, then loads the list named by "lastcll" or the
-    // default list, with the messages about missing lists.
+    // into the recent lists (reporting one that cannot be read), then loads the
+    // list named by "lastcll" or the default list, with the messages about
+    // missing lists. A list that fails to load leaves an empty list that is not
+    // read in full.
     void ChooseStartupList();
 
     // Creates the Reopen window (once, after the main window).
@@ -54,9 +56,8 @@ public:
     void WriteLastListSetting();
     // Exit: the recent lists to "colorlist.cl1".
     void WriteListFilesAtExit();
-    // Exit: the list to its current path, or to the default list. A default
-    // list that could not be read in this run is not replaced by a list that
-    // was never changed since.
+    // Exit: the list to its current path, or to the default list; a list not
+    // read in full is written only when the user changed it.
     void WriteColourListAtExit();
 
 protected:
@@ -64,9 +65,9 @@ protected:
 
 private:
     bool ConfirmLoad(const QString& title);
+    void LoadStartupList(const QString& path);
     QString ProgramFile(const char* name) const;
 
     AppContext& m_context;
     QPointer<ReopenWindow> m_reopen;
-    bool m_defaultListUnread = false;
 };

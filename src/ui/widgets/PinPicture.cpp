@@ -1,15 +1,18 @@
 #include "ui/widgets/PinPicture.h"
 
+#include "storage/TextFile.h"
+
 #include <QDir>
-#include <QFileInfo>
 
 QPixmap LoadPinPicture(const QString& programDirectory, bool on)
 {
     const QString name = on ? QStringLiteral("top2.bmp") : QStringLiteral("top.bmp");
-    const QString path = QDir(programDirectory).filePath(name);
-    if (QFileInfo::exists(path)) {
-        QPixmap picture(path);
-        if (!picture.isNull())
+    // Through the one reader: a pipe or device in its place must not hang start-up.
+    const FileReadResult read =
+        ReadWholeFile(QDir(programDirectory).filePath(name), kMaxSmallFileBytes);
+    if (read.status == FileReadStatus::Loaded) {
+        QPixmap picture;
+        if (picture.loadFromData(read.data))
             return picture;
     }
     return QPixmap(on ? QStringLiteral(":/pin/pin_on.png") : QStringLiteral(":/pin/pin_off.png"));

@@ -1,11 +1,13 @@
 #include "ui/windows/WheelStyleWindow.h"
 
+#include "storage/TextFile.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/PanelButton.h"
 
 #include <QDir>
-#include <QFile>
 #include <QListWidget>
+
+#include <optional>
 
 namespace {
 
@@ -13,12 +15,14 @@ const char* const kStyleFiles[] = {"circle1.wst", "circle2.wst", "circle3.wst", 
                                    "square2.wst", "square3.wst", "square4.wst", "square5.wst",
                                    "square6.wst", "square7.wst"};
 
-QString ReadText(const QString& path)
+// Through the one reader: a pipe or a huge file in the program folder must not
+// freeze the window.
+std::optional<QString> ReadText(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(file.readAll());
+    const FileReadResult read = ReadWholeFile(path, kMaxSmallFileBytes);
+    if (read.status != FileReadStatus::Loaded)
+        return std::nullopt;
+    return QString::fromLatin1(read.data);
 }
 
 } // namespace
@@ -36,10 +40,9 @@ const QStringList& WheelStyleNames()
 QString LoadWheelStyleText(const QString& programDirectory, int index)
 {
     const QString fileName = QLatin1String(kStyleFiles[index]);
-    const QString local = QDir(programDirectory).filePath(fileName);
-    if (QFile::exists(local))
-        return ReadText(local);
-    return ReadText(QStringLiteral(":/wheelstyles/") + fileName);
+    if (const std::optional<QString> local = ReadText(QDir(programDirectory).filePath(fileName)))
+        return *local;
+    return ReadText(QStringLiteral(":/wheelstyles/") + fileName).value_or(QString());
 }
 
 WheelStyleWindow::WheelStyleWindow(const QString& programDirectory)

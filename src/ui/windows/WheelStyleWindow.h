@@ -9,7 +9,8 @@ class QListWidget;
 // Display names of the styles, in list order.
 const QStringList& WheelStyleNames();
 // The style text of entry `index`: a file of the style's name ("circle1.wst" ...)
-// in the program folder overrides the built-in text.
+// in the program folder overrides the built-in text; one that cannot be read (a
+// pipe, a folder, more than kMaxSmallFileBytes) does not.
 QString LoadWheelStyleText(const QString& programDirectory, int index);
 
 class WheelStyleWindow : public FramedWindow

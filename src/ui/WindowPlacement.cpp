@@ -1,0 +1,68 @@
+#include "ui/WindowPlacement.h"
+
+#include "storage/SettingsStore.h"
+#include "ui/AppContext.h"
+#include "ui/widgets/TitleStrip.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool StripReachable(const QRect& strip, const QRect& screen, int needed)
+{
+    const int visible =
+        std::min(strip.right(), screen.right()) - std::max(strip.left(), screen.left()) + 1;
+    return strip.top() >= screen.top() && strip.bottom() <= screen.bottom() && visible >= needed;
+}
+
+// How far a point lies outside a rectangle (0 inside), squared.
+qint64 DistanceSquared(const QPoint& point, const QRect& rect)
+{
+    const qint64 dx = std::max({rect.left() - point.x(), 0, point.x() - rect.right()});
+    const qint64 dy = std::max({rect.top() - point.y(), 0, point.y() - rect.bottom()});
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+QPoint PullOntoScreens(const QRect& frame, const QList<QRect>& screens)
+{
+    const QRect strip(frame.topLeft(), QSize(frame.width(), TitleStrip::Height));
+    const int needed = std::min(frame.width(), kMinReachableStrip);
+    const QRect* nearest = nullptr;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (const QRect& screen : screens) {
+        if (StripReachable(strip, screen, needed))
+            return frame.topLeft();
+        const qint64 distance = DistanceSquared(strip.center(), screen);
+        if (distance < nearestDistance) {
+            nearest = &screen;
+            nearestDistance = distance;
+        }
+    }
+    if (!nearest)
+        return frame.topLeft();
+    const int x = std::clamp(frame.x(), nearest->left() + needed - frame.width(),
+                             std::max(nearest->left(), nearest->right() + 1 - needed));
+    const int y = std::clamp(frame.y(), nearest->top(),
+                             std::max(nearest->top(), nearest->bottom() + 1 - TitleStrip::Height));
+    return QPoint(x, y);
+}
+
+void PlaceOnScreen(QWidget& window, const QPoint& place, const Screen& screen)
+{
+    window.move(PullOntoScreens(QRect(place, window.size()), screen.ScreenGeometries()));
+}
+
+int PositionKeyValue(const AppContext& context, const char* key, int current, QWidget* parent)
+{
+    const PositionSetting setting = context.settings.SettingAsPosition(QLatin1String(key));
+    if (!setting.error.isEmpty()) {
+        context.platform.messages.Information(parent, setting.error);
+        return current;
+    }
+    return setting.value.value_or(current);
+}
