@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/PortalColourPicker.h"
+
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCursor>
@@ -129,6 +131,7 @@ class QtScreen : public Screen
 {
 public:
     QPoint CursorPosition() const override { return QCursor::pos(); }
+    void SetCursorPosition(const QPoint& globalPos) override { QCursor::setPos(globalPos); }
     QColor PixelAt(const QPoint& globalPos) const override
     {
         QScreen* screen = QGuiApplication::screenAt(globalPos);
@@ -151,6 +154,16 @@ public:
     {
         QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize();
+    }
+    QRect ScreenGeometry() const override
+    {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry() : QRect();
+    }
+    bool CanGrabScreen() const override
+    {
+        // "wayland", "wayland-egl", ...
+        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     }
 };
 
@@ -201,6 +214,7 @@ struct QtPlatform::Parts
     QtScreen screen;
     QtShell shell;
     QtWindowControl windowControl;
+    PortalColourPicker colourPicker;
 };
 
 QtPlatform::QtPlatform() : m_parts(std::make_unique<Parts>()) {}
@@ -211,5 +225,6 @@ Platform QtPlatform::platform()
 {
     return Platform{m_parts->messages,     m_parts->fileDialogs, m_parts->inputBox,
                     m_parts->colourDialog, m_parts->fontDialog,  m_parts->clipboard,
-                    m_parts->screen,       m_parts->shell,       m_parts->windowControl};
+                    m_parts->screen,       m_parts->shell,       m_parts->windowControl,
+                    m_parts->colourPicker};
 }
