@@ -3,14 +3,18 @@
 #include "storage/ProgramDirectory.h"
 #include "ui/features/CopyFeature.h"
 #include "ui/features/ExportFeature.h"
+#include "ui/features/EyeDropperFeature.h"
 #include "ui/features/HistoryFeature.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/AboutWindow.h"
+#include "ui/windows/HistoryWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/ReopenWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
+#include "ui/windows/WheelStyleWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -127,6 +131,8 @@ void KromiApplication::PlaceMainWindow()
 
 void KromiApplication::CreateToolWindows()
 {
+    m_eyeDropper = std::make_unique<EyeDropperFeature>(*m_context);
+    Step(QStringLiteral("Eye Dropper"));
     m_listFiles->CreateReopenWindow();
     Step(QStringLiteral("Reopen"));
     // Restores "history.cl2": its last colour becomes the main colour.
@@ -137,6 +143,8 @@ void KromiApplication::CreateToolWindows()
     Step(QStringLiteral("About"));
     m_copy = std::make_unique<CopyFeature>(*m_context, *m_listPanel);
     Step(QStringLiteral("Copy"));
+    m_eyeDropper->SetToolWindows(nullptr, m_mainWindow->wheelStyleWindow(), nullptr, nullptr,
+                                 m_listFiles->reopenWindow(), m_historyFeature->window());
 }
 
 void KromiApplication::WireMainWindow()

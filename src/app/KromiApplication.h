@@ -21,6 +21,7 @@
 
 class CopyFeature;
 class ExportFeature;
+class EyeDropperFeature;
 class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
@@ -53,6 +54,7 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
+    EyeDropperFeature* eyeDropper() const { return m_eyeDropper.get(); }
     HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
@@ -97,6 +99,7 @@ private:
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
+    std::unique_ptr<EyeDropperFeature> m_eyeDropper;
     std::unique_ptr<HistoryFeature> m_historyFeature;
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<ListFilesFeature> m_listFiles;

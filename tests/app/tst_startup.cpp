@@ -72,8 +72,8 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "Tip", "settings", "colour list", "start colour",
-                          "main window position", "main window", "Reopen", "History", "About",
-                          "Copy", "pause"}));
+                          "main window position", "main window", "Eye Dropper", "Reopen", "History",
+                          "About", "Copy", "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));
