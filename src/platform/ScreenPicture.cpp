@@ -2,6 +2,27 @@
 
 #include <cmath>
 
+namespace {
+
+// One axis of PixelAtCursor: the cursor coordinate `offset` (from the origin)
+// stands for the device pixels from (offset - 0.5) * scale up to (offset + 0.5) *
+// scale; the one at offset * scale is taken, or the nearest of them on the picture.
+std::optional<int> CursorPixel(int offset, double scale, int pixels)
+{
+    const int first = qMax(0, int(std::ceil((offset - 0.5) * scale)));
+    const int last = qMin(pixels - 1, int(std::ceil((offset + 0.5) * scale)) - 1);
+    if (first > last)
+        return std::nullopt;
+    return qBound(first, int(std::floor(offset * scale)), last);
+}
+
+int PixelEdge(int offset, double scale)
+{
+    return int(std::floor(offset * scale));
+}
+
+} // namespace
+
 double ScreenPicture::ScaleX() const
 {
     if (image.isNull() || geometry.width() <= 0)
@@ -16,32 +37,29 @@ double ScreenPicture::ScaleY() const
     return double(image.height()) / geometry.height();
 }
 
-std::optional<QPoint> ScreenPicture::PixelAt(const QPointF& globalPos) const
+std::optional<QPoint> ScreenPicture::PixelAtCursor(const QPoint& cursor) const
 {
-    // Floor, not round: a pixel covers the global span from its left edge up to
-    // the next pixel's left edge.
-    const QPoint pixel(int(std::floor((globalPos.x() - geometry.x()) * ScaleX())),
-                       int(std::floor((globalPos.y() - geometry.y()) * ScaleY())));
-    if (!image.rect().contains(pixel))
+    const std::optional<int> x = CursorPixel(cursor.x() - geometry.x(), ScaleX(), image.width());
+    const std::optional<int> y = CursorPixel(cursor.y() - geometry.y(), ScaleY(), image.height());
+    if (!x || !y)
         return std::nullopt;
-    return pixel;
+    return QPoint(*x, *y);
 }
 
-QPointF ScreenPicture::GlobalPositionOf(const QPoint& pixel) const
+QPoint ScreenPicture::CursorPositionOf(const QPoint& pixel) const
 {
-    return QPointF(geometry.x() + (pixel.x() + 0.5) / ScaleX(),
-                   geometry.y() + (pixel.y() + 0.5) / ScaleY());
+    const int x = qBound(0, qRound(pixel.x() / ScaleX()), geometry.width());
+    const int y = qBound(0, qRound(pixel.y() / ScaleY()), geometry.height());
+    return geometry.topLeft() + QPoint(x, y);
 }
 
 QRect ScreenPicture::PixelRect(const QRect& globalRect) const
 {
-    const int left = int(std::floor((globalRect.x() - geometry.x()) * ScaleX()));
-    const int top = int(std::floor((globalRect.y() - geometry.y()) * ScaleY()));
-    const int right =
-        int(std::floor((globalRect.x() + globalRect.width() - geometry.x()) * ScaleX()));
-    const int bottom =
-        int(std::floor((globalRect.y() + globalRect.height() - geometry.y()) * ScaleY()));
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & image.rect();
+    const QPoint offset = globalRect.topLeft() - geometry.topLeft();
+    const QPoint topLeft(PixelEdge(offset.x(), ScaleX()), PixelEdge(offset.y(), ScaleY()));
+    const QPoint end(PixelEdge(offset.x() + globalRect.width(), ScaleX()),
+                     PixelEdge(offset.y() + globalRect.height(), ScaleY()));
+    return QRect(topLeft, end - QPoint(1, 1)) & image.rect();
 }
 
 ScreenPicture GrabScreenPicture(const Screen& screen)

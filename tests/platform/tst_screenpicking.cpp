@@ -23,8 +23,8 @@ class ScreenPickingTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void pixelUnderAGlobalPosition_data();
-    void pixelUnderAGlobalPosition();
+    void pixelUnderTheCursor_data();
+    void pixelUnderTheCursor();
     void everyPixelOfAScaledScreenCanBeReached_data();
     void everyPixelOfAScaledScreenCanBeReached();
     void portalColourToBytes_data();
@@ -33,41 +33,40 @@ private slots:
     void xWaylandIsPreferredUnlessAPlatformWasChosen();
 };
 
-void ScreenPickingTest::pixelUnderAGlobalPosition_data()
+void ScreenPickingTest::pixelUnderTheCursor_data()
 {
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QSize>("pixels");
-    QTest::addColumn<QPointF>("global");
+    QTest::addColumn<QPoint>("cursor");
     QTest::addColumn<std::optional<QPoint>>("pixel");
     const QRect plain(0, 0, 100, 80);
     const QRect right(1280, 0, 100, 80); // a second screen to the right
-    QTest::newRow("plain") << plain << QSize(100, 80) << QPointF(37, 5)
-                           << std::optional<QPoint>(QPoint(37, 5));
-    QTest::newRow("plain, last pixel")
-        << plain << QSize(100, 80) << QPointF(99.9, 79.9) << std::optional<QPoint>(QPoint(99, 79));
-    QTest::newRow("plain, just outside")
-        << plain << QSize(100, 80) << QPointF(100, 10) << std::optional<QPoint>();
+    const auto at = [](int x, int y) { return std::optional<QPoint>(QPoint(x, y)); };
+    QTest::newRow("plain") << plain << QSize(100, 80) << QPoint(37, 5) << at(37, 5);
+    QTest::newRow("plain, last pixel") << plain << QSize(100, 80) << QPoint(99, 79) << at(99, 79);
+    QTest::newRow("plain, just beyond")
+        << plain << QSize(100, 80) << QPoint(100, 10) << std::optional<QPoint>();
     QTest::newRow("plain, left of it")
-        << plain << QSize(100, 80) << QPointF(-0.5, 10) << std::optional<QPoint>();
-    QTest::newRow("scaled 2, whole")
-        << plain << QSize(200, 160) << QPointF(37, 5) << std::optional<QPoint>(QPoint(74, 10));
-    QTest::newRow("scaled 2, half")
-        << plain << QSize(200, 160) << QPointF(37.5, 5.5) << std::optional<QPoint>(QPoint(75, 11));
-    QTest::newRow("scaled 1.5") << plain << QSize(150, 120) << QPointF(3, 3)
-                                << std::optional<QPoint>(QPoint(4, 4));
-    QTest::newRow("moved origin") << right << QSize(200, 160) << QPointF(1290.5, 1)
-                                  << std::optional<QPoint>(QPoint(21, 2));
+        << plain << QSize(100, 80) << QPoint(-1, 10) << std::optional<QPoint>();
+    QTest::newRow("scaled 2") << plain << QSize(200, 160) << QPoint(37, 5) << at(74, 10);
+    // The last device pixel's position, 99.5, rounds to 100.
+    QTest::newRow("scaled 2, one beyond: last pixel")
+        << plain << QSize(200, 160) << QPoint(100, 80) << at(199, 159);
+    QTest::newRow("scaled 2, two beyond")
+        << plain << QSize(200, 160) << QPoint(101, 10) << std::optional<QPoint>();
+    QTest::newRow("scaled 1.5") << plain << QSize(150, 120) << QPoint(3, 3) << at(4, 4);
+    QTest::newRow("moved origin") << right << QSize(200, 160) << QPoint(1290, 1) << at(20, 2);
     QTest::newRow("moved origin, left of it")
-        << right << QSize(200, 160) << QPointF(1279, 1) << std::optional<QPoint>();
+        << right << QSize(200, 160) << QPoint(1279, 1) << std::optional<QPoint>();
 }
 
-void ScreenPickingTest::pixelUnderAGlobalPosition()
+void ScreenPickingTest::pixelUnderTheCursor()
 {
     QFETCH(QRect, geometry);
     QFETCH(QSize, pixels);
-    QFETCH(QPointF, global);
+    QFETCH(QPoint, cursor);
     QFETCH(std::optional<QPoint>, pixel);
-    QCOMPARE(Picture(geometry, pixels).PixelAt(global), pixel);
+    QCOMPARE(Picture(geometry, pixels).PixelAtCursor(cursor), pixel);
 }
 
 void ScreenPickingTest::everyPixelOfAScaledScreenCanBeReached_data()
@@ -86,14 +85,20 @@ void ScreenPickingTest::everyPixelOfAScaledScreenCanBeReached()
     QFETCH(QRect, geometry);
     QFETCH(QSize, pixels);
     const ScreenPicture picture = Picture(geometry, pixels);
+    const bool plain = pixels == geometry.size();
+    // An arrow key puts the cursor on the position standing for the pixel: on the
+    // screen (or, scaled, one beyond its far edges), on the pixel or its neighbour.
     for (int y = 0; y < pixels.height(); ++y)
         for (int x = 0; x < pixels.width(); ++x) {
             const QPoint pixel(x, y);
-            const QPointF global = picture.GlobalPositionOf(pixel);
-            QVERIFY(global.x() > geometry.left() &&
-                    global.x() < geometry.left() + geometry.width());
-            QVERIFY(global.y() > geometry.top() && global.y() < geometry.top() + geometry.height());
-            QCOMPARE(picture.PixelAt(global), std::optional<QPoint>(pixel));
+            const QPoint cursor = picture.CursorPositionOf(pixel);
+            QVERIFY(geometry.adjusted(0, 0, plain ? 0 : 1, plain ? 0 : 1).contains(cursor));
+            const std::optional<QPoint> under = picture.PixelAtCursor(cursor);
+            QVERIFY(under);
+            QVERIFY2(qAbs(under->x() - x) <= 1 && qAbs(under->y() - y) <= 1,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            if (plain)
+                QCOMPARE(*under, pixel);
         }
     // A global rectangle covers exactly its pixels.
     QCOMPARE(picture.PixelRect(geometry), QRect(QPoint(0, 0), pixels));

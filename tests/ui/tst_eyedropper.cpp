@@ -314,9 +314,9 @@ void EyeDropperTest::arrowKeysMoveTheSampledPixel_data()
     QTest::newRow("shift+down") << 1 << int(Qt::Key_Down) << true << QPoint(400, 310)
                                 << QPoint(400, 310);
     QTest::newRow("scaled right: the odd pixel")
-        << 2 << int(Qt::Key_Right) << false << QPoint(801, 600) << QPoint(400, 300);
+        << 2 << int(Qt::Key_Right) << false << QPoint(801, 600) << QPoint(401, 300);
     QTest::newRow("scaled left") << 2 << int(Qt::Key_Left) << false << QPoint(799, 600)
-                                 << QPoint(399, 300);
+                                 << QPoint(400, 300);
     QTest::newRow("scaled shift+up")
         << 2 << int(Qt::Key_Up) << true << QPoint(800, 590) << QPoint(400, 295);
 }

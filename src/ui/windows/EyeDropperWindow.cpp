@@ -9,8 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cmath>
-
 namespace {
 
 QPoint ArrowStep(int key)
@@ -29,11 +27,6 @@ QPoint ArrowStep(int key)
     }
 }
 
-QPoint FloorPoint(const QPointF& point)
-{
-    return QPoint(int(std::floor(point.x())), int(std::floor(point.y())));
-}
-
 } // namespace
 
 EyeDropperWindow::EyeDropperWindow(Screen& screen)
@@ -43,7 +36,6 @@ EyeDropperWindow::EyeDropperWindow(Screen& screen)
     setObjectName(QStringLiteral("EyeDropperWindow"));
     setWindowTitle(QStringLiteral("Eye Dropper"));
     setCursor(Qt::CrossCursor);
-    setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_timer.setInterval(kSampleIntervalMs);
@@ -62,13 +54,16 @@ void EyeDropperWindow::Open()
     m_picture.image.setDevicePixelRatio(m_picture.ScaleX());
     m_sampled.reset();
     m_pixel.reset();
-    m_warpedTo.reset();
     m_panelPicture = QImage();
     m_open = true;
     setGeometry(m_picture.geometry);
     showFullScreen();
+    raise();
     activateWindow();
     setFocus();
+    // The keys reach the eye dropper even where the desktop keeps the focus
+    // elsewhere; the mouse is not grabbed, so the panel stays usable.
+    grabKeyboard();
     m_panel->KeepInside();
     m_timer.start();
 }
@@ -79,6 +74,7 @@ void EyeDropperWindow::Close()
         return;
     m_timer.stop();
     m_open = false;
+    releaseKeyboard();
     // Hidden, not closed: a close while every other window of the program is
     // hidden would end the program.
     hide();
@@ -94,7 +90,7 @@ void EyeDropperWindow::Sample()
     const QPoint cursor = m_screen.CursorPosition();
     if (!m_pixel || cursor != m_cursorSeen) {
         m_cursorSeen = cursor;
-        m_pixel = m_picture.PixelAt(cursor);
+        m_pixel = m_picture.PixelAtCursor(cursor);
     }
     if (!m_pixel)
         return; // off the picture (another screen): the last sample stays
@@ -149,7 +145,7 @@ void EyeDropperWindow::MoveCursorBy(const QPoint& delta)
 {
     if (!m_pixel) {
         m_cursorSeen = m_screen.CursorPosition();
-        m_pixel = m_picture.PixelAt(m_cursorSeen);
+        m_pixel = m_picture.PixelAtCursor(m_cursorSeen);
         if (!m_pixel)
             return;
     }
@@ -157,12 +153,11 @@ void EyeDropperWindow::MoveCursorBy(const QPoint& delta)
     const QPoint moved(qBound(bounds.left(), m_pixel->x() + delta.x(), bounds.right()),
                        qBound(bounds.top(), m_pixel->y() + delta.y(), bounds.bottom()));
     m_pixel = moved;
-    // The cursor goes to the global coordinate holding the pixel; the pixel itself
-    // is kept while the cursor stays there, so a scaled screen loses none.
-    const QPoint target = FloorPoint(m_picture.GlobalPositionOf(moved));
+    // The cursor goes to the position standing for the pixel; the pixel itself is
+    // kept while the cursor stays there, so a scaled screen loses none.
+    const QPoint target = m_picture.CursorPositionOf(moved);
     m_screen.SetCursorPosition(target);
     m_cursorSeen = target;
-    m_warpedTo = target;
     Sample();
 }
 
@@ -173,21 +168,6 @@ void EyeDropperWindow::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::black);
     else
         painter.drawImage(QPointF(0, 0), m_picture.image);
-}
-
-void EyeDropperWindow::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPointF global = event->globalPosition();
-    if (m_warpedTo && global.toPoint() == *m_warpedTo) {
-        m_warpedTo.reset();
-        return;
-    }
-    m_warpedTo.reset();
-    // Fractional positions tell apart the pixels of a scaled screen.
-    if (const std::optional<QPoint> pixel = m_picture.PixelAt(global)) {
-        m_pixel = pixel;
-        m_cursorSeen = global.toPoint();
-    }
 }
 
 void EyeDropperWindow::mouseReleaseEvent(QMouseEvent* event)

@@ -7,7 +7,8 @@
 // The arrow keys move the cursor by one pixel of the picture (Shift: ten).
 //
 // On a scaled screen the picture has more pixels than the screen has global
-// coordinates; mouse positions (fractional) and the arrow keys reach every one.
+// coordinates: the cursor reaches every second (third ...) one, the arrow keys
+// every one.
 
 #include "colour/ColourValues.h"
 #include "platform/ScreenPicture.h"
@@ -56,7 +57,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -78,10 +78,8 @@ private:
     QRect m_panelPixels;
     std::optional<QPoint> m_pixel;
     // The cursor position m_pixel belongs to: while the cursor stays there, the
-    // finer place from a mouse event or an arrow key is kept.
+    // finer place an arrow key chose is kept.
     QPoint m_cursorSeen;
-    // Where an arrow key put the cursor; the move event that follows is ours.
-    std::optional<QPoint> m_warpedTo;
     std::optional<ColorRef> m_sampled;
     bool m_open = false;
 };
