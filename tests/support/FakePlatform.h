@@ -147,15 +147,13 @@ public:
     int topmostCalls = 0;
 };
 
-// Keeps each pick open until the test answers it.
+// Answers every pick at once with `answer`.
 class FakeColourPicker : public ColourPicker
 {
 public:
     void PickColour(std::function<void(const PickedColour&)> done) override;
-    // Answers the oldest open pick; false when none is open.
-    bool Answer(const PickedColour& result);
 
-    std::deque<std::function<void(const PickedColour&)>> open;
+    PickedColour answer{PickedColour::Outcome::Cancelled, QColor(), QString()};
     int requests = 0;
 };
 
