@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev xvfb xauth \
             fonts-liberation2 fonts-dejavu-core fonts-wine \
-            xdotool xclip imagemagick libmagickcore-6.q16-6-extra libwmf-bin \
+            xdotool xclip dbus imagemagick libmagickcore-6.q16-6-extra libwmf-bin \
             chromium-headless-shell desktop-file-utils appstream clang-format
 # Only make fuzz needs these: clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-14-dev

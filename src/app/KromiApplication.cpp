@@ -3,6 +3,7 @@
 #include "storage/ProgramDirectory.h"
 #include "ui/features/CopyFeature.h"
 #include "ui/features/ExportFeature.h"
+#include "ui/features/EyeDropperFeature.h"
 #include "ui/features/HistoryFeature.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/features/ShapeTestFeature.h"
@@ -11,10 +12,16 @@
 #include "ui/widgets/TitleStrip.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
+#include "ui/windows/HistoryWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/ReopenWindow.h"
+#include "ui/windows/ShapeTestWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
+#include "ui/windows/VariationsWindow.h"
+#include "ui/windows/WebPageTestWindow.h"
+#include "ui/windows/WheelStyleWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -145,6 +152,8 @@ void KromiApplication::PlaceMainWindow()
 
 void KromiApplication::CreateToolWindows()
 {
+    m_eyeDropper = std::make_unique<EyeDropperFeature>(*m_context);
+    Step(QStringLiteral("Eye Dropper"));
     m_shapeTest = std::make_unique<ShapeTestFeature>(*m_context, m_firstStart);
     Step(QStringLiteral("Shape Test"));
     m_webPageTest = std::make_unique<WebPageTestFeature>(*m_context, m_firstStart);
@@ -161,6 +170,9 @@ void KromiApplication::CreateToolWindows()
     Step(QStringLiteral("Variations"));
     m_copy = std::make_unique<CopyFeature>(*m_context, *m_listPanel);
     Step(QStringLiteral("Copy"));
+    m_eyeDropper->SetToolWindows(m_variations->window(), m_mainWindow->wheelStyleWindow(),
+                                 m_shapeTest->window(), m_webPageTest->window(),
+                                 m_listFiles->reopenWindow(), m_historyFeature->window());
 }
 
 void KromiApplication::WireMainWindow()

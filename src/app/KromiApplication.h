@@ -21,6 +21,7 @@
 
 class CopyFeature;
 class ExportFeature;
+class EyeDropperFeature;
 class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
@@ -63,6 +64,7 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
     ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
+    EyeDropperFeature* eyeDropper() const { return m_eyeDropper.get(); }
     HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
     VariationsFeature* variationsFeature() const { return m_variations.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
@@ -111,6 +113,7 @@ private:
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<ExportFeature> m_export;
     std::unique_ptr<CopyFeature> m_copy;
+    std::unique_ptr<EyeDropperFeature> m_eyeDropper;
     std::unique_ptr<HistoryFeature> m_historyFeature;
     std::unique_ptr<VariationsFeature> m_variations;
     std::unique_ptr<ListPanel> m_listPanel;

@@ -2,6 +2,7 @@
 #include "app/SessionEnd.h"
 #include "app/SingleInstance.h"
 #include "platform/QtPlatform.h"
+#include "platform/SessionPlatform.h"
 #include "storage/ProgramDirectory.h"
 
 #include <QApplication>
@@ -10,6 +11,12 @@
 
 int main(int argc, char* argv[])
 {
+    // In a Wayland session the program runs through XWayland unless the user
+    // chose a platform: its frameless windows place themselves, and the eye
+    // dropper reads the screen.
+    if (PreferXWayland(qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"),
+                       QList<QByteArray>(argv, argv + argc)))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
     const QString folder = ProgramDirectory();

@@ -3,6 +3,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/ColourDialog.h"
+#include "platform/ColourPicker.h"
 #include "platform/FileDialogs.h"
 #include "platform/FontDialog.h"
 #include "platform/InputBox.h"
@@ -22,4 +23,5 @@ struct Platform
     Screen& screen;
     Shell& shell;
     WindowControl& windowControl;
+    ColourPicker& colourPicker;
 };

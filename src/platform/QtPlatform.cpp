@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/PortalColourPicker.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -194,6 +196,7 @@ class QtScreen : public Screen
 {
 public:
     QPoint CursorPosition() const override { return QCursor::pos(); }
+    void SetCursorPosition(const QPoint& globalPos) override { QCursor::setPos(globalPos); }
     QColor PixelAt(const QPoint& globalPos) const override
     {
         QScreen* screen = QGuiApplication::screenAt(globalPos);
@@ -223,6 +226,16 @@ public:
         for (const QScreen* screen : QGuiApplication::screens())
             geometries << screen->availableGeometry();
         return geometries;
+    }
+    QRect ScreenGeometry() const override
+    {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry() : QRect();
+    }
+    bool CanGrabScreen() const override
+    {
+        // "wayland", "wayland-egl", ...
+        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     }
 };
 
@@ -273,6 +286,7 @@ struct QtPlatform::Parts
     QtScreen screen;
     QtShell shell;
     QtWindowControl windowControl;
+    PortalColourPicker colourPicker;
 };
 
 QtPlatform::QtPlatform() : m_parts(std::make_unique<Parts>()) {}
@@ -288,5 +302,6 @@ Platform QtPlatform::platform()
 {
     return Platform{m_parts->messages,     m_parts->fileDialogs, m_parts->inputBox,
                     m_parts->colourDialog, m_parts->fontDialog,  m_parts->clipboard,
-                    m_parts->screen,       m_parts->shell,       m_parts->windowControl};
+                    m_parts->screen,       m_parts->shell,       m_parts->windowControl,
+                    m_parts->colourPicker};
 }

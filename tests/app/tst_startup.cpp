@@ -82,8 +82,9 @@ void StartupTest::stepsRunInOrderAndTheSplashWaits()
     QVERIFY(!app->mainWindow()->isVisible());
     QCOMPARE(app->startupSteps(),
              (QStringList{"splash shown", "Tip", "settings", "colour list", "start colour",
-                          "main window position", "main window", "Shape Test", "Web Page Test",
-                          "Reopen", "History", "About", "Variations", "Copy", "pause"}));
+                          "main window position", "main window", "Eye Dropper", "Shape Test",
+                          "Web Page Test", "Reopen", "History", "About", "Variations", "Copy",
+                          "pause"}));
     QCOMPARE(KromiApplication::kSplashPauseMs, 1000);
     QSignalSpy started(app.get(), &KromiApplication::started);
     QVERIFY(started.wait(3000));

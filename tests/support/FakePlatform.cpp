@@ -88,6 +88,12 @@ QPoint FakeScreen::CursorPosition() const
     return cursorPosition;
 }
 
+void FakeScreen::SetCursorPosition(const QPoint& globalPos)
+{
+    cursorPosition = globalPos;
+    cursorMoves.append(globalPos);
+}
+
 QColor FakeScreen::PixelAt(const QPoint& globalPos) const
 {
     if (pixelColour)
@@ -111,6 +117,16 @@ QSize FakeScreen::ScreenSize() const
     return screenSize;
 }
 
+QRect FakeScreen::ScreenGeometry() const
+{
+    return geometry.isValid() ? geometry : QRect(QPoint(0, 0), screenSize);
+}
+
+bool FakeScreen::CanGrabScreen() const
+{
+    return canGrab;
+}
+
 bool FakeShell::OpenDocument(const QString& path)
 {
     openedPaths.append(path);
@@ -128,8 +144,14 @@ void FakeWindowControl::SetTopmost(QWidget* window, bool on)
     ++topmostCalls;
 }
 
+void FakeColourPicker::PickColour(std::function<void(const PickedColour&)> done)
+{
+    ++requests;
+    done(answer);
+}
+
 Platform FakePlatform::platform()
 {
-    return Platform{messages,  fileDialogs, inputBox, colourDialog, fontDialog,
-                    clipboard, screen,      shell,    windowControl};
+    return Platform{messages,  fileDialogs, inputBox, colourDialog,  fontDialog,
+                    clipboard, screen,      shell,    windowControl, colourPicker};
 }

@@ -105,16 +105,25 @@ class FakeScreen : public Screen
 {
 public:
     QPoint CursorPosition() const override;
+    // Moves cursorPosition and records the place.
+    void SetCursorPosition(const QPoint& globalPos) override;
     // pixelColour when set, else the pixel of image, else black.
     QColor PixelAt(const QPoint& globalPos) const override;
     // image when set, else a black picture of screenSize.
     QImage GrabWholeScreen() const override;
     QSize ScreenSize() const override;
+    // geometry when set, else screenSize at the origin.
+    QRect ScreenGeometry() const override;
+    bool CanGrabScreen() const override;
 
     QPoint cursorPosition;
+    QVector<QPoint> cursorMoves;
     std::function<QColor(const QPoint&)> pixelColour;
     QImage image;
     QSize screenSize{1280, 1024};
+    // A scaled screen: an image larger than this geometry.
+    QRect geometry;
+    bool canGrab = true;
 };
 
 class FakeShell : public Shell
@@ -138,6 +147,16 @@ public:
     int topmostCalls = 0;
 };
 
+// Answers every pick at once with `answer`.
+class FakeColourPicker : public ColourPicker
+{
+public:
+    void PickColour(std::function<void(const PickedColour&)> done) override;
+
+    PickedColour answer{PickedColour::Outcome::Cancelled, QColor(), QString()};
+    int requests = 0;
+};
+
 class FakePlatform
 {
 public:
@@ -152,4 +171,5 @@ public:
     FakeScreen screen;
     FakeShell shell;
     FakeWindowControl windowControl;
+    FakeColourPicker colourPicker;
 };
