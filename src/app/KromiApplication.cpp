@@ -28,17 +28,6 @@
 #include <QMenu>
 #include <QTimer>
 
-QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosition)
-{
-    if (screenSize == QSize(800, 600))
-        return QPoint(155, 2);
-    if (screenSize == QSize(1024, 768))
-        return QPoint(159, 4);
-    if (screenSize == QSize(1152, 864))
-        return QPoint(167, 20);
-    return designPosition;
-}
-
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
     : m_platform(platform), m_programDirectory(programDirectory),
       m_recentLists(programDirectory + QStringLiteral("default.cll"))
@@ -138,16 +127,13 @@ void KromiApplication::CreateMainWindow()
 void KromiApplication::PlaceMainWindow()
 {
     MainWindow* window = m_mainWindow.get();
-    QPoint place = kMainDesignPosition;
     // A settings file delivered with the program holds no position yet: that is
     // still a first start.
     m_firstStart = m_settings.GetSetting(QStringLiteral("1.left")).isEmpty() &&
                    m_settings.GetSetting(QStringLiteral("1.top")).isEmpty();
-    if (m_firstStart)
-        place = FirstStartMainPosition(m_platform.screen.ScreenSize(), place);
-    place.setX(PositionKeyValue(*m_context, "1.left", place.x(), window));
-    place.setY(PositionKeyValue(*m_context, "1.top", place.y(), window));
-    PlaceOnScreen(*window, place, m_platform.screen);
+    static constexpr FirstStartPlaces kFirstStart{{155, 2}, {159, 4}, {167, 20}};
+    PlaceFromPositionKeys(*window, *m_context, "1.left", "1.top", kMainDesignPosition,
+                          m_firstStart ? &kFirstStart : nullptr);
 }
 
 void KromiApplication::CreateToolWindows()

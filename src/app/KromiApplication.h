@@ -130,7 +130,3 @@ private:
     bool m_sessionEnding = false;
     bool m_shutDown = false;
 };
-
-// Places for the very first start on three screen sizes; other sizes keep the
-// design position.
-QPoint FirstStartMainPosition(const QSize& screenSize, const QPoint& designPosition);

@@ -4,6 +4,7 @@
 #include "ui/AppContext.h"
 #include "ui/widgets/TitleStrip.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <algorithm>
@@ -65,4 +66,27 @@ int PositionKeyValue(const AppContext& context, const char* key, int current, QW
         return current;
     }
     return setting.value.value_or(current);
+}
+
+QPoint FirstStartPlace(const FirstStartPlaces& places, const QSize& screenSize,
+                       const QPoint& otherwise)
+{
+    if (screenSize == QSize(800, 600))
+        return places.at800x600;
+    if (screenSize == QSize(1024, 768))
+        return places.at1024x768;
+    if (screenSize == QSize(1152, 864))
+        return places.at1152x864;
+    return otherwise;
+}
+
+void PlaceFromPositionKeys(QWidget& window, const AppContext& context, const char* leftKey,
+                           const char* topKey, QPoint design,
+                           const FirstStartPlaces* firstStartPlaces)
+{
+    QPoint place(PositionKeyValue(context, leftKey, design.x(), &window),
+                 PositionKeyValue(context, topKey, design.y(), &window));
+    if (firstStartPlaces)
+        place = FirstStartPlace(*firstStartPlaces, context.platform.screen.ScreenSize(), place);
+    PlaceOnScreen(window, place, context.platform.screen);
 }

@@ -29,3 +29,22 @@ void PlaceOnScreen(QWidget& window, const QPoint& place, const Screen& screen);
 // keeps `current`; a value that is no decimal integer is reported (the quoted
 // value cut for the message box) and keeps it too.
 int PositionKeyValue(const AppContext& context, const char* key, int current, QWidget* parent);
+
+// Where a window stands at the very first start (no main window position stored
+// yet) on the three screen sizes that have a place of their own; any other size
+// keeps the window's place.
+struct FirstStartPlaces
+{
+    QPoint at800x600;
+    QPoint at1024x768;
+    QPoint at1152x864;
+};
+QPoint FirstStartPlace(const FirstStartPlaces& places, const QSize& screenSize,
+                       const QPoint& otherwise);
+
+// A window placed from its position keys: `design` with the keys applied (each
+// reported and skipped when it is no integer), then on a first start the place
+// for the screen size when `firstStartPlaces` is given, then PlaceOnScreen.
+void PlaceFromPositionKeys(QWidget& window, const AppContext& context, const char* leftKey,
+                           const char* topKey, QPoint design,
+                           const FirstStartPlaces* firstStartPlaces = nullptr);

@@ -405,11 +405,11 @@ void WebPageTestWindowTest::placement_data()
         << QByteArray() << true << QSize(1280, 1024) << QPoint(242, 337) << "";
     QTest::newRow("stored place") << QByteArray("web.left=-10\r\nweb.top=20\r\n") << false << s800
                                   << QPoint(-10, 20) << "";
-    QTest::newRow("bad left stops the placing")
-        << QByteArray("web.left=abc\r\nweb.top=20\r\n") << true << s800 << QPoint(242, 337)
+    QTest::newRow("bad left keeps the design left")
+        << QByteArray("web.left=abc\r\nweb.top=20\r\n") << false << s800 << QPoint(242, 20)
         << "'abc' is not a valid integer value";
-    QTest::newRow("bad top keeps the left")
-        << QByteArray("web.left=10\r\nweb.top=2x\r\n") << true << s800 << QPoint(10, 337)
+    QTest::newRow("bad top keeps the design top")
+        << QByteArray("web.left=10\r\nweb.top=2x\r\n") << false << s800 << QPoint(10, 337)
         << "'2x' is not a valid integer value";
 }
 

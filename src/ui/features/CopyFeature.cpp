@@ -38,12 +38,9 @@ CopyFeature::~CopyFeature() = default;
 void CopyFeature::ApplySettings()
 {
     CopyWindow* window = m_window.get();
-    const QPoint design = CopyWindow::kDesignPosition;
-    const QPoint place(PositionKeyValue(m_context, "copy.left", design.x(), window),
-                       PositionKeyValue(m_context, "copy.top", design.y(), window));
+    PlaceFromPositionKeys(*window, m_context, "copy.left", "copy.top", CopyWindow::kDesignPosition);
     window->SetPreviewShown(m_context.settings.GetSetting(QStringLiteral("copy.prew")) ==
                             QLatin1String("1"));
-    PlaceOnScreen(*window, place, m_context.platform.screen);
 }
 
 void CopyFeature::BuildQuickCopyMenu()

@@ -13,10 +13,6 @@
 struct AppContext;
 class ShapeTestWindow;
 
-// Where the window goes on the very first start on three screen sizes; other sizes
-// keep `current`.
-QPoint FirstStartShapeTestPosition(const QSize& screenSize, const QPoint& current);
-
 class ShapeTestFeature : public QObject
 {
     Q_OBJECT

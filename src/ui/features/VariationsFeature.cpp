@@ -3,22 +3,8 @@
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/WindowPlacement.h"
 #include "ui/windows/VariationsWindow.h"
-
-namespace {
-
-// Empty keeps the design place; a value that is no integer is reported and keeps it too.
-int PositionOf(const AppContext& context, const char* key, int design, QWidget* parent)
-{
-    const PositionSetting setting = context.settings.SettingAsPosition(QLatin1String(key));
-    if (!setting.error.isEmpty()) {
-        context.platform.messages.Information(parent, setting.error);
-        return design;
-    }
-    return setting.value.value_or(design);
-}
-
-} // namespace
 
 VariationsFeature::VariationsFeature(AppContext& context)
     : m_context(context), m_window(std::make_unique<VariationsWindow>(context))
@@ -31,10 +17,8 @@ VariationsFeature::~VariationsFeature() = default;
 
 void VariationsFeature::ApplySettings()
 {
-    VariationsWindow* window = m_window.get();
-    const QPoint design = VariationsWindow::kDesignPosition;
-    window->move(PositionOf(m_context, "var.left", design.x(), window),
-                 PositionOf(m_context, "var.top", design.y(), window));
+    PlaceFromPositionKeys(*m_window, m_context, "var.left", "var.top",
+                          VariationsWindow::kDesignPosition);
 }
 
 void VariationsFeature::ShowWindow()

@@ -3,18 +3,8 @@
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/WindowPlacement.h"
 #include "ui/windows/WebPageTestWindow.h"
-
-QPoint FirstStartWebPageTestPosition(const QSize& screenSize, const QPoint& current)
-{
-    if (screenSize == QSize(800, 600))
-        return QPoint(5, 236);
-    if (screenSize == QSize(1024, 768))
-        return QPoint(5, 404);
-    if (screenSize == QSize(1152, 864))
-        return QPoint(39, 433);
-    return current;
-}
 
 WebPageTestFeature::WebPageTestFeature(AppContext& context, bool firstStart)
     : m_context(context), m_window(std::make_unique<WebPageTestWindow>(context))
@@ -28,21 +18,9 @@ WebPageTestFeature::~WebPageTestFeature() = default;
 
 void WebPageTestFeature::Place(bool firstStart)
 {
-    WebPageTestWindow* window = m_window.get();
-    // A value that is no integer is reported and ends the placing there.
-    const auto apply = [this, window](const char* key, int& coordinate) {
-        const PositionSetting setting = m_context.settings.SettingAsPosition(QLatin1String(key));
-        if (!setting.error.isEmpty()) {
-            m_context.platform.messages.Information(window, setting.error);
-            return false;
-        }
-        coordinate = setting.value.value_or(coordinate);
-        return true;
-    };
-    QPoint place = window->pos();
-    if (apply("web.left", place.rx()) && apply("web.top", place.ry()) && firstStart)
-        place = FirstStartWebPageTestPosition(m_context.platform.screen.ScreenSize(), place);
-    window->move(place);
+    static constexpr FirstStartPlaces kFirstStart{{5, 236}, {5, 404}, {39, 433}};
+    PlaceFromPositionKeys(*m_window, m_context, "web.left", "web.top", m_window->pos(),
+                          firstStart ? &kFirstStart : nullptr);
 }
 
 void WebPageTestFeature::WritePositionSettings()

@@ -13,10 +13,6 @@
 struct AppContext;
 class WebPageTestWindow;
 
-// The first-start place on three screen sizes (exact matches only); other sizes
-// keep `current`.
-QPoint FirstStartWebPageTestPosition(const QSize& screenSize, const QPoint& current);
-
 class WebPageTestFeature : public QObject
 {
     Q_OBJECT
