@@ -33,7 +33,10 @@ test: build
 	tools/ctest-xvfb $(BUILD_DIR)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	  test -f "$$b" && test -x "$$b" || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR)
