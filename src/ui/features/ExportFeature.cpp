@@ -13,15 +13,6 @@
 
 namespace {
 
-QStringList ItemTexts(const ColourList& list)
-{
-    QStringList texts;
-    texts.reserve(list.count());
-    for (const ColourListItem& item : list.items())
-        texts << item.text;
-    return texts;
-}
-
 // The save dialog of an export: asks before overwriting; "" when cancelled.
 QString AskExportFile(AppContext& context, const char* title, const char* filter,
                       const char* extension)
@@ -59,7 +50,7 @@ void ExportFeature::ExportListAsHtml()
     progress->show();
     // Repainting every item would cost more than the page itself.
     const int repaintEvery = qMax(1, list.count() / 50);
-    const QByteArray page = ::ExportListAsHtml(ItemTexts(list), [&](int position, int) {
+    const QByteArray page = ::ExportListAsHtml(list.texts(), [&](int position, int) {
         if (position % repaintEvery == 0) {
             progress->setValue(position);
             progress->repaint();
@@ -80,7 +71,7 @@ void ExportFeature::ExportListAsAco()
     if (path.isEmpty())
         return;
     const FileWriteResult result =
-        WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList)));
+        WriteWholeFile(path, ::ExportListAsAco(m_context.colourList.texts()));
     if (!result)
         m_context.platform.messages.Information(&m_context.mainWindow, result.error);
 }

@@ -62,9 +62,7 @@ CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>&
     for (int channel = 0; channel < 3; ++channel)
         input.rgbEditTexts[channel] = values->rgbEdit(channel)->text();
     const ColourList& list = context.colourList;
-    input.listItemTexts.reserve(list.count());
-    for (const ColourListItem& item : list.items())
-        input.listItemTexts << item.text;
+    input.listItemTexts = list.texts();
     input.listItemSelected.fill(false, list.count());
     for (int row : selectedRows)
         if (row >= 0 && row < list.count())
