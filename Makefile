@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev xvfb xauth \
+PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev zlib1g-dev xvfb xauth \
             fonts-liberation2 fonts-dejavu-core fonts-wine \
             xdotool xclip imagemagick libmagickcore-6.q16-6-extra libwmf-bin \
             chromium-headless-shell desktop-file-utils appstream clang-format
