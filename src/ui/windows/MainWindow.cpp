@@ -181,9 +181,9 @@ void MainWindow::BuildMenus()
     m_mainColourMenu->addSeparator();
     m_mainColourMenu->addAction(QStringLiteral("Copy &Main Color as Bitmap"), this,
                                 &MainWindow::copyMainColourRequested);
+    // Present but greyed and without action; the quick copy menu copies the wheel.
     m_copyWheelAction = m_mainColourMenu->addAction(QStringLiteral("Copy Color &Wheel as Bitmap"));
     m_copyWheelAction->setEnabled(false);
-    connect(m_copyWheelAction, &QAction::triggered, this, &MainWindow::copyWheelRequested);
 
     m_titleMenu = new QMenu(this);
     m_stayOnTopAction = m_titleMenu->addAction(QStringLiteral("Stay on Top"));

@@ -74,7 +74,6 @@ public:
 
 signals:
     void helpMenuRequested(const QPoint& globalPos);
-    void copyWheelRequested();
     void copyMainColourRequested();
     // The window was closed: the program ends.
     void closing();
