@@ -76,10 +76,12 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
       m_listPanel(listPanel)
 {
     setObjectName(QStringLiteral("CopyWindow"));
-    // The bitmap face's shaping turns the "TM" of "HTML" into a trademark sign.
-    QFont face = SansSerifPoints();
-    face.setStyleStrategy(QFont::PreferNoShaping);
-    setFont(face);
+    setFont(SansSerifPoints());
+    // That face is for the window's own texts: the title strip keeps the faces of
+    // every other window's strip, so its "X" is the same bold box.
+    QFont frameFont = QApplication::font();
+    frameFont.setResolveMask(QFont::AllPropertiesResolved);
+    titleStrip()->setFont(frameFont);
     setWindowModality(Qt::ApplicationModal);
     closeBox()->move(463, 0);
     // A double-click collapses to the strip and always restores with the preview.
