@@ -1,5 +1,6 @@
 #include "support/FakePlatform.h"
 #include "ui/ColourDrag.h"
+#include "ui/Fonts.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
@@ -39,6 +40,8 @@ private slots:
     void dropOnTheMainSwatch();
     void mainSwatchRefusesItself();
     void statusTexts();
+    void statusLineShowsTheReadoutWhole_data();
+    void statusLineShowsTheReadoutWhole();
     void ctrlWWithTheFocusElsewhere();
     void ctrlWithKeypadDigitOrFunctionKeyDoesNothing();
     void titleStripDoubleClickTwiceRestores();
@@ -348,6 +351,40 @@ void MainWindowTest::statusTexts()
         QTest::mouseMove(m_window.get(), QPoint(left, 8));
         QCOMPARE(m_window->statusText(), QLatin1String(text));
     }
+}
+
+void MainWindowTest::statusLineShowsTheReadoutWhole_data()
+{
+    QTest::addColumn<QString>("longHelp"); // empty: hover a harmony swatch
+    QTest::newRow("harmony swatch") << QString();
+    QTest::newRow("help text too long for the line")
+        << QString(60, QLatin1Char('w'))
+               .replace(QLatin1Char('w'), QStringLiteral("Drag this color anywhere. "));
+}
+
+void MainWindowTest::statusLineShowsTheReadoutWhole()
+{
+    QFETCH(QString, longHelp);
+    const QString readout = QStringLiteral(" ( R: 1, G: 2, B: 3, HEX: #010203 )");
+    if (longHelp.isEmpty())
+        QTest::mouseMove(m_window->wheelPanel()->harmonySwatch(0), QPoint(5, 5));
+    else
+        m_window->SetStatusText(longHelp + QLatin1Char('\r') + readout);
+    const QString text = m_window->statusText();
+    const QString line = text.mid(text.lastIndexOf(QLatin1Char('\r')) + 1);
+    QVERIFY(line.startsWith(QStringLiteral(" ( R: ")));
+
+    auto* label = m_window->findChild<QLabel*>(QStringLiteral("Label5"));
+    QVERIFY(label);
+    QCOMPARE(label->geometry(), QRect(8, 411, 489, 41));
+    // The bitmap face of the other labels (its 11-pixel characters stand in 13-pixel lines).
+    QCOMPARE(QFontInfo(label->font()).family(), QFontInfo(SansSerifPoints(8)).family());
+    QVERIFY(label->text().endsWith(QLatin1Char('\n') + line));
+    QVERIFY(label->text().startsWith(text.left(20)));
+    // Laid out as the label lays it out, the whole text stays inside the line.
+    const QRect used = label->fontMetrics().boundingRect(
+        label->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    QVERIFY2(used.height() <= label->contentsRect().height(), qPrintable(label->text()));
 }
 
 void MainWindowTest::ctrlWWithTheFocusElsewhere()

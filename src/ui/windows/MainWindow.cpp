@@ -1,6 +1,5 @@
 #include "ui/windows/MainWindow.h"
 
-#include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/KeyPreview.h"
@@ -8,6 +7,7 @@
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/PinPicture.h"
 #include "ui/widgets/SectionHeading.h"
+#include "ui/widgets/StatusLine.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/WheelPanel.h"
@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 
@@ -77,12 +76,8 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
     m_progressBar->setGeometry(329, 367, 166, 16);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
-    m_statusLine = new QLabel(this);
+    m_statusLine = new StatusLine(this);
     m_statusLine->setGeometry(8, 411, 489, 41);
-    m_statusLine->setWordWrap(true);
-    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_statusLine->setFont(VerdanaPixels(11));
-    m_statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_wheelStyleWindow = new WheelStyleWindow(m_programDirectory);
     m_wheelStyleWindow->setParent(this, m_wheelStyleWindow->windowFlags());
@@ -214,9 +209,7 @@ void MainWindow::SetStatusText(const QString& text)
     if (text == m_statusText)
         return;
     m_statusText = text;
-    QString shown = text;
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    m_statusLine->setText(shown);
+    m_statusLine->ShowText(text);
 }
 
 void MainWindow::SetStayOnTop(bool on)
