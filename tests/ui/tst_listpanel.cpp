@@ -97,6 +97,8 @@ void ListPanelTest::placeAndMenuEntries()
 {
     QCOMPARE(View()->objectName(), QStringLiteral("ListBox1"));
     QCOMPARE(View()->geometry(), QRect(328, 80, 169, 305));
+    // The list's bar draws its thumb as the main window's bars do.
+    QCOMPARE(View()->verticalScrollBar()->style(), m_kit->window.valuesPanel()->rgbBar(0)->style());
 
     const QStringList expected{"Add Main Color to Color List\tCtrl+A",
                                "Delete Selected Color\tCtrl+D",

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,6 +43,8 @@ private slots:
     void statusTexts();
     void statusLineShowsTheReadoutWhole_data();
     void statusLineShowsTheReadoutWhole();
+    void valueLabelsAreBold();
+    void scrollBarThumbsStandOut();
     void ctrlWWithTheFocusElsewhere();
     void ctrlWithKeypadDigitOrFunctionKeyDoesNothing();
     void titleStripDoubleClickTwiceRestores();
@@ -385,6 +388,73 @@ void MainWindowTest::statusLineShowsTheReadoutWhole()
     const QRect used = label->fontMetrics().boundingRect(
         label->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
     QVERIFY2(used.height() <= label->contentsRect().height(), qPrintable(label->text()));
+}
+
+namespace {
+
+// Pixels darker than mid grey: the text's ink.
+int Ink(const QImage& image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
+    return ink;
+}
+
+} // namespace
+
+void MainWindowTest::valueLabelsAreBold()
+{
+    const QStringList names{"R", "G", "B", "H", "S", "L", "Hex", "#"};
+    int checked = 0;
+    for (QLabel* label : m_window->findChildren<QLabel*>()) {
+        if (!names.contains(label->text()))
+            continue;
+        ++checked;
+        // The same text in the same face, not bold: the bold label carries more ink.
+        QLabel plain(label->text());
+        QFont regular = label->font();
+        regular.setBold(false);
+        plain.setFont(regular);
+        plain.setPalette(label->palette());
+        plain.resize(label->size());
+        QVERIFY2(Ink(label->grab().toImage()) > Ink(plain.grab().toImage()),
+                 qPrintable(label->text()));
+    }
+    QCOMPARE(checked, names.size());
+}
+
+void MainWindowTest::scrollBarThumbsStandOut()
+{
+    MainValuesPanel* values = m_window->valuesPanel();
+    for (QScrollBar* bar : {values->rgbBar(0), values->rgbBar(1), values->rgbBar(2),
+                            values->hslBar(0), values->hslBar(1), values->hslBar(2)}) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        option.subControls = QStyle::SC_All;
+        const auto place = [&](QStyle* style, QStyle::SubControl part) {
+            return style->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+        };
+        // Drawn differently, laid out as the application's style lays bars out.
+        const QRect thumb = place(bar->style(), QStyle::SC_ScrollBarSlider);
+        QCOMPARE(thumb, place(QApplication::style(), QStyle::SC_ScrollBarSlider));
+        const QRect groove = place(bar->style(), QStyle::SC_ScrollBarGroove);
+        const QImage image = bar->grab().toImage();
+        const int y = thumb.center().y();
+        const int trackX =
+            thumb.left() - groove.left() > 4 ? groove.left() + 2 : groove.right() - 2;
+        int edge = 255;
+        for (int x = thumb.left(); x <= thumb.right(); ++x)
+            edge = qMin(edge, qGray(image.pixel(x, y)));
+        QVERIFY2(qGray(image.pixel(trackX, y)) - edge >= 64, qPrintable(bar->objectName()));
+    }
 }
 
 void MainWindowTest::ctrlWWithTheFocusElsewhere()

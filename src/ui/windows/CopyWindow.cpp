@@ -5,6 +5,7 @@
 #include "ui/Fonts.h"
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/CopyOptionsPanel.h"
 #include "ui/windows/CopyPreviewPanel.h"
 #include "ui/windows/ListPanel.h"
@@ -115,6 +116,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     connect(m_copyNow, &PanelButton::clicked, this, &CopyWindow::CopyNow);
     connect(m_previewButton, &PanelButton::clicked, this, &CopyWindow::TogglePreview);
 
+    ShowScrollBarThumbs(this);
     m_options->ShowFormat(format());
     GatherSource();
     RebuildPreview();

@@ -7,6 +7,7 @@
 #include "ui/KeyboardMap.h"
 #include "ui/Questions.h"
 #include "ui/widgets/HistoryView.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/TipWindow.h"
 
@@ -40,6 +41,7 @@ HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->installEventFilter(this);
     setFocusProxy(m_list);
+    ShowScrollBarThumbs(m_list);
     BuildContextMenu();
 
     m_fadeTimer.setInterval(kFadeIntervalMs);

@@ -9,6 +9,7 @@
 #include "ui/Questions.h"
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QActionGroup>
@@ -46,6 +47,7 @@ ListPanel::ListPanel(AppContext& context)
     m_view->viewport()->setAcceptDrops(true);
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
+    ShowScrollBarThumbs(m_view);
     m_view->show();
 
     BuildMenu();

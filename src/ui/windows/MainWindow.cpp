@@ -6,6 +6,7 @@
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/PinPicture.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/widgets/SectionHeading.h"
 #include "ui/widgets/StatusLine.h"
 #include "ui/widgets/TitleStrip.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
         m_wheel->ApplyGeometry(geometry);
     });
     BuildMenus();
+    ShowScrollBarThumbs(this);
     connect(&m_mainColour, &MainColour::changed, this, &MainWindow::OnColourChanged);
 
     m_commands.Handle(Command::MakeWebsafe, this, [this] { m_mainColour.MakeWebsafe(); });
