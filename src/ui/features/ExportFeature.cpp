@@ -6,6 +6,7 @@
 #include "storage/TextFile.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/DialogFolders.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QMenu>
@@ -22,7 +23,7 @@ QString AskExportFile(AppContext& context, const char* title, const char* filter
     request.filter = QLatin1String(filter);
     request.defaultExtension = QLatin1String(extension);
     request.overwritePrompt = true;
-    return context.platform.fileDialogs.SaveFile(&context.mainWindow, request);
+    return AskSaveFile(context, DialogFileKind::Exports, request);
 }
 
 } // namespace
