@@ -59,6 +59,9 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
       m_programDirectory(programDirectory)
 {
     setObjectName(QStringLiteral("MainWindow"));
+    // The taskbar shows the program's name; the strip keeps the caption with the
+    // version. Qt appends the display name to any other title.
+    setWindowTitle(QStringLiteral("QB Kromi"));
     setMouseTracking(true);
     SetSuperMinimizeHeight(457);
     BuildTitleStrip();
