@@ -306,6 +306,8 @@ void CopyPicturesTest::fastPngReadsBackAsThePicture_data()
     QTest::addColumn<QImage>("picture");
     QTest::newRow("swatches: repeated rows, outlines, space")
         << BuildSwatchesBitmap(Entries(40), SwatchOptions{15, 7, 4, true}).image;
+    QTest::newRow("white: every row after the first repeats")
+        << BuildSwatchesBitmap({}, SwatchOptions{}).image;
     QTest::newRow("one pixel") << BuildMainColourBitmap(Rgb{6, 167, 255}).copy(0, 0, 1, 1);
     QImage gradient(33, 17, QImage::Format_RGB888);
     for (int y = 0; y < gradient.height(); ++y)
