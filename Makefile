@@ -4,7 +4,7 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev xvfb xauth \
+PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev zlib1g-dev xvfb xauth \
             fonts-liberation2 fonts-dejavu-core fonts-wine \
             xdotool xclip dbus imagemagick libmagickcore-6.q16-6-extra libwmf-bin \
             chromium-headless-shell desktop-file-utils appstream clang-format
@@ -38,7 +38,10 @@ test: build
 	tools/ctest-xvfb $(BUILD_DIR)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	  test -f "$$b" && test -x "$$b" || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
+	done
 
 # Every parser under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer,
 # FUZZ_SECONDS each; a crash input is kept in fuzz/regressions/ for make test.

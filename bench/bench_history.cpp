@@ -2,7 +2,9 @@
 // and recording colours one by one while the list view shows them.
 #include "state/HistoryList.h"
 #include "storage/HistoryFile.h"
+#include "support/MainWindowKit.h"
 #include "ui/widgets/HistoryView.h"
+#include "ui/windows/HistoryWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,5 +81,19 @@ int main(int argc, char* argv[])
     while (history.Undo())
         ++steps;
     std::printf("Undo through %d steps: %lld ms\n", steps, timer.elapsed());
+
+    // The History window scrolls to each newest entry as it is recorded.
+    MainWindowKit kit(dir.path() + QLatin1Char('/'));
+    kit.history.AppendLoaded(colours);
+    HistoryWindow window(kit.context);
+    window.show();
+    QApplication::processEvents();
+    timer.restart();
+    for (int i = 0; i < kShownRecords; ++i) {
+        kit.history.AddToHistory(ColorRef(i));
+        QApplication::processEvents();
+    }
+    std::printf("record one colour, History window showing, %d entries: %.1f ms each\n",
+                kit.history.rowCount(), double(timer.elapsed()) / kShownRecords);
     return content.error.isEmpty() ? 0 : 1;
 }

@@ -70,6 +70,8 @@ CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
 QStringList WmfMimeTypes();
 
 std::unique_ptr<QMimeData> TextMimeData(const QString& text);
+// The picture as image data, and as image/png encoded on a worker thread from now
+// on (EncodeFastPng), so a program asking for the PNG does not stall the windows.
 std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image);
 // The metafile under each WMF type, with `rendering` (the same picture as a
 // bitmap) as image/png and as image data for programs that take no metafiles.

@@ -2,16 +2,10 @@
 
 #include "colour/ColourText.h"
 
+#include <QSet>
+
 #include <algorithm>
-
-namespace {
-
-QString TextKey(const QString& text)
-{
-    return text.toUpper();
-}
-
-} // namespace
+#include <vector>
 
 // Built in one buffer: lists of many thousands of items format a text per item.
 QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
@@ -62,7 +56,97 @@ QString ColourListStatusText(const QString& currentListPath, int count)
     return text;
 }
 
-ColourList::ColourList(QObject* parent) : QAbstractListModel(parent) {}
+// Which item texts are listed, letter case ignored. A text in the program's own
+// form stands for exactly one 24-bit colour, so those are kept as one bit per
+// colour (2 MB for all of them) instead of hashed strings; a loaded list of a
+// million colours is checked in a few milliseconds. Other texts, which only
+// ReplaceItems can give, are kept upper-cased.
+class ColourList::TextIndex
+{
+public:
+    TextIndex() : m_bits(kColours / 64, 0) {}
+
+    // False when the text was listed already: the item is a repeat.
+    bool Insert(const Entry& entry)
+    {
+        const bool added =
+            entry.ownText.isNull() ? InsertColour(entry.colour) : InsertText(entry.ownText);
+        if (!added)
+            ++m_repeats;
+        return added;
+    }
+    bool InsertColour(ColorRef colour)
+    {
+        const std::uint32_t key = colour & (kColours - 1);
+        std::uint64_t& word = m_bits[key / 64];
+        const std::uint64_t bit = std::uint64_t(1) << (key % 64);
+        if (word & bit)
+            return false;
+        word |= bit;
+        return true;
+    }
+    // Only exact while the list holds no repeats; with repeats the owner rebuilds.
+    void Remove(const Entry& entry)
+    {
+        if (!entry.ownText.isNull()) {
+            RemoveText(entry.ownText);
+            return;
+        }
+        const std::uint32_t key = entry.colour & (kColours - 1);
+        m_bits[key / 64] &= ~(std::uint64_t(1) << (key % 64));
+    }
+    bool Contains(const QString& text) const
+    {
+        const QString upper = text.toUpper();
+        if (const std::optional<ColorRef> colour = OwnFormColour(upper)) {
+            const std::uint32_t key = *colour;
+            return m_bits[key / 64] & (std::uint64_t(1) << (key % 64));
+        }
+        return m_texts.contains(upper);
+    }
+    int repeats() const { return m_repeats; }
+
+private:
+    static constexpr std::uint32_t kColours = 1u << 24;
+
+    // The colour whose item text `upper` is, when it is one.
+    static std::optional<ColorRef> OwnFormColour(const QString& upper)
+    {
+        const std::optional<Rgb> rgb = ListItemColour(upper);
+        if (!rgb || FormatListItemText(rgb->red, rgb->green, rgb->blue) != upper)
+            return std::nullopt;
+        return PackColour(*rgb);
+    }
+    bool InsertText(const QString& text)
+    {
+        const QString upper = text.toUpper();
+        if (const std::optional<ColorRef> colour = OwnFormColour(upper))
+            return InsertColour(*colour);
+        if (m_texts.contains(upper))
+            return false;
+        m_texts.insert(upper);
+        return true;
+    }
+    void RemoveText(const QString& text)
+    {
+        const QString upper = text.toUpper();
+        if (const std::optional<ColorRef> colour = OwnFormColour(upper))
+            Remove(Entry{*colour, QString()});
+        else
+            m_texts.remove(upper);
+    }
+
+    std::vector<std::uint64_t> m_bits;
+    QSet<QString> m_texts;
+    int m_repeats = 0;
+};
+
+ColourList::ColourList(QObject* parent)
+    : QAbstractListModel(parent), m_index(std::make_unique<TextIndex>())
+{
+}
+
+ColourList::~ColourList() = default;
 
 int ColourList::rowCount(const QModelIndex& parent) const
 {
@@ -73,29 +157,49 @@ QVariant ColourList::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return QVariant();
-    const ColourListItem& entry = m_items.at(index.row());
     if (role == Qt::DisplayRole)
-        return entry.text;
+        return textAt(index.row());
     if (role == ColourRole)
-        return uint(entry.colour);
+        return uint(colourAt(index.row()));
     return QVariant();
+}
+
+QString ColourList::textAt(int row) const
+{
+    const Entry& entry = m_entries.at(row);
+    return entry.ownText.isNull() ? FormatListItemText(entry.colour) : entry.ownText;
+}
+
+QList<ColourListItem> ColourList::items() const
+{
+    QList<ColourListItem> all;
+    all.reserve(m_entries.size());
+    for (int row = 0; row < count(); ++row)
+        all.append(item(row));
+    return all;
+}
+
+QStringList ColourList::texts() const
+{
+    QStringList all;
+    all.reserve(m_entries.size());
+    for (int row = 0; row < count(); ++row)
+        all.append(textAt(row));
+    return all;
 }
 
 bool ColourList::ContainsText(const QString& text) const
 {
-    return m_textCounts.contains(TextKey(text));
+    return m_index->Contains(text);
 }
 
 bool ColourList::Append(ColorRef colour)
 {
-    const QString text = FormatListItemText(colour);
-    const QString key = TextKey(text);
-    if (m_textCounts.contains(key))
+    if (!m_index->InsertColour(colour))
         return false;
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
-    m_items.append(ColourListItem{text, colour});
-    m_textCounts.insert(key, 1);
+    m_entries.append(Entry{colour, QString()});
     endInsertRows();
     SetChanged(true);
     return true;
@@ -111,21 +215,11 @@ bool ColourList::AddDroppedColourToList(ColorRef colour)
     return Append(colour);
 }
 
-void ColourList::RemoveText(const QString& text)
-{
-    const auto it = m_textCounts.find(TextKey(text));
-    if (it == m_textCounts.end())
-        return;
-    if (--it.value() == 0)
-        m_textCounts.erase(it);
-}
-
 void ColourList::RebuildTextIndex()
 {
-    m_textCounts.clear();
-    m_textCounts.reserve(m_items.size());
-    for (const ColourListItem& entry : std::as_const(m_items))
-        ++m_textCounts[TextKey(entry.text)];
+    m_index = std::make_unique<TextIndex>();
+    for (const Entry& entry : std::as_const(m_entries))
+        m_index->Insert(entry);
 }
 
 void ColourList::DeleteRows(QList<int> rows)
@@ -136,6 +230,9 @@ void ColourList::DeleteRows(QList<int> rows)
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
 
+    // Removing one of two equal texts leaves the text listed: with repeats the
+    // index is built again afterwards.
+    const bool repeats = m_index->repeats() > 0;
     // Runs of adjacent rows, removed from the bottom up so the rows above keep their
     // numbers. Many scattered runs would make that quadratic: one reset instead.
     QList<std::pair<int, int>> runs;
@@ -149,23 +246,25 @@ void ColourList::DeleteRows(QList<int> rows)
     if (runs.size() <= kMaxSeparateRuns) {
         for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
             beginRemoveRows(QModelIndex(), run->first, run->second);
-            for (int row = run->first; row <= run->second; ++row)
-                RemoveText(m_items.at(row).text);
-            m_items.remove(run->first, run->second - run->first + 1);
+            for (int row = run->first; row <= run->second && !repeats; ++row)
+                m_index->Remove(m_entries.at(row));
+            m_entries.remove(run->first, run->second - run->first + 1);
             endRemoveRows();
         }
+        if (repeats)
+            RebuildTextIndex();
     } else {
         beginResetModel();
-        QList<ColourListItem> kept;
+        QList<Entry> kept;
         kept.reserve(n - rows.size());
         auto next = rows.cbegin();
         for (int row = 0; row < n; ++row) {
             if (next != rows.cend() && *next == row)
                 ++next;
             else
-                kept.append(std::move(m_items[row]));
+                kept.append(std::move(m_entries[row]));
         }
-        m_items = std::move(kept);
+        m_entries = std::move(kept);
         RebuildTextIndex();
         endResetModel();
     }
@@ -174,21 +273,24 @@ void ColourList::DeleteRows(QList<int> rows)
 
 void ColourList::ClearDuplicateColours()
 {
-    if (m_textCounts.size() != m_items.size()) {
-        // An item is the last of its text when counting it down leaves none after it;
-        // that one stays (its count back at one), every earlier one goes.
+    if (m_index->repeats() > 0) {
+        // From the last item up, an item stays when its text is not yet seen; the
+        // index of the seen texts is then exactly that of the kept items.
+        auto seen = std::make_unique<TextIndex>();
+        std::vector<bool> keep(m_entries.size());
+        for (qsizetype row = m_entries.size() - 1; row >= 0; --row)
+            keep[std::size_t(row)] = seen->Insert(m_entries.at(row));
         beginResetModel();
         qsizetype kept = 0;
-        for (qsizetype row = 0; row < m_items.size(); ++row) {
-            int& remaining = m_textCounts[TextKey(m_items.at(row).text)];
-            if (--remaining > 0)
+        for (qsizetype row = 0; row < m_entries.size(); ++row) {
+            if (!keep[std::size_t(row)])
                 continue;
-            remaining = 1;
             if (kept != row)
-                m_items[kept] = std::move(m_items[row]);
+                m_entries[kept] = std::move(m_entries[row]);
             ++kept;
         }
-        m_items.resize(kept);
+        m_entries.resize(kept);
+        m_index = std::move(seen);
         endResetModel();
     }
     SetChanged(true);
@@ -197,8 +299,8 @@ void ColourList::ClearDuplicateColours()
 void ColourList::NewList()
 {
     beginResetModel();
-    m_items.clear();
-    m_textCounts.clear();
+    m_entries.clear();
+    m_index = std::make_unique<TextIndex>();
     endResetModel();
     SetChanged(false);
     SetCurrentListPath(QString());
@@ -207,32 +309,37 @@ void ColourList::NewList()
 
 std::optional<ColorRef> ColourList::ReplaceWithLoadedColours(const QList<ColorRef>& colours)
 {
-    QList<ColourListItem> items;
-    QHash<QString, int> counts;
-    items.reserve(colours.size());
-    counts.reserve(colours.size());
+    QList<Entry> entries;
+    entries.reserve(colours.size());
+    auto index = std::make_unique<TextIndex>();
     std::optional<ColorRef> lastAdded;
     for (ColorRef colour : colours) {
-        QString text = FormatListItemText(colour);
-        int& listed = counts[TextKey(text)];
-        if (listed)
+        if (!index->InsertColour(colour))
             continue;
-        listed = 1;
-        items.append(ColourListItem{std::move(text), colour});
+        entries.append(Entry{colour, QString()});
         lastAdded = colour;
     }
     beginResetModel();
-    m_items = std::move(items);
-    m_textCounts = std::move(counts);
+    m_entries = std::move(entries);
+    m_index = std::move(index);
     endResetModel();
     SetChanged(false);
     return lastAdded;
 }
 
-void ColourList::ReplaceItems(QList<ColourListItem> items)
+void ColourList::ReplaceItems(const QList<ColourListItem>& items)
 {
     beginResetModel();
-    m_items = std::move(items);
+    m_entries.clear();
+    m_entries.reserve(items.size());
+    for (const ColourListItem& item : items) {
+        // A text of the item's own colour is kept as that colour; any other text
+        // (an empty one too) as given.
+        QString ownText;
+        if (item.text != FormatListItemText(item.colour))
+            ownText = item.text.isNull() ? QStringLiteral("") : item.text;
+        m_entries.append(Entry{item.colour, ownText});
+    }
     RebuildTextIndex();
     endResetModel();
 }

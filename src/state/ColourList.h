@@ -8,12 +8,13 @@
 #include "colour/ColourValues.h"
 
 #include <QAbstractListModel>
-#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // "R,G,B" + 13 spaces + "#RRGGBB" + " - " + "BBGGRR", decimal without leading
@@ -44,13 +45,19 @@ public:
     static constexpr int ColourRole = Qt::UserRole + 1;
 
     explicit ColourList(QObject* parent = nullptr);
+    ~ColourList() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    int count() const { return int(m_items.size()); }
-    const ColourListItem& item(int row) const { return m_items.at(row); }
-    const QList<ColourListItem>& items() const { return m_items; }
+    int count() const { return int(m_entries.size()); }
+    ColorRef colourAt(int row) const { return m_entries.at(row).colour; }
+    // Item texts are made from the colour when asked for, unless an item was given
+    // a text of its own (ReplaceItems).
+    QString textAt(int row) const;
+    ColourListItem item(int row) const { return {textAt(row), colourAt(row)}; }
+    QList<ColourListItem> items() const;
+    QStringList texts() const;
     // True when an item with this text is listed (letter case ignored).
     bool ContainsText(const QString& text) const;
 
@@ -77,7 +84,7 @@ public:
     std::optional<ColorRef> ReplaceWithLoadedColours(const QList<ColorRef>& colours);
     // Replaces the items as given, repeats included, with one model reset. The
     // changed flag is not touched.
-    void ReplaceItems(QList<ColourListItem> items);
+    void ReplaceItems(const QList<ColourListItem>& items);
 
     bool IsChanged() const { return m_changed; }
     void SetChanged(bool changed);
@@ -102,14 +109,20 @@ signals:
     void currentListPathChanged(const QString& path);
 
 private:
+    struct Entry
+    {
+        ColorRef colour = 0;
+        // Null for the text made from the colour, which is every item the program
+        // adds itself.
+        QString ownText;
+    };
+    class TextIndex;
+
     bool Append(ColorRef colour);
     void RebuildTextIndex();
-    void RemoveText(const QString& text);
 
-    QList<ColourListItem> m_items;
-    // Upper-cased item text -> number of items with it; repeats only come from
-    // ReplaceItems.
-    QHash<QString, int> m_textCounts;
+    QList<Entry> m_entries;
+    std::unique_ptr<TextIndex> m_index;
     bool m_changed = false;
     bool m_notReadInFull = false;
     QString m_currentListPath;

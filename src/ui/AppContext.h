@@ -4,6 +4,7 @@
 // the Tip window exist before it.
 
 #include "platform/Platform.h"
+#include "ui/DialogFolders.h"
 
 #include <QString>
 
@@ -28,4 +29,5 @@ struct AppContext
     MainWindow& mainWindow;
     TipWindow& tip;
     QString programDirectory; // ends with a separator
+    DialogFolders dialogFolders{};
 };

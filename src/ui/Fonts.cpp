@@ -34,6 +34,15 @@ QFont FaceInPixels(const char* family, int pixels, bool bold)
     return font;
 }
 
+QFont SansSerifFace(bool bold)
+{
+    QFont font = Face("MS Sans Serif", bold);
+    font.setStyleHint(QFont::SansSerif);
+    // The bitmap face ligates "TM" into a trademark sign.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 } // namespace
 
 QFont VerdanaPixels(int pixels, bool bold)
@@ -55,11 +64,15 @@ QFont ArialPixels(int pixels, bool bold)
 
 QFont SansSerifPoints(int points, bool bold)
 {
-    QFont font = Face("MS Sans Serif", bold);
+    QFont font = SansSerifFace(bold);
     font.setPointSize(points);
-    font.setStyleHint(QFont::SansSerif);
-    // The bitmap face ligates "TM" into a trademark sign.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+QFont SansSerifPixels(int pixels, bool bold)
+{
+    QFont font = SansSerifFace(bold);
+    font.setPixelSize(pixels);
     return font;
 }
 

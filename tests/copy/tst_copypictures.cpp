@@ -1,4 +1,5 @@
 #include "copy/CopyPayload.h"
+#include "copy/FastPng.h"
 
 #include <QtTest>
 
@@ -55,6 +56,8 @@ private slots:
     void hugeListIsBuiltOrRefused();
     void mainColourAndWheelBitmaps();
     void payloads();
+    void fastPngReadsBackAsThePicture_data();
+    void fastPngReadsBackAsThePicture();
 };
 
 void CopyPicturesTest::swatchesSize_data()
@@ -258,6 +261,11 @@ void CopyPicturesTest::payloads()
     QVERIFY(payload.mimeData->hasImage());
     QCOMPARE(qvariant_cast<QImage>(payload.mimeData->imageData()).size(), QSize(276, 20));
     QVERIFY(!payload.mimeData->hasFormat(QStringLiteral("image/x-wmf")));
+    // The PNG other programs ask for comes ready-made, never from the slow writer.
+    QVERIFY(payload.mimeData->formats().contains(QStringLiteral("image/png")));
+    QCOMPARE(QImage::fromData(payload.mimeData->data(QStringLiteral("image/png")), "PNG")
+                 .convertToFormat(QImage::Format_RGB32),
+             qvariant_cast<QImage>(payload.mimeData->imageData()));
 
     for (CopyFormat format : {CopyFormat::Swatches, CopyFormat::List}) {
         options.swatchesKind = PictureKind::Wmf;
@@ -291,6 +299,33 @@ void CopyPicturesTest::payloads()
     payload = BuildCopyPayload(CopyFormat::List, {}, options);
     QVERIFY(payload.ok());
     QVERIFY(payload.mimeData->formats().isEmpty());
+}
+
+void CopyPicturesTest::fastPngReadsBackAsThePicture_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::newRow("swatches: repeated rows, outlines, space")
+        << BuildSwatchesBitmap(Entries(40), SwatchOptions{15, 7, 4, true}).image;
+    QTest::newRow("white: every row after the first repeats")
+        << BuildSwatchesBitmap({}, SwatchOptions{}).image;
+    QTest::newRow("one pixel") << BuildMainColourBitmap(Rgb{6, 167, 255}).copy(0, 0, 1, 1);
+    QImage gradient(33, 17, QImage::Format_RGB888);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgb(x * 7, y * 13, (x * y) % 256));
+    QTest::newRow("every row different, another format") << gradient;
+    QImage translucent(5, 3, QImage::Format_ARGB32);
+    translucent.fill(qRgba(10, 20, 30, 128));
+    QTest::newRow("translucent") << translucent;
+}
+
+void CopyPicturesTest::fastPngReadsBackAsThePicture()
+{
+    QFETCH(QImage, picture);
+    const QImage read = QImage::fromData(EncodeFastPng(picture), "PNG");
+    const QImage::Format format =
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    QCOMPARE(read.convertToFormat(format), picture.convertToFormat(format));
 }
 
 QTEST_MAIN(CopyPicturesTest)

@@ -69,6 +69,7 @@ private slots:
     void clearDuplicateColours();
     void clearDuplicateColoursMatchesTheStepwiseRuleOnRandomLists();
     void duplicateTestSurvivesDeletingOneOfTwoEqualItems();
+    void itemTextInAnyCaseStandsForItsColour();
     void deleteRows_data();
     void deleteRows();
     void loadedColoursReplaceTheListInOneReset();
@@ -215,6 +216,9 @@ void ColourListTest::clearDuplicateColours_data()
                                 << QStringList{"b", "a", "c"};
     QTest::newRow("letter case ignored, last text kept")
         << QStringList{"x - ff", "y", "X - FF"} << QStringList{"y", "X - FF"};
+    const QString own = FormatListItemText(PackColour(10, 171, 205));
+    QTest::newRow("item text in lower case")
+        << QStringList{own.toLower(), "y", own} << QStringList{"y", own};
 }
 
 void ColourListTest::clearDuplicateColours()
@@ -257,6 +261,17 @@ void ColourListTest::duplicateTestSurvivesDeletingOneOfTwoEqualItems()
     QVERIFY(!list.AddDroppedColourToList(PackColour(1, 2, 3)));
     list.DeleteRows({0});
     QVERIFY(list.AddDroppedColourToList(PackColour(1, 2, 3)));
+}
+
+void ColourListTest::itemTextInAnyCaseStandsForItsColour()
+{
+    const ColorRef colour = PackColour(10, 171, 205);
+    ColourList list;
+    list.ReplaceItems(ItemsWithTexts({FormatListItemText(colour).toLower()}));
+    QVERIFY(list.ContainsText(FormatListItemText(colour)));
+    QVERIFY(!list.AddDroppedColourToList(colour));
+    list.DeleteRows({0});
+    QVERIFY(list.AddDroppedColourToList(colour));
 }
 
 void ColourListTest::deleteRows_data()

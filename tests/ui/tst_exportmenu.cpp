@@ -1,5 +1,6 @@
 #include "support/MainWindowKit.h"
 #include "ui/features/ExportFeature.h"
+#include "ui/features/ListFilesFeature.h"
 #include "ui/widgets/PictureButton.h"
 
 #include <QMenu>
@@ -22,6 +23,7 @@ private slots:
     void acoWritesBytes();
     void writeFailuresAreReported_data();
     void writeFailuresAreReported();
+    void dialogsStartInTheFolderLastUsedForTheirKind();
 
 private:
     QByteArray ReadFile(const QString& path) const;
@@ -152,6 +154,33 @@ void ExportMenuTest::writeFailuresAreReported()
     QVERIFY(m_fake->messages.shown[0].text.size() > prefix.size());
     QVERIFY(QFileInfo(blocked).isDir());
     QVERIFY(QDir().rmdir(blocked));
+}
+
+void ExportMenuTest::dialogsStartInTheFolderLastUsedForTheirKind()
+{
+    ListFilesFeature lists(m_kit->context);
+    m_list->AddDroppedColourToList(PackColour(6, 167, 255));
+    QDir folder(m_dir.path());
+    QVERIFY(folder.mkpath(QStringLiteral("exports")) && folder.mkpath(QStringLiteral("lists")));
+    const QString exports = folder.absoluteFilePath(QStringLiteral("exports"));
+    const QString listFolder = folder.absoluteFilePath(QStringLiteral("lists"));
+    const QString start = folder.absolutePath();
+    auto& dialogs = m_fake->fileDialogs;
+
+    m_fake->messages.answers = {true}; // load although the list has changed
+    lists.LoadList();                  // cancelled
+    dialogs.fileNames = {exports + QStringLiteral("/page")};
+    m_export->ExportListAsHtml();
+    m_export->ExportListAsAco(); // cancelled
+    dialogs.fileNames = {listFolder + QStringLiteral("/mine")};
+    lists.SaveListAs();
+    lists.LoadList();
+    m_export->ExportListAsHtml();
+    QStringList starts;
+    for (const FileDialogRequest& request : dialogs.saveRequests + dialogs.openRequests)
+        starts << request.initialPath;
+    // Saves: HTML, ACO, Save As, HTML; opens: Load, Load.
+    QCOMPARE(starts, (QStringList{start, exports, start, exports, start, listFolder}));
 }
 
 QTEST_MAIN(ExportMenuTest)

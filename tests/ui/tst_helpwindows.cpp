@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 
 class HelpWindowsTest : public QObject
@@ -46,6 +47,15 @@ void HelpWindowsTest::tipWindowLayout()
     QCOMPARE(text->geometry(), QRect(8, 24, 305, 169));
     QVERIFY(text->wordWrap());
     QCOMPARE(text->font().pointSize(), 8);
+    // "HTML Style Hex" keeps its letters: the bitmap face would join "TM" into one sign.
+    QTextLayout layout(QStringLiteral("HTML"), text->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    qsizetype glyphs = 0;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        glyphs += run.glyphIndexes().size();
+    QCOMPARE(glyphs, 4);
 
     auto* done = tip.findChild<PanelButton*>(QStringLiteral("doneButton"));
     QVERIFY(done);

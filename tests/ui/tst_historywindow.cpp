@@ -37,6 +37,8 @@ private slots:
     void cleanup();
     void layoutAndMenus();
     void committingTwiceGivesTwoEntries();
+    void newestEntryIsFullyShown_data();
+    void newestEntryIsFullyShown();
     void startUpRestoresTheLastColour_data();
     void startUpRestoresTheLastColour();
     void unreadableLineLosesNoStoredEntries();
@@ -174,6 +176,33 @@ void HistoryWindowTest::committingTwiceGivesTwoEntries()
         QCOMPARE(m_history->data(m_history->index(row)).toString(),
                  QStringLiteral("6,167,255 - #06A7FF"));
     QVERIFY(!Window()->isVisible());
+}
+
+void HistoryWindowTest::newestEntryIsFullyShown_data()
+{
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("restored at start-up") << true;
+    QTest::newRow("recorded while showing") << false;
+}
+
+void HistoryWindowTest::newestEntryIsFullyShown()
+{
+    QFETCH(bool, restored);
+    QByteArray file;
+    for (int i = 0; i < 100; ++i)
+        file += "1,2," + QByteArray::number(i) + " - #0102" + QByteArray::number(i % 10) + "0\r\n";
+    if (restored)
+        WriteHistoryFile(file);
+    MakeFeature();
+    Window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Window()));
+    if (!restored) {
+        for (int i = 0; i < 100; ++i)
+            m_history->AddToHistory(PackColour(1, 2, std::uint8_t(i)));
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(m_history->count(), 100);
+    QVERIFY(List()->viewport()->rect().contains(List()->visualRect(m_history->index(99))));
 }
 
 void HistoryWindowTest::startUpRestoresTheLastColour_data()

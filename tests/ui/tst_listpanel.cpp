@@ -4,9 +4,12 @@
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/windows/ListPanel.h"
+#include "ui/windows/MainValuesPanel.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -46,6 +49,8 @@ private slots:
     void menuOpensFromListHeadingAndButton();
     void addMainColour_data();
     void addMainColour();
+    void addingRewritesTheValuesFromTheBytes_data();
+    void addingRewritesTheValuesFromTheBytes();
     void drops_data();
     void drops();
     void deleteSelected_data();
@@ -92,6 +97,8 @@ void ListPanelTest::placeAndMenuEntries()
 {
     QCOMPARE(View()->objectName(), QStringLiteral("ListBox1"));
     QCOMPARE(View()->geometry(), QRect(328, 80, 169, 305));
+    // The list's bar draws its thumb as the main window's bars do.
+    QCOMPARE(View()->verticalScrollBar()->style(), m_kit->window.valuesPanel()->rgbBar(0)->style());
 
     const QStringList expected{"Add Main Color to Color List\tCtrl+A",
                                "Delete Selected Color\tCtrl+D",
@@ -188,6 +195,46 @@ void ListPanelTest::addMainColour()
     QCOMPARE(flag.size(), 1);
     QCOMPARE(m_kit->history.count(), 2);
     QCOMPARE(m_kit->history.colourAt(1), kStart);
+}
+
+void ListPanelTest::addingRewritesTheValuesFromTheBytes_data()
+{
+    QTest::addColumn<bool>("alreadyListed");
+    QTest::addColumn<bool>("shortHexText");
+    QTest::addColumn<QStringList>("edits"); // R, G, B, H, S, L, hex after the add
+    // Hue 3, saturation 40 give the bytes 181, 85, 81, which read back as hue 2.
+    QTest::newRow("after the HSL bars")
+        << false << false << QStringList{"181", "85", "81", "2", "40", "51", "B55551"};
+    QTest::newRow("already listed: nothing changes")
+        << true << false << QStringList{"181", "85", "81", "3", "40", "51", "B55551"};
+    QTest::newRow("after a short hex text")
+        << false << true << QStringList{"255", "255", "15", "60", "100", "53", "FFFF0F"};
+}
+
+void ListPanelTest::addingRewritesTheValuesFromTheBytes()
+{
+    QFETCH(bool, alreadyListed);
+    QFETCH(bool, shortHexText);
+    QFETCH(QStringList, edits);
+    MainValuesPanel* values = m_kit->window.valuesPanel();
+    if (shortHexText) {
+        values->hexEdit()->setText(QStringLiteral("FFF"));
+        QTest::keyClick(values->hexEdit(), Qt::Key_Return);
+        QCOMPARE(m_kit->colour.rgb(), (Rgb{255, 255, 15}));
+    } else {
+        values->hslBar(0)->setValue(3);
+        values->hslBar(1)->setValue(40);
+    }
+    if (alreadyListed)
+        m_kit->list.AddDroppedColourToList(m_kit->colour.colour());
+    m_kit->panel->AddMainColourToList();
+    QStringList shown;
+    for (int channel = 0; channel < 3; ++channel)
+        shown << values->rgbEdit(channel)->text();
+    for (int channel = 0; channel < 3; ++channel)
+        shown << values->hslEdit(channel)->text();
+    shown << values->hexEdit()->text();
+    QCOMPARE(shown, edits);
 }
 
 void ListPanelTest::drops_data()

@@ -1,5 +1,6 @@
 #include "support/FakePlatform.h"
 #include "ui/ColourDrag.h"
+#include "ui/Fonts.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
@@ -44,6 +46,10 @@ private slots:
     void dropOnTheMainSwatch();
     void mainSwatchRefusesItself();
     void statusTexts();
+    void statusLineShowsTheReadoutWhole_data();
+    void statusLineShowsTheReadoutWhole();
+    void valueLabelsAreBold();
+    void scrollBarThumbsStandOut();
     void ctrlWWithTheFocusElsewhere();
     void ctrlWithKeypadDigitOrFunctionKeyDoesNothing();
     void titleStripDoubleClickTwiceRestores();
@@ -359,6 +365,107 @@ void MainWindowTest::statusTexts()
     for (const auto& [left, text] : strip) {
         QTest::mouseMove(m_window.get(), QPoint(left, 8));
         QCOMPARE(m_window->statusText(), QLatin1String(text));
+    }
+}
+
+void MainWindowTest::statusLineShowsTheReadoutWhole_data()
+{
+    QTest::addColumn<QString>("longHelp"); // empty: hover a harmony swatch
+    QTest::newRow("harmony swatch") << QString();
+    QTest::newRow("help text too long for the line")
+        << QString(60, QLatin1Char('w'))
+               .replace(QLatin1Char('w'), QStringLiteral("Drag this color anywhere. "));
+}
+
+void MainWindowTest::statusLineShowsTheReadoutWhole()
+{
+    QFETCH(QString, longHelp);
+    const QString readout = QStringLiteral(" ( R: 1, G: 2, B: 3, HEX: #010203 )");
+    if (longHelp.isEmpty())
+        QTest::mouseMove(m_window->wheelPanel()->harmonySwatch(0), QPoint(5, 5));
+    else
+        m_window->SetStatusText(longHelp + QLatin1Char('\r') + readout);
+    const QString text = m_window->statusText();
+    const QString line = text.mid(text.lastIndexOf(QLatin1Char('\r')) + 1);
+    QVERIFY(line.startsWith(QStringLiteral(" ( R: ")));
+
+    auto* label = m_window->findChild<QLabel*>(QStringLiteral("Label5"));
+    QVERIFY(label);
+    QCOMPARE(label->geometry(), QRect(8, 411, 489, 41));
+    // The bitmap face of the other labels (its 11-pixel characters stand in 13-pixel lines).
+    QCOMPARE(QFontInfo(label->font()).family(), QFontInfo(SansSerifPoints(8)).family());
+    QVERIFY(label->text().endsWith(QLatin1Char('\n') + line));
+    QVERIFY(label->text().startsWith(text.left(20)));
+    // Laid out as the label lays it out, the whole text stays inside the line.
+    const QRect used = label->fontMetrics().boundingRect(
+        label->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    QVERIFY2(used.height() <= label->contentsRect().height(), qPrintable(label->text()));
+}
+
+namespace {
+
+// Pixels darker than mid grey: the text's ink.
+int Ink(const QImage& image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
+    return ink;
+}
+
+} // namespace
+
+void MainWindowTest::valueLabelsAreBold()
+{
+    const QStringList names{"R", "G", "B", "H", "S", "L", "Hex", "#"};
+    int checked = 0;
+    for (QLabel* label : m_window->findChildren<QLabel*>()) {
+        if (!names.contains(label->text()))
+            continue;
+        ++checked;
+        // The same text in the same face, not bold: the bold label carries more ink.
+        QLabel plain(label->text());
+        QFont regular = label->font();
+        regular.setBold(false);
+        plain.setFont(regular);
+        plain.setPalette(label->palette());
+        plain.resize(label->size());
+        QVERIFY2(Ink(label->grab().toImage()) > Ink(plain.grab().toImage()),
+                 qPrintable(label->text()));
+    }
+    QCOMPARE(checked, names.size());
+}
+
+void MainWindowTest::scrollBarThumbsStandOut()
+{
+    MainValuesPanel* values = m_window->valuesPanel();
+    for (QScrollBar* bar : {values->rgbBar(0), values->rgbBar(1), values->rgbBar(2),
+                            values->hslBar(0), values->hslBar(1), values->hslBar(2)}) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        option.subControls = QStyle::SC_All;
+        const auto place = [&](QStyle* style, QStyle::SubControl part) {
+            return style->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+        };
+        // Drawn differently, laid out as the application's style lays bars out.
+        const QRect thumb = place(bar->style(), QStyle::SC_ScrollBarSlider);
+        QCOMPARE(thumb, place(QApplication::style(), QStyle::SC_ScrollBarSlider));
+        const QRect groove = place(bar->style(), QStyle::SC_ScrollBarGroove);
+        const QImage image = bar->grab().toImage();
+        const int y = thumb.center().y();
+        const int trackX =
+            thumb.left() - groove.left() > 4 ? groove.left() + 2 : groove.right() - 2;
+        int edge = 255;
+        for (int x = thumb.left(); x <= thumb.right(); ++x)
+            edge = qMin(edge, qGray(image.pixel(x, y)));
+        QVERIFY2(qGray(image.pixel(trackX, y)) - edge >= 64, qPrintable(bar->objectName()));
     }
 }
 

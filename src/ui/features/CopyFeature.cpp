@@ -27,10 +27,8 @@ CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
     commands.Handle(Command::QuickCopy, this, [this] { QuickCopy(ValueField::HtmlHex); });
     commands.Handle(Command::QuickCopyMenu, this,
                     [this] { ShowQuickCopyMenu(m_context.platform.screen.CursorPosition()); });
-    MainWindow* main = &context.mainWindow;
-    main->copyWheelAction()->setEnabled(true);
-    connect(main, &MainWindow::copyWheelRequested, this, &CopyFeature::CopyWheelAsBitmap);
-    connect(main, &MainWindow::copyMainColourRequested, this, &CopyFeature::CopyMainColourAsBitmap);
+    connect(&context.mainWindow, &MainWindow::copyMainColourRequested, this,
+            &CopyFeature::CopyMainColourAsBitmap);
 }
 
 CopyFeature::~CopyFeature() = default;

@@ -1,7 +1,7 @@
 #pragma once
 // Copying out of the main window: the Copy window (F5 and the Copy tool button),
 // the quick copy menu Pop1 (the Copy tool button's right button), Ctrl+C and the
-// wheel bitmap of the main colour menu. Reads and writes the Copy window's
+// main colour bitmap of the main colour menu. Reads and writes the Copy window's
 // settings keys "copy.left", "copy.top" and "copy.prew".
 
 #include "copy/CopyText.h"
@@ -31,7 +31,7 @@ public:
     void QuickCopy(ValueField field);
     // 60 x 60, made from the main colour at the moment of copying.
     void CopyMainColourAsBitmap();
-    // The wheel's thirteen shapes as the current style places them.
+    // The wheel's thirteen shapes as the current style places them (quick copy menu).
     void CopyWheelAsBitmap();
 
     // Shut-down: "copy.left" and "copy.top" from the window's place, and "copy.prew"

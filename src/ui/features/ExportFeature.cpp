@@ -6,21 +6,13 @@
 #include "storage/TextFile.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/DialogFolders.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QMenu>
 #include <QProgressBar>
 
 namespace {
-
-QStringList ItemTexts(const ColourList& list)
-{
-    QStringList texts;
-    texts.reserve(list.count());
-    for (const ColourListItem& item : list.items())
-        texts << item.text;
-    return texts;
-}
 
 // The save dialog of an export: asks before overwriting; "" when cancelled.
 QString AskExportFile(AppContext& context, const char* title, const char* filter,
@@ -31,7 +23,7 @@ QString AskExportFile(AppContext& context, const char* title, const char* filter
     request.filter = QLatin1String(filter);
     request.defaultExtension = QLatin1String(extension);
     request.overwritePrompt = true;
-    return context.platform.fileDialogs.SaveFile(&context.mainWindow, request);
+    return AskSaveFile(context, DialogFileKind::Exports, request);
 }
 
 } // namespace
@@ -59,7 +51,7 @@ void ExportFeature::ExportListAsHtml()
     progress->show();
     // Repainting every item would cost more than the page itself.
     const int repaintEvery = qMax(1, list.count() / 50);
-    const QByteArray page = ::ExportListAsHtml(ItemTexts(list), [&](int position, int) {
+    const QByteArray page = ::ExportListAsHtml(list.texts(), [&](int position, int) {
         if (position % repaintEvery == 0) {
             progress->setValue(position);
             progress->repaint();
@@ -79,7 +71,7 @@ void ExportFeature::ExportListAsAco()
     if (path.isEmpty())
         return;
     ReportWriteFailure(path,
-                       WriteWholeFile(path, ::ExportListAsAco(ItemTexts(m_context.colourList))));
+                       WriteWholeFile(path, ::ExportListAsAco(m_context.colourList.texts())));
 }
 
 void ExportFeature::ReportWriteFailure(const QString& path, const FileWriteResult& result)

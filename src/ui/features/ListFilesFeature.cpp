@@ -8,6 +8,7 @@
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/DialogFolders.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
 
@@ -107,8 +108,7 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Color list has changed. Are you sure to load a color list?"),
             QStringLiteral("Load?")))
         return;
-    const QString path =
-        m_context.platform.fileDialogs.OpenFile(&m_context.mainWindow, ListFileRequest());
+    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists, ListFileRequest());
     if (!path.isEmpty())
         LoadListFile(path);
 }
@@ -117,7 +117,7 @@ void ListFilesFeature::SaveListAs()
 {
     FileDialogRequest request = ListFileRequest();
     request.overwritePrompt = true;
-    const QString path = m_context.platform.fileDialogs.SaveFile(&m_context.mainWindow, request);
+    const QString path = AskSaveFile(m_context, DialogFileKind::ColourLists, request);
     if (path.isEmpty())
         return;
     ColourList& list = m_context.colourList;

@@ -6,6 +6,7 @@
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/Labels.h"
 #include "ui/widgets/PanelButton.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/CopyOptionsPanel.h"
 #include "ui/windows/CopyPreviewPanel.h"
 #include "ui/windows/ListPanel.h"
@@ -55,9 +56,7 @@ CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>&
     for (int channel = 0; channel < 3; ++channel)
         input.rgbEditTexts[channel] = values->rgbEdit(channel)->text();
     const ColourList& list = context.colourList;
-    input.listItemTexts.reserve(list.count());
-    for (const ColourListItem& item : list.items())
-        input.listItemTexts << item.text;
+    input.listItemTexts = list.texts();
     input.listItemSelected.fill(false, list.count());
     for (int row : selectedRows)
         if (row >= 0 && row < list.count())
@@ -71,10 +70,12 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
       m_listPanel(listPanel)
 {
     setObjectName(QStringLiteral("CopyWindow"));
-    // The bitmap face's shaping turns the "TM" of "HTML" into a trademark sign.
-    QFont face = SansSerifPoints();
-    face.setStyleStrategy(QFont::PreferNoShaping);
-    setFont(face);
+    setFont(SansSerifPoints());
+    // That face is for the window's own texts: the title strip keeps the faces of
+    // every other window's strip, so its "X" is the same bold box.
+    QFont frameFont = QApplication::font();
+    frameFont.setResolveMask(QFont::AllPropertiesResolved);
+    titleStrip()->setFont(frameFont);
     setWindowModality(Qt::ApplicationModal);
     closeBox()->move(463, 0);
     // A double-click collapses to the strip and always restores with the preview.
@@ -108,6 +109,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     connect(m_copyNow, &PanelButton::clicked, this, &CopyWindow::CopyNow);
     connect(m_previewButton, &PanelButton::clicked, this, &CopyWindow::TogglePreview);
 
+    ShowScrollBarThumbs(this);
     m_options->ShowFormat(format());
     GatherSource();
     RebuildPreview();

@@ -7,6 +7,7 @@
 #include "ui/KeyboardMap.h"
 #include "ui/Questions.h"
 #include "ui/widgets/HistoryView.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/TipWindow.h"
 
@@ -40,6 +41,16 @@ HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->installEventFilter(this);
     setFocusProxy(m_list);
+    ShowScrollBarThumbs(m_list);
+    // The newest entry stays in sight. Scrolling lays out every row, so a burst of
+    // recordings scrolls once, and a hidden list waits until it is shown.
+    m_scrollToNewest.setSingleShot(true);
+    m_scrollToNewest.setInterval(0);
+    connect(&m_scrollToNewest, &QTimer::timeout, m_list, &QAbstractItemView::scrollToBottom);
+    connect(&context.history, &QAbstractItemModel::rowsInserted, this,
+            &HistoryWindow::ScrollToNewestSoon);
+    connect(&context.history, &QAbstractItemModel::modelReset, this,
+            &HistoryWindow::ScrollToNewestSoon);
     BuildContextMenu();
 
     m_fadeTimer.setInterval(kFadeIntervalMs);
@@ -131,6 +142,24 @@ void HistoryWindow::SyncFadeTimer()
         m_fadeTimer.start();
     else if (!m_fade.timerRunning())
         m_fadeTimer.stop();
+}
+
+void HistoryWindow::ScrollToNewestSoon()
+{
+    if (isVisible())
+        m_scrollToNewest.start();
+    else
+        m_newestOutOfSight = true;
+}
+
+void HistoryWindow::showEvent(QShowEvent* event)
+{
+    // Before Undo or Redo, which show the window first, move the list to their step.
+    if (m_newestOutOfSight) {
+        m_newestOutOfSight = false;
+        m_list->scrollToBottom();
+    }
+    DockedToolWindow::showEvent(event);
 }
 
 void HistoryWindow::DeleteSelected()

@@ -58,6 +58,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildContextMenu();
@@ -66,6 +67,9 @@ private:
     void Touch();
     void ApplyOpacity(int opacity);
     void SyncFadeTimer();
+    // After recording: the list scrolls down to the newest entry once the current
+    // burst of recordings is over, or when the window is next shown.
+    void ScrollToNewestSoon();
 
     AppContext& m_context;
     HistoryView* m_list;
@@ -77,4 +81,6 @@ private:
     HistoryFade m_fade;
     QTimer m_fadeTimer;
     int m_appliedOpacity = -1;
+    QTimer m_scrollToNewest;
+    bool m_newestOutOfSight = false;
 };

@@ -9,6 +9,7 @@
 #include "ui/Questions.h"
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QActionGroup>
@@ -46,6 +47,7 @@ ListPanel::ListPanel(AppContext& context)
     m_view->viewport()->setAcceptDrops(true);
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
+    ShowScrollBarThumbs(m_view);
     m_view->show();
 
     BuildMenu();
@@ -123,10 +125,12 @@ void ListPanel::ShowListMenu(const QPoint& globalPos)
 
 void ListPanel::AddMainColourToList()
 {
-    // The item takes the main colour's own bytes, so the main colour's displays
-    // need no refresh.
     const ColorRef colour = m_context.mainColour.colour();
-    m_context.colourList.AddMainColourToList(colour);
+    // An appended colour refreshes every display from red, green and blue, as an
+    // RGB-side change: after the HSL bars or a short hex text the values are
+    // rewritten from the bytes. A colour already listed changes nothing.
+    if (m_context.colourList.AddMainColourToList(colour))
+        m_context.mainColour.ShowColour(colour);
     m_context.history.AddToHistory(colour);
 }
 

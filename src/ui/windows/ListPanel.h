@@ -34,8 +34,8 @@ public:
 
     void ShowListMenu(const QPoint& globalPos);
 
-    // The main colour is appended unless listed; it is recorded in the history
-    // either way.
+    // The main colour is appended unless listed, and then refreshes every display
+    // from its red, green and blue; it is recorded in the history either way.
     void AddMainColourToList();
     // Asks first, also when nothing is selected.
     void DeleteSelectedColours();

@@ -3,6 +3,7 @@
 #include "colour/ColourText.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Fonts.h"
+#include "ui/widgets/OverstrikeLabel.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -28,7 +29,7 @@ const QString& EditStatusText()
 
 QLabel* MakeLabel(QWidget* window, const QString& text, int left, int top, const QColor& colour)
 {
-    auto* label = new QLabel(text, window);
+    auto* label = new OverstrikeLabel(text, window);
     label->setFont(SansSerifPoints(8, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);

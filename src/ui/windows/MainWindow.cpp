@@ -1,13 +1,14 @@
 #include "ui/windows/MainWindow.h"
 
-#include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PictureButton.h"
 #include "ui/widgets/PinPicture.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/widgets/SectionHeading.h"
+#include "ui/widgets/StatusLine.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/WheelPanel.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 
@@ -59,6 +59,9 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
       m_programDirectory(programDirectory)
 {
     setObjectName(QStringLiteral("MainWindow"));
+    // The taskbar shows the program's name; the strip keeps the caption with the
+    // version. Qt appends the display name to any other title.
+    setWindowTitle(QStringLiteral("QB Kromi"));
     setMouseTracking(true);
     SetSuperMinimizeHeight(457);
     BuildTitleStrip();
@@ -77,12 +80,8 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
     m_progressBar->setGeometry(329, 367, 166, 16);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
-    m_statusLine = new QLabel(this);
+    m_statusLine = new StatusLine(this);
     m_statusLine->setGeometry(8, 411, 489, 41);
-    m_statusLine->setWordWrap(true);
-    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_statusLine->setFont(VerdanaPixels(11));
-    m_statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_wheelStyleWindow = new WheelStyleWindow(m_programDirectory);
     m_wheelStyleWindow->setParent(this, m_wheelStyleWindow->windowFlags());
@@ -92,6 +91,7 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
         m_wheel->ApplyGeometry(geometry);
     });
     BuildMenus();
+    ShowScrollBarThumbs(this);
     connect(&m_mainColour, &MainColour::changed, this, &MainWindow::OnColourChanged);
 
     m_commands.Handle(Command::MakeWebsafe, this, [this] { m_mainColour.MakeWebsafe(); });
@@ -181,9 +181,9 @@ void MainWindow::BuildMenus()
     m_mainColourMenu->addSeparator();
     m_mainColourMenu->addAction(QStringLiteral("Copy &Main Color as Bitmap"), this,
                                 &MainWindow::copyMainColourRequested);
+    // Present but greyed and without action; the quick copy menu copies the wheel.
     m_copyWheelAction = m_mainColourMenu->addAction(QStringLiteral("Copy Color &Wheel as Bitmap"));
     m_copyWheelAction->setEnabled(false);
-    connect(m_copyWheelAction, &QAction::triggered, this, &MainWindow::copyWheelRequested);
 
     m_titleMenu = new QMenu(this);
     m_stayOnTopAction = m_titleMenu->addAction(QStringLiteral("Stay on Top"));
@@ -214,9 +214,7 @@ void MainWindow::SetStatusText(const QString& text)
     if (text == m_statusText)
         return;
     m_statusText = text;
-    QString shown = text;
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    m_statusLine->setText(shown);
+    m_statusLine->ShowText(text);
 }
 
 void MainWindow::SetStayOnTop(bool on)

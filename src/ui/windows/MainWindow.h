@@ -14,9 +14,9 @@ class ClickableBox;
 class MainValuesPanel;
 class PanelButton;
 class PictureButton;
-class QLabel;
 class QMenu;
 class QProgressBar;
+class StatusLine;
 class QAction;
 class WheelStyleWindow;
 class WheelPanel;
@@ -74,7 +74,6 @@ public:
 
 signals:
     void helpMenuRequested(const QPoint& globalPos);
-    void copyWheelRequested();
     void copyMainColourRequested();
     // The window was closed: the program ends.
     void closing();
@@ -109,7 +108,7 @@ private:
     ClickableBox* m_helpBox = nullptr;
     ClickableBox* m_pinBox = nullptr;
     ClickableBox* m_minimizeBox = nullptr;
-    QLabel* m_statusLine = nullptr;
+    StatusLine* m_statusLine = nullptr;
     QProgressBar* m_progressBar = nullptr;
     QString m_statusText;
     QMenu* m_mainColourMenu = nullptr;

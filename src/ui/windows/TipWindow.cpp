@@ -1,31 +1,12 @@
 #include "ui/windows/TipWindow.h"
 
 #include "platform/Platform.h"
+#include "ui/Fonts.h"
 #include "ui/widgets/PanelButton.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
-
-namespace {
-
-// The wine fonts package carries a TrueType "MS Sans Serif"; without it fontconfig
-// picks its own substitute for the name.
-QFont TipFont()
-{
-    static const bool loaded = [] {
-        const QString path = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-        return QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0;
-    }();
-    Q_UNUSED(loaded);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    return font;
-}
-
-} // namespace
 
 TipWindow::TipWindow(Screen& screen, QWidget* parent)
     : FramedWindow(QStringLiteral("Tip"), QSize(320, 220), parent), m_screen(screen),
@@ -33,7 +14,7 @@ TipWindow::TipWindow(Screen& screen, QWidget* parent)
 {
     m_text->setObjectName(QStringLiteral("tipText"));
     m_text->setGeometry(8, 24, 305, 169);
-    m_text->setFont(TipFont());
+    m_text->setFont(SansSerifPoints(8));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,7 +26,7 @@ TipWindow::TipWindow(Screen& screen, QWidget* parent)
     palette.setColor(QPalette::WindowText, Qt::black);
     m_done->setPalette(palette);
     m_done->setAutoFillBackground(true);
-    m_done->setFont(TipFont());
+    m_done->setFont(SansSerifPoints(8));
     connect(m_done, &PanelButton::clicked, this, &QWidget::close);
 }
 

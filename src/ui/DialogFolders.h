@@ -1,0 +1,34 @@
+#pragma once
+// The folder each kind of file dialog starts in: the folder of the file last
+// chosen in a dialog of that kind during this run (nothing is stored), at first
+// the program folder.
+
+#include "platform/FileDialogs.h"
+
+#include <QHash>
+#include <QString>
+
+struct AppContext;
+
+enum class DialogFileKind
+{
+    ColourLists, // Load and Save As of colour list files
+    Exports      // every export of the colour list or a test page
+};
+
+class DialogFolders
+{
+public:
+    // An absolute folder path without a trailing separator.
+    QString StartFolder(DialogFileKind kind, const QString& programDirectory) const;
+    // A dialog of this kind chose `path`; "" (cancelled) changes nothing.
+    void Remember(DialogFileKind kind, const QString& path);
+
+private:
+    QHash<DialogFileKind, QString> m_folders;
+};
+
+// The open or save dialog of `request` (its initialPath set to the kind's start
+// folder); the chosen file's folder is remembered. "" when cancelled.
+QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request);
+QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request);
