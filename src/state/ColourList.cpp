@@ -7,20 +7,27 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
 // Built in one buffer: lists of many thousands of items format a text per item.
+template <typename Char> Char* WriteListItemText(Char* out, Rgb c)
+{
+    out = WriteDecimalTriple(out, c);
+    for (int i = 0; i < 13; ++i)
+        *out++ = Char(' ');
+    *out++ = Char('#');
+    out = WriteHexText(out, c);
+    for (char ch : {' ', '-', ' '})
+        *out++ = Char(ch);
+    return WriteHexText(out, Rgb{c.blue, c.green, c.red});
+}
+
+} // namespace
+
 QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
-    const Rgb c{red, green, blue};
     char16_t text[40];
-    char16_t* end = WriteDecimalTriple(text, c);
-    for (int i = 0; i < 13; ++i)
-        *end++ = u' ';
-    *end++ = u'#';
-    end = WriteHexText(end, c);
-    *end++ = u' ';
-    *end++ = u'-';
-    *end++ = u' ';
-    end = WriteHexText(end, Rgb{blue, green, red});
+    const char16_t* end = WriteListItemText(text, Rgb{red, green, blue});
     return QString(reinterpret_cast<const QChar*>(text), end - text);
 }
 
@@ -168,6 +175,18 @@ QString ColourList::textAt(int row) const
 {
     const Entry& entry = m_entries.at(row);
     return entry.ownText.isNull() ? FormatListItemText(entry.colour) : entry.ownText;
+}
+
+void ColourList::AppendTextLatin1(QByteArray& out, int row) const
+{
+    const Entry& entry = m_entries.at(row);
+    if (!entry.ownText.isNull()) {
+        out += entry.ownText.toLatin1();
+        return;
+    }
+    char text[40];
+    const char* end = WriteListItemText(text, UnpackColour(entry.colour));
+    out.append(text, end - text);
 }
 
 QList<ColourListItem> ColourList::items() const

@@ -8,6 +8,7 @@
 #include "colour/ColourValues.h"
 
 #include <QAbstractListModel>
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,9 @@ public:
     // Item texts are made from the colour when asked for, unless an item was given
     // a text of its own (ReplaceItems).
     QString textAt(int row) const;
+    // textAt as 8-bit text appended to `out`, without a string of its own (saving a
+    // list of a million items).
+    void AppendTextLatin1(QByteArray& out, int row) const;
     ColourListItem item(int row) const { return {textAt(row), colourAt(row)}; }
     QList<ColourListItem> items() const;
     QStringList texts() const;

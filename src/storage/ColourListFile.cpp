@@ -112,8 +112,8 @@ FileWriteResult SaveColourList(const QString& path, const ColourList& list)
     QByteArray data;
     // Item texts are 34 to 40 characters; reserving avoids regrowing for long lists.
     data.reserve(list.count() * 42);
-    for (const ColourListItem& entry : list.items()) {
-        data += entry.text.toLatin1();
+    for (int row = 0; row < list.count(); ++row) {
+        list.AppendTextLatin1(data, row);
         data += "\r\n";
     }
     return WriteWholeFile(path, data);

@@ -29,7 +29,7 @@ ListLoadResult LoadListOrPalette(const QString& path, ColourList& list, RecentLi
     const ListFileKind kind = ListFileKindOf(path);
     if (kind == ListFileKind::ColourList) {
         const ColourListLoadResult loaded = LoadColourList(path, list, recent, progress);
-        return {loaded.status, loaded.error, QString(), loaded.mainColour};
+        return {loaded.status, loaded.error, QString(), loaded.mainColour, loaded.heldNoColours};
     }
     const PaletteFileContent content =
         kind == ListFileKind::GimpPalette ? ReadGimpPaletteFile(path, progress) : ReadAcoFile(path);
@@ -39,6 +39,9 @@ ListLoadResult LoadListOrPalette(const QString& path, ColourList& list, RecentLi
     result.mainColour = list.ReplaceWithLoadedColours(content.colours);
     list.SetCurrentListPath(QString());
     list.SetChanged(false);
+    // The list stands for no list file: unchanged, it is written nowhere at exit (not
+    // over the default list), and the palette's names are not kept anyway.
+    list.SetNotReadInFull(true);
     if (recent)
         recent->AddLoadedList(path);
     return result;

@@ -41,10 +41,11 @@ ListFileKind ListFileKindOf(const QString& path);
 // case counts, as it always has for ".cll": "LIST.CLL" is ignored).
 bool IsDroppableListFile(const QString& path);
 
-// Windows-style filter pairs for FileDialogRequest::filter.
+// Windows-style filter pairs for FileDialogRequest::filter. The Load dialog starts
+// on the colour lists, as it always has; palettes are one choice away.
 inline constexpr char kLoadListFilter[] =
-    "Color Lists and Palettes|*.cll;*.gpl;*.aco;*.ACO|QB Color List|*.cll|"
-    "GIMP Palette|*.gpl|Photoshop ACO File|*.aco;*.ACO";
+    "QB Color List|*.cll|GIMP Palette|*.gpl|Photoshop ACO File|*.aco;*.ACO|"
+    "Color Lists and Palettes|*.cll;*.gpl;*.aco;*.ACO";
 inline constexpr char kGimpPaletteFilter[] = "GIMP Palette|*.gpl";
 inline constexpr char kGimpPaletteExtension[] = "gpl";
 inline constexpr char kGimpPaletteMenuText[] = "Export as &GIMP Palette";
@@ -57,6 +58,8 @@ struct ListLoadResult
     // Loaded: the last colour added, to become the main colour without being
     // recorded; empty when the file added nothing.
     std::optional<ColorRef> mainColour;
+    // Loaded: a colour list file that holds text but not one colour line.
+    bool heldNoColours = false;
 };
 
 // Loads `path` into `list` by its kind:
@@ -65,8 +68,9 @@ struct ListLoadResult
 // - a palette (GIMP, ACO): Missing and Failed change nothing. Loaded replaces the
 //   list by the palette's colours (repeats dropped), clears the changed flag and
 //   empties the current list path: the palette is no ".cll", so the list is
-//   written back at exit to the default list (or where Save As names), never over
-//   the palette. `recent` records the palette for the Reopen window.
+//   never written over the palette, and it counts as not read in full, so it is
+//   written at exit (to the default list) only once the user changed it; Save As
+//   names a ".cll" for it. `recent` records the palette for the Reopen window.
 ListLoadResult LoadListOrPalette(const QString& path, ColourList& list,
                                  RecentLists* recent = nullptr,
                                  const ProgressCallback& progress = {});

@@ -17,18 +17,22 @@ void DialogFolders::Remember(DialogFileKind kind, const QString& path)
         m_folders.insert(kind, QFileInfo(path).absolutePath());
 }
 
-QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request)
+QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
+                    QWidget* parent)
 {
     request.initialPath = context.dialogFolders.StartFolder(kind, context.programDirectory);
-    const QString path = context.platform.fileDialogs.OpenFile(&context.mainWindow, request);
+    const QString path =
+        context.platform.fileDialogs.OpenFile(parent ? parent : &context.mainWindow, request);
     context.dialogFolders.Remember(kind, path);
     return path;
 }
 
-QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request)
+QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
+                    QWidget* parent)
 {
     request.initialPath = context.dialogFolders.StartFolder(kind, context.programDirectory);
-    const QString path = context.platform.fileDialogs.SaveFile(&context.mainWindow, request);
+    const QString path =
+        context.platform.fileDialogs.SaveFile(parent ? parent : &context.mainWindow, request);
     context.dialogFolders.Remember(kind, path);
     return path;
 }

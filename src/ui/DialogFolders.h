@@ -13,6 +13,7 @@ struct AppContext;
 enum class DialogFileKind
 {
     ColourLists, // Load and Save As of colour list files
+    WebStyles,   // Save As and Load of the Simple Web Page Test's style files
     Exports      // every export of the colour list or a test page
 };
 
@@ -28,7 +29,10 @@ private:
     QHash<DialogFileKind, QString> m_folders;
 };
 
-// The open or save dialog of `request` (its initialPath set to the kind's start
-// folder); the chosen file's folder is remembered. "" when cancelled.
-QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request);
-QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request);
+// The open or save dialog of `request` over `parent` (the main window when null),
+// its initialPath set to the kind's start folder; the chosen file's folder is
+// remembered. "" when cancelled.
+QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
+                    QWidget* parent = nullptr);
+QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
+                    QWidget* parent = nullptr);

@@ -64,9 +64,10 @@ QByteArray ExportMenuTest::ReadFile(const QString& path) const
 void ExportMenuTest::menuEntriesAndPlace()
 {
     const QList<QAction*> actions = m_export->exportMenu()->actions();
-    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.size(), 3);
     QCOMPARE(actions[0]->text(), QStringLiteral("Export as &HTML"));
     QCOMPARE(actions[1]->text(), QStringLiteral("Export as &ACO"));
+    QCOMPARE(actions[2]->text(), QStringLiteral("Export as &GIMP Palette"));
     m_export->ShowExportMenu();
     PictureButton* button = m_window->toolButton(MainWindow::ExportButton);
     QCOMPARE(m_export->exportMenu()->pos(), button->mapToGlobal(button->rect().center()));

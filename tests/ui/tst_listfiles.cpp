@@ -53,6 +53,7 @@ private slots:
     void loadFailures();
     void recentListsGrowOncePerFile();
     void droppedFiles();
+    void palettesComeInButAreNeverWrittenOver();
     void saveAs();
     void saveAsFailureChangesNothing();
     void commandLine();
@@ -169,7 +170,8 @@ void ListFilesTest::loadExamples()
     QTest::keyClick(m_window, Qt::Key_O, Qt::ControlModifier);
 
     QCOMPARE(m_fake->fileDialogs.openRequests.size(), 1);
-    QCOMPARE(m_fake->fileDialogs.openRequests[0].filter, QStringLiteral("QB Color List|*.cll"));
+    QVERIFY(m_fake->fileDialogs.openRequests[0].filter.startsWith(
+        QStringLiteral("QB Color List|*.cll|GIMP Palette|*.gpl|")));
     QCOMPARE(m_fake->fileDialogs.openRequests[0].defaultExtension, QStringLiteral("cll"));
     QCOMPARE(Colours(*m_list), colours);
     QCOMPARE(m_colour->colour(), mainColour);
@@ -298,6 +300,33 @@ void ListFilesTest::droppedFiles()
     DropOnMainWindow({lower});
     QCOMPARE(m_list->CurrentListPath(), other);
     QCOMPARE(m_list->count(), 2);
+}
+
+// A GIMP palette loads as the list by the Load dialog and by a drop; the exit write
+// goes to neither the palette nor, while the list is unchanged, the default list.
+void ListFilesTest::palettesComeInButAreNeverWrittenOver()
+{
+    const QByteArray palette = "GIMP Palette\nName: warm\n# a comment\n255 0 0\tred\n"
+                               "0 0 255\n1 2\tbad row\n";
+    const QString gpl = Write(QStringLiteral("warm.gpl"), palette);
+    const QString defaultList = Write(QStringLiteral("default.cll"), "x - 00FF00\r\n");
+    m_fake->fileDialogs.fileNames.push_back(gpl);
+    m_files->LoadList();
+    QCOMPARE(Colours(*m_list), (QList<ColorRef>{kRed, kBlue}));
+    QCOMPARE(m_fake->messages.shown.size(), 1); // the bad row
+    QVERIFY(m_fake->messages.shown[0].text.contains(QStringLiteral("1 2\tbad row")));
+    QVERIFY(m_list->CurrentListPath().isEmpty());
+    m_files->WriteColourListAtExit();
+    QCOMPARE(Read(gpl), palette);
+    QCOMPARE(Read(defaultList), QByteArray("x - 00FF00\r\n"));
+
+    m_list->NewList();
+    DropOnMainWindow({gpl});
+    QCOMPARE(Colours(*m_list), (QList<ColorRef>{kRed, kBlue}));
+    m_list->AddDroppedColourToList(kBlack);
+    m_files->WriteColourListAtExit();
+    QCOMPARE(Read(gpl), palette);
+    QVERIFY(Read(defaultList).endsWith("#000000 - 000000\r\n"));
 }
 
 void ListFilesTest::saveAs()

@@ -2,7 +2,9 @@
 
 #include "state/ColourList.h"
 #include "storage/AcoExport.h"
+#include "storage/GimpPalette.h"
 #include "storage/HtmlExport.h"
+#include "storage/PaletteFiles.h"
 #include "storage/TextFile.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
@@ -33,6 +35,8 @@ ExportFeature::ExportFeature(AppContext& context)
 {
     m_menu->addAction(QStringLiteral("Export as &HTML"), this, &ExportFeature::ExportListAsHtml);
     m_menu->addAction(QStringLiteral("Export as &ACO"), this, &ExportFeature::ExportListAsAco);
+    m_menu->addAction(QLatin1String(kGimpPaletteMenuText), this,
+                      &ExportFeature::ExportListAsGimpPalette);
     context.commands.Handle(Command::ExportMenu, this, [this] { ShowExportMenu(); });
 }
 
@@ -70,8 +74,19 @@ void ExportFeature::ExportListAsAco()
         AskExportFile(m_context, "Export as ACO", "Photoshop ACO File|*.ACO", "ACO");
     if (path.isEmpty())
         return;
-    ReportWriteFailure(path,
-                       WriteWholeFile(path, ::ExportListAsAco(m_context.colourList.texts())));
+    ReportWriteFailure(path, WriteWholeFile(path, ::ExportListAsAco(m_context.colourList.texts())));
+}
+
+void ExportFeature::ExportListAsGimpPalette()
+{
+    const QString path = AskExportFile(m_context, "Export as GIMP Palette", kGimpPaletteFilter,
+                                       kGimpPaletteExtension);
+    if (path.isEmpty())
+        return;
+    const ColourList& list = m_context.colourList;
+    ReportWriteFailure(path, WriteWholeFile(path, ::ExportListAsGimpPalette(
+                                                      GimpPaletteName(list.CurrentListPath(), path),
+                                                      list.texts())));
 }
 
 void ExportFeature::ReportWriteFailure(const QString& path, const FileWriteResult& result)

@@ -1,5 +1,6 @@
 #pragma once
-// The Export menu (Pop6): the colour list as an HTML page or an ACO swatch file.
+// The Export menu (Pop6): the colour list as an HTML page, an ACO swatch file or a
+// GIMP palette.
 
 #include <QObject>
 
@@ -17,6 +18,7 @@ public:
     void ShowExportMenu();
     void ExportListAsHtml();
     void ExportListAsAco();
+    void ExportListAsGimpPalette();
 
     QMenu* exportMenu() const { return m_menu; }
 

@@ -4,6 +4,7 @@
 #include "state/ColourList.h"
 #include "state/MainColour.h"
 #include "storage/ColourListFile.h"
+#include "storage/PaletteFiles.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
@@ -80,8 +81,8 @@ bool ListFilesFeature::LoadListFile(const QString& path)
     progress->setRange(0, 100);
     progress->setValue(0);
     progress->show();
-    const ColourListLoadResult result =
-        LoadColourList(path, m_context.colourList, &m_context.recentLists, [progress](int percent) {
+    const ListLoadResult result = LoadListOrPalette(
+        path, m_context.colourList, &m_context.recentLists, [progress](int percent) {
             progress->setValue(percent);
             progress->repaint();
         });
@@ -97,6 +98,8 @@ bool ListFilesFeature::LoadListFile(const QString& path)
         m_context.platform.messages.Information(
             &m_context.mainWindow,
             QStringLiteral("The file '%1' holds no colors.").arg(QuotedValue(path)));
+    if (!result.notice.isEmpty())
+        m_context.platform.messages.Information(&m_context.mainWindow, result.notice);
     return true;
 }
 
@@ -108,7 +111,10 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Color list has changed. Are you sure to load a color list?"),
             QStringLiteral("Load?")))
         return;
-    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists, ListFileRequest());
+    FileDialogRequest request = ListFileRequest();
+    // Palettes of other programs come in through Load too; saving stays ".cll".
+    request.filter = QLatin1String(kLoadListFilter);
+    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists, request);
     if (!path.isEmpty())
         LoadListFile(path);
 }
@@ -137,7 +143,7 @@ void ListFilesFeature::LoadDroppedFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
         // Letter case counts: "LIST.CLL" is not a colour list file.
-        if (QFileInfo(path).suffix() != QLatin1String("cll"))
+        if (!IsDroppableListFile(path))
             continue;
         if (ConfirmLoad(QStringLiteral("New?")))
             LoadListFile(path);

@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/Questions.h"
+#include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QKeyEvent>
@@ -72,6 +73,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setModel(&m_context.recentLists);
+    ShowScrollBarThumbs(m_list);
     m_list->installEventFilter(this);
     list->keyMovedSelection = [this](int row) { emit entryChosen(row); };
     connect(m_list, &QListView::clicked, this,

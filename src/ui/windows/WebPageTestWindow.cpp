@@ -3,6 +3,7 @@
 #include "storage/WebPageHtmlExport.h"
 #include "storage/WebStyleFile.h"
 #include "ui/AppContext.h"
+#include "ui/DialogFolders.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/widgets/KeyPreview.h"
@@ -214,8 +215,8 @@ void WebPageTestWindow::ChooseFont(WebText which)
 
 void WebPageTestWindow::SaveStyleAs()
 {
-    const QString path = m_context.platform.fileDialogs.SaveFile(
-        this, FileRequest("Save As", kStyleFilter, "cls", true));
+    const QString path = AskSaveFile(m_context, DialogFileKind::WebStyles,
+                                     FileRequest("Save As", kStyleFilter, "cls", true), this);
     if (path.isEmpty())
         return;
     ReportWriteFailure(path, SaveWebStyleFile(path, m_style));
@@ -223,8 +224,8 @@ void WebPageTestWindow::SaveStyleAs()
 
 void WebPageTestWindow::LoadStyle()
 {
-    const QString path = m_context.platform.fileDialogs.OpenFile(
-        this, FileRequest("Load", kStyleFilter, "cls", false));
+    const QString path = AskOpenFile(m_context, DialogFileKind::WebStyles,
+                                     FileRequest("Load", kStyleFilter, "cls", false), this);
     if (path.isEmpty())
         return;
     const WebStyleLoadResult loaded = LoadWebStyleFile(path, m_style);
@@ -235,8 +236,8 @@ void WebPageTestWindow::LoadStyle()
 
 void WebPageTestWindow::ExportAsHtml()
 {
-    const QString path = m_context.platform.fileDialogs.SaveFile(
-        this, FileRequest("Export as HTML", kHtmlFilter, "htm", true));
+    const QString path = AskSaveFile(m_context, DialogFileKind::Exports,
+                                     FileRequest("Export as HTML", kHtmlFilter, "htm", true), this);
     if (path.isEmpty())
         return;
     ReportWriteFailure(path, SaveWebPageAsHtml(path, m_style));
@@ -245,8 +246,7 @@ void WebPageTestWindow::ExportAsHtml()
 void WebPageTestWindow::ReportWriteFailure(const QString& path, const FileWriteResult& result)
 {
     if (!result)
-        m_context.platform.messages.Information(
-            this, QStringLiteral("Cannot create file %1\r%2").arg(path, result.error));
+        m_context.platform.messages.Information(this, CannotCreateFileMessage(path, result.error));
 }
 
 void WebPageTestWindow::ShowSampleMenu()
