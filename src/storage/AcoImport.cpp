@@ -122,14 +122,5 @@ PaletteFileContent ParseAco(QByteArrayView data, const QString& path)
 
 PaletteFileContent ReadAcoFile(const QString& path)
 {
-    const FileReadResult read = ReadWholeFile(path);
-    PaletteFileContent content;
-    if (read.status == FileReadStatus::Missing)
-        return content;
-    if (read.status == FileReadStatus::Unreadable) {
-        content.status = ColourListLoadStatus::Failed;
-        content.error = read.error;
-        return content;
-    }
-    return ParseAco(read.data, path);
+    return ReadPaletteFile(path, [&path](const QByteArray& data) { return ParseAco(data, path); });
 }

@@ -145,16 +145,8 @@ PaletteFileContent ParseGimpPalette(QByteArrayView data, const QString& path,
 
 PaletteFileContent ReadGimpPaletteFile(const QString& path, const ProgressCallback& progress)
 {
-    const FileReadResult read = ReadWholeFile(path);
-    PaletteFileContent content;
-    if (read.status == FileReadStatus::Missing)
-        return content;
-    if (read.status == FileReadStatus::Unreadable) {
-        content.status = ColourListLoadStatus::Failed;
-        content.error = read.error;
-        return content;
-    }
-    return ParseGimpPalette(read.data, path, progress);
+    return ReadPaletteFile(
+        path, [&](const QByteArray& data) { return ParseGimpPalette(data, path, progress); });
 }
 
 QByteArray ExportListAsGimpPalette(const QString& paletteName, const QStringList& itemTexts)

@@ -6,6 +6,7 @@
 
 #include "colour/ColourValues.h"
 #include "storage/ColourListFile.h"
+#include "storage/TextFile.h"
 
 #include <QList>
 #include <QString>
@@ -25,3 +26,19 @@ struct PaletteFileContent
     // file ended early; empty when everything was read.
     QString notice;
 };
+
+// Reads `path` whole and gives its bytes to `parse` (QByteArray -> PaletteFileContent):
+// no file is Missing, a file that cannot be read Failed with the reader's message.
+template <typename Parse> PaletteFileContent ReadPaletteFile(const QString& path, Parse&& parse)
+{
+    const FileReadResult read = ReadWholeFile(path);
+    PaletteFileContent content;
+    if (read.status == FileReadStatus::Missing)
+        return content;
+    if (read.status == FileReadStatus::Unreadable) {
+        content.status = ColourListLoadStatus::Failed;
+        content.error = read.error;
+        return content;
+    }
+    return parse(read.data);
+}

@@ -1,22 +1,7 @@
 #include "colour/ColourText.h"
+#include "support/ColourPrinting.h"
 
 #include <QtTest>
-
-Q_DECLARE_METATYPE(Rgb)
-Q_DECLARE_METATYPE(Hsl)
-
-namespace QTest {
-template <> char* toString(const Rgb& c)
-{
-    return qstrdup(QByteArray::number(c.red) + ',' + QByteArray::number(c.green) + ',' +
-                   QByteArray::number(c.blue));
-}
-template <> char* toString(const Hsl& c)
-{
-    return qstrdup(QByteArray::number(c.hue) + ',' + QByteArray::number(c.saturation) + ',' +
-                   QByteArray::number(c.lightness));
-}
-} // namespace QTest
 
 class ColourValuesTest : public QObject
 {

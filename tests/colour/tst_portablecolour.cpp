@@ -4,28 +4,14 @@
 // expected values were computed once with the x87 path.
 #include "colour/ExtendedArithmetic.h"
 #include "colour/PortableColourArithmetic.h"
+#include "support/ColourPrinting.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <random>
 
-Q_DECLARE_METATYPE(Rgb)
-Q_DECLARE_METATYPE(Hsl)
 Q_DECLARE_METATYPE(SoftExtended)
-
-namespace QTest {
-template <> char* toString(const Rgb& c)
-{
-    return qstrdup(QByteArray::number(c.red) + ',' + QByteArray::number(c.green) + ',' +
-                   QByteArray::number(c.blue));
-}
-template <> char* toString(const Hsl& c)
-{
-    return qstrdup(QByteArray::number(c.hue) + ',' + QByteArray::number(c.saturation) + ',' +
-                   QByteArray::number(c.lightness));
-}
-} // namespace QTest
 
 QByteArray Describe(const SoftExtended& x)
 {

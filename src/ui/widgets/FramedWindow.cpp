@@ -65,15 +65,20 @@ void FramedWindow::ToggleSuperMinimize()
     emit superMinimizeToggled(m_superMinimized);
 }
 
-void FramedWindow::paintEvent(QPaintEvent*)
+void PaintFrameEdges(QWidget& widget)
 {
-    QPainter painter(this);
+    QPainter painter(&widget);
     painter.setPen(Silver);
-    const int right = width() - 1;
-    const int bottom = height() - 1;
+    const int right = widget.width() - 1;
+    const int bottom = widget.height() - 1;
     painter.drawLine(0, 0, 0, bottom);
     painter.drawLine(right, 0, right, bottom);
     painter.drawLine(0, bottom, right, bottom);
+}
+
+void FramedWindow::paintEvent(QPaintEvent*)
+{
+    PaintFrameEdges(*this);
 }
 
 void FramedWindow::resizeEvent(QResizeEvent* event)

@@ -7,6 +7,10 @@
 #include <QSize>
 #include <QWidget>
 
+// The 1-pixel silver lines along the left, right and bottom edges, painted from
+// the widget's paintEvent.
+void PaintFrameEdges(QWidget& widget);
+
 class FramedWindow : public QWidget
 {
     Q_OBJECT

@@ -23,6 +23,14 @@ void PanelButton::setText(const QString& text)
     update();
 }
 
+void PanelButton::SetFace(int grey)
+{
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor(grey, grey, grey));
+    face.setColor(QPalette::WindowText, Qt::black);
+    setPalette(face);
+}
+
 QString PanelButton::text() const
 {
     return m_text;

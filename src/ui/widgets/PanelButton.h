@@ -12,6 +12,8 @@ public:
     PanelButton(const QString& text, QWidget* parent);
 
     void setText(const QString& text);
+    // A black caption on the grey `grey`, grey, grey instead of the headings' grey.
+    void SetFace(int grey);
     QString text() const;
     bool IsLowered() const;
 

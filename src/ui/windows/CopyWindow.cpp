@@ -39,10 +39,7 @@ PanelButton* AddButton(QWidget* window, const char* name, const QString& caption
     auto* button = new PanelButton(caption, window);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Window, QColor(243, 243, 243));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    button->setPalette(palette);
+    button->SetFace(243);
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include "colour/ColourText.h"
 #include "ui/Fonts.h"
+#include "ui/widgets/FramedWindow.h"
 #include "ui/widgets/MagnifierView.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/TitleStrip.h"
@@ -9,11 +10,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
 
-const QColor Silver(192, 192, 192);
 // Three lines, each ended by a lone CR but the last; the second ends with a blank.
 const QString KeyHelpText = QStringLiteral(
     "F2 / Click - Capture only one color\rF3 / Right Click - Capture continuously. \rF4 - Quit "
@@ -81,9 +80,7 @@ EyeDropperPanel::EyeDropperPanel(QWidget* window) : QWidget(window)
 
     m_quit = new PanelButton(QStringLiteral("Quit"), this);
     m_quit->setGeometry(6, 235, 192, 17);
-    QPalette grey = m_quit->palette();
-    grey.setColor(QPalette::Window, QColor(235, 235, 235));
-    m_quit->setPalette(grey);
+    m_quit->SetFace(235);
     m_quit->setFont(SansSerifPoints());
     connect(m_quit, &PanelButton::clicked, this, &EyeDropperPanel::closeRequested);
 }
@@ -115,13 +112,7 @@ void EyeDropperPanel::KeepInside()
 
 void EyeDropperPanel::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setPen(Silver);
-    const int right = width() - 1;
-    const int bottom = height() - 1;
-    painter.drawLine(0, 0, 0, bottom);
-    painter.drawLine(right, 0, right, bottom);
-    painter.drawLine(0, bottom, right, bottom);
+    PaintFrameEdges(*this);
 }
 
 void EyeDropperPanel::mousePressEvent(QMouseEvent* event)

@@ -6,30 +6,19 @@
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/Questions.h"
+#include "ui/widgets/FixedRowDelegate.h"
 #include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
-#include <QStyledItemDelegate>
 
 #include <functional>
 
 namespace {
 
 constexpr int kItemHeight = 13;
-
-class ReopenItemDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight);
-    }
-};
 
 // Reports a selection moved by the keyboard; the window's key table has already
 // taken the keys that run commands.
@@ -67,7 +56,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
     m_list->setGeometry(1, TitleStrip::Height, 141, 440);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setFont(SansSerifPoints(8));
-    m_list->setItemDelegate(new ReopenItemDelegate(m_list));
+    m_list->setItemDelegate(new FixedRowDelegate(kItemHeight, m_list));
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

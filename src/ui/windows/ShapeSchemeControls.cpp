@@ -4,13 +4,13 @@
 #include "storage/SchemeFile.h"
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
+#include "ui/widgets/FixedRowDelegate.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/SectionHeading.h"
 #include "ui/windows/ShapeTestArea.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 
 namespace {
 
@@ -23,17 +23,6 @@ const QRect SaveGeometry(94, 340, 73, 17);
 const QRect RestoreGeometry(2, 359, 167, 17);
 constexpr int kItemHeight = 13;
 
-class SchemeItemDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight);
-    }
-};
-
 PanelButton* AddButton(QWidget* column, const char* name, const QString& caption,
                        const QRect& geometry, int grey)
 {
@@ -42,10 +31,7 @@ PanelButton* AddButton(QWidget* column, const char* name, const QString& caption
     button->setGeometry(geometry);
     button->setFont(SansSerifPoints());
     button->setMouseTracking(true);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Window, QColor(grey, grey, grey));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    button->setPalette(palette);
+    button->SetFace(grey);
     return button;
 }
 
@@ -60,7 +46,7 @@ ShapeSchemeControls::ShapeSchemeControls(AppContext& context, ShapeTestArea& are
     m_list->setObjectName(QStringLiteral("schemeList"));
     m_list->setGeometry(ListGeometry);
     m_list->setFont(SansSerifPoints());
-    m_list->setItemDelegate(new SchemeItemDelegate(m_list));
+    m_list->setItemDelegate(new FixedRowDelegate(kItemHeight, m_list));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->viewport()->setMouseTracking(true);
     QPalette palette = m_list->palette();

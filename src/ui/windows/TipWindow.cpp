@@ -21,10 +21,7 @@ TipWindow::TipWindow(Screen& screen, QWidget* parent)
 
     m_done->setObjectName(QStringLiteral("doneButton"));
     m_done->setGeometry(232, 199, 81, 17);
-    QPalette palette = m_done->palette();
-    palette.setColor(QPalette::Window, QColor(243, 243, 243));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    m_done->setPalette(palette);
+    m_done->SetFace(243);
     m_done->setAutoFillBackground(true);
     m_done->setFont(SansSerifPoints(8));
     connect(m_done, &PanelButton::clicked, this, &QWidget::close);

@@ -71,10 +71,7 @@ PanelButton* AddButton(PanelButton* button, const char* name, const QRect& geome
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setFont(WindowFont());
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Window, QColor(grey, grey, grey));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    button->setPalette(palette);
+    button->SetFace(grey);
     return button;
 }
 
