@@ -126,20 +126,20 @@ void HistoryList::ClearHistory()
 
 std::optional<ColorRef> HistoryList::Undo(std::optional<ColorRef> shown)
 {
-    if (shown)
-        *shown &= 0xFFFFFFu;
-    const std::optional<int> step = UndoStep(m_colours, m_step, shown);
-    if (!step)
-        return std::nullopt;
-    m_step = *step;
-    return colourAt(m_step);
+    return TakeStep(UndoStep, shown);
 }
 
 std::optional<ColorRef> HistoryList::Redo(std::optional<ColorRef> shown)
 {
+    return TakeStep(RedoStep, shown);
+}
+
+template <typename StepRule>
+std::optional<ColorRef> HistoryList::TakeStep(StepRule rule, std::optional<ColorRef> shown)
+{
     if (shown)
         *shown &= 0xFFFFFFu;
-    const std::optional<int> step = RedoStep(m_colours, m_step, shown);
+    const std::optional<int> step = rule(m_colours, m_step, shown);
     if (!step)
         return std::nullopt;
     m_step = *step;

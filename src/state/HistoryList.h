@@ -68,6 +68,10 @@ public:
     void SetUnreadableRest(const QStringList& lines) { m_unreadableRest = lines; }
 
 private:
+    // Undo and Redo: the rule (state/UndoRedo.h) moves the step.
+    template <typename StepRule>
+    std::optional<ColorRef> TakeStep(StepRule rule, std::optional<ColorRef> shown);
+
     std::vector<ColorRef> m_colours;
     int m_step = -1;
     QStringList m_unreadableRest;
