@@ -33,6 +33,7 @@ void OverstrikeLabel::paintEvent(QPaintEvent* event)
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();
-    painter.drawText(area, int(alignment()), text());
-    painter.drawText(area.translated(1, 0), int(alignment()), text());
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    painter.drawText(area, flags, text());
+    painter.drawText(area.translated(1, 0), flags, text());
 }

@@ -88,7 +88,8 @@ FontSpec WebFontSpec(const FontChoice& choice, int charSet)
     return spec;
 }
 
-WebPageItem::WebPageItem(WebDropTarget role, QWidget* parent) : QLabel(parent), m_role(role)
+WebPageItem::WebPageItem(WebDropTarget role, QWidget* parent)
+    : OverstrikeLabel(QString(), parent), m_role(role)
 {
     // Typed texts are shown as they are, markup included.
     setTextFormat(Qt::PlainText);

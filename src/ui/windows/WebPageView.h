@@ -9,6 +9,8 @@
 #include "state/WebPageStyle.h"
 #include "ui/ColourDrag.h"
 
+#include "ui/widgets/OverstrikeLabel.h"
+
 #include <QLabel>
 #include <QPoint>
 #include <QWidget>
@@ -40,8 +42,8 @@ FontSpec WebFontSpec(const FontChoice& choice, int charSet);
 
 // A part, a text or the border text. A left press on a part or a text drags its
 // colour at once; a right press or a double-click on a text asks for a new text or
-// font (the window answers).
-class WebPageItem : public QLabel
+// font (the window answers). Bold stays bold in a bitmap face.
+class WebPageItem : public OverstrikeLabel
 {
     Q_OBJECT
 public:
