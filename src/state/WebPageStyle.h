@@ -114,7 +114,7 @@ struct WebPageStyle
     friend bool operator!=(const WebPageStyle& a, const WebPageStyle& b) { return !(a == b); }
 };
 
-// The page as the window is created: the fonts of the design (24-point bold Arial
+// The page as the window is created: its first fonts (24-point bold Arial
 // header text, 16-point bold Arial page title, 8-point "MS Sans Serif" for the
 // rest, the links underlined) with everything else as "Load Sample 1" sets it.
 WebPageStyle InitialWebPageStyle();

@@ -10,7 +10,7 @@ QString Rgb3(ColorRef colour)
     return QStringLiteral("%1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
 }
 
-// Everything a sample sets, in the order of the design's tables.
+// Everything a sample sets, in the order the samples set it.
 QString SampleSummary(const WebPageStyle& style)
 {
     QStringList parts;

@@ -1,5 +1,5 @@
 #pragma once
-// List rows of one fixed height (the 13-pixel items of the design's list boxes),
+// List rows of one fixed height (the 13-pixel items of the program's list boxes),
 // whatever the font's own line height.
 
 #include <QStyledItemDelegate>
