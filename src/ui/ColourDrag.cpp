@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDrag>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
@@ -78,6 +79,15 @@ void StartColourDrag(QWidget* source, const DraggedColour& dragged)
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(-4, -4));
     drag->exec(Qt::CopyAction);
+}
+
+bool AnswerColourDrag(QDropEvent& event, bool acceptable)
+{
+    if (acceptable)
+        event.acceptProposedAction();
+    else
+        event.ignore();
+    return acceptable;
 }
 
 bool MainSwatchAccepts(const DraggedColour& dragged, const QObject* mainSwatch)

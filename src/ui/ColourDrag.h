@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QDropEvent;
 class QMimeData;
 class QWidget;
 
@@ -48,6 +49,10 @@ std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data);
 // Runs the drag (QDrag::exec, copy action) with a small picture of the colour.
 // Returns when the drag is over.
 void StartColourDrag(QWidget* source, const DraggedColour& dragged);
+
+// Accepts a drag enter, move or drop (the proposed copy) when `acceptable`, else
+// ignores it; returns `acceptable`, so a drop handler goes on only when it took it.
+bool AnswerColourDrag(QDropEvent& event, bool acceptable);
 
 // The main colour swatch takes every source but itself.
 bool MainSwatchAccepts(const DraggedColour& dragged, const QObject* mainSwatch);

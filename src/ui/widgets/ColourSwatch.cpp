@@ -79,27 +79,17 @@ std::optional<DraggedColour> ColourSwatch::AcceptableDrop(const QMimeData* data)
 
 void ColourSwatch::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (AcceptableDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerColourDrag(*event, AcceptableDrop(event->mimeData()).has_value());
 }
 
 void ColourSwatch::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (AcceptableDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerColourDrag(*event, AcceptableDrop(event->mimeData()).has_value());
 }
 
 void ColourSwatch::dropEvent(QDropEvent* event)
 {
     const auto dragged = AcceptableDrop(event->mimeData());
-    if (!dragged) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    m_dropped(*dragged);
+    if (AnswerColourDrag(*event, dragged.has_value()))
+        m_dropped(*dragged);
 }

@@ -26,20 +26,29 @@ struct ToolButtonInfo
     const char* picture;
     const char* hint;
     const char* status;
+    Command click = Command::None;
+    // Undo, Redo and Export act on a press of any mouse button; the Copy button's
+    // right button asks for the quick copy menu.
+    Command press = Command::None;
+    Command rightPress = Command::None;
 };
 
 constexpr std::array<ToolButtonInfo, MainWindow::ToolButtonCount> kToolButtons{{
     {"eyedropper", "Eye Dropper Tool",
-     "Eye Dropper Tool. It is used to pick color from anywhere on the screen."},
+     "Eye Dropper Tool. It is used to pick color from anywhere on the screen.",
+     Command::EyeDropper},
     {"colourdialog", "Windows Color Dialog", "Click to open Windows Color Dialog. "},
-    {"copy", "Copy", "Copy color value. Right click to see more formats to copy."},
-    {"undo", "Undo", "Undo."},
-    {"redo", "Redo", "Redo."},
-    {"websafe", "Make Websafe", "Click to make main color websafe. "},
-    {"shapetest", "Shape Test", "Click to open the Shape Test panel."},
-    {"webtest", "Simple Web Page Test", "Click to open the Simple Web Page Test panel. "},
-    {"export", "Export", "Click to export color list as HTML or ACO."},
-    {"about", "About", "About QB Kromi."},
+    {"copy", "Copy", "Copy color value. Right click to see more formats to copy.",
+     Command::CopyWindow, Command::None, Command::QuickCopyMenu},
+    {"undo", "Undo", "Undo.", Command::None, Command::Undo},
+    {"redo", "Redo", "Redo.", Command::None, Command::Redo},
+    {"websafe", "Make Websafe", "Click to make main color websafe. ", Command::MakeWebsafe},
+    {"shapetest", "Shape Test", "Click to open the Shape Test panel.", Command::ShapeTest},
+    {"webtest", "Simple Web Page Test", "Click to open the Simple Web Page Test panel. ",
+     Command::WebPageTest},
+    {"export", "Export", "Click to export color list as HTML or ACO.", Command::None,
+     Command::ExportMenu},
+    {"about", "About", "About QB Kromi.", Command::About},
 }};
 
 PanelButton* MakePanelButton(QWidget* window, const QString& text, const QRect& geometry)
@@ -260,60 +269,24 @@ void MainWindow::OnToolButtonHovered(ToolButton button)
 
 void MainWindow::OnToolButtonPressed(ToolButton button, Qt::MouseButton mouseButton)
 {
-    // Undo, Redo and Export act on any mouse button; the Copy button's right button
-    // asks for the quick copy menu.
-    switch (button) {
-    case UndoButton:
-        m_commands.Run(Command::Undo);
-        break;
-    case RedoButton:
-        m_commands.Run(Command::Redo);
-        break;
-    case ExportButton:
-        m_commands.Run(Command::ExportMenu);
-        break;
-    case CopyButton:
-        if (mouseButton == Qt::RightButton)
-            m_commands.Run(Command::QuickCopyMenu);
-        break;
-    default:
-        break;
-    }
+    const ToolButtonInfo& info = kToolButtons[button];
+    const bool rightPressCommand =
+        mouseButton == Qt::RightButton && info.rightPress != Command::None;
+    m_commands.Run(rightPressCommand ? info.rightPress : info.press);
 }
 
 void MainWindow::OnToolButtonClicked(ToolButton button)
 {
-    switch (button) {
-    case EyeDropperButton:
-        m_commands.Run(Command::EyeDropper);
-        break;
-    case ColourDialogButton: {
-        const Rgb c = m_mainColour.rgb();
-        const auto chosen = m_platform.colourDialog.GetColour(this, QColor(c.red, c.green, c.blue));
-        if (chosen)
-            m_mainColour.SetMainColour(PackColour(std::uint8_t(chosen->red()),
-                                                  std::uint8_t(chosen->green()),
-                                                  std::uint8_t(chosen->blue())));
-        break;
+    if (button != ColourDialogButton) {
+        m_commands.Run(kToolButtons[button].click);
+        return;
     }
-    case CopyButton:
-        m_commands.Run(Command::CopyWindow);
-        break;
-    case WebsafeButton:
-        m_mainColour.MakeWebsafe();
-        break;
-    case ShapeTestButton:
-        m_commands.Run(Command::ShapeTest);
-        break;
-    case WebTestButton:
-        m_commands.Run(Command::WebPageTest);
-        break;
-    case AboutButton:
-        m_commands.Run(Command::About);
-        break;
-    default:
-        break;
-    }
+    const Rgb c = m_mainColour.rgb();
+    const auto chosen = m_platform.colourDialog.GetColour(this, QColor(c.red, c.green, c.blue));
+    if (chosen)
+        m_mainColour.SetMainColour(PackColour(std::uint8_t(chosen->red()),
+                                              std::uint8_t(chosen->green()),
+                                              std::uint8_t(chosen->blue())));
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)

@@ -38,12 +38,9 @@ protected:
 };
 
 // Every colour drag of the program may be dropped: the target decides what it takes.
-void AcceptColourDrag(QDragMoveEvent& event)
+bool AnswerAnyColourDrag(QDropEvent& event)
 {
-    if (DecodeColourDrop(event.mimeData()))
-        event.acceptProposedAction();
-    else
-        event.ignore();
+    return AnswerColourDrag(event, DecodeColourDrop(event.mimeData()).has_value());
 }
 
 } // namespace
@@ -168,26 +165,19 @@ void ShapeTestItem::mouseReleaseEvent(QMouseEvent* event)
 
 void ShapeTestItem::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (m_area->TakeDragOver(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerColourDrag(*event, m_area->TakeDragOver(event->mimeData()));
 }
 
 void ShapeTestItem::dragMoveEvent(QDragMoveEvent* event)
 {
-    AcceptColourDrag(*event);
+    AnswerAnyColourDrag(*event);
 }
 
 void ShapeTestItem::dropEvent(QDropEvent* event)
 {
     const std::optional<DraggedColour> dragged = DecodeColourDrop(event->mimeData());
-    if (!dragged) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    m_area->Drop(m_role, m_index, *dragged);
+    if (AnswerColourDrag(*event, dragged.has_value()))
+        m_area->Drop(m_role, m_index, *dragged);
 }
 
 ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&StartColourDrag)
@@ -337,24 +327,17 @@ void ShapeTestArea::mouseMoveEvent(QMouseEvent*)
 
 void ShapeTestArea::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (TakeDragOver(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerColourDrag(*event, TakeDragOver(event->mimeData()));
 }
 
 void ShapeTestArea::dragMoveEvent(QDragMoveEvent* event)
 {
-    AcceptColourDrag(*event);
+    AnswerAnyColourDrag(*event);
 }
 
 void ShapeTestArea::dropEvent(QDropEvent* event)
 {
     const std::optional<DraggedColour> dragged = DecodeColourDrop(event->mimeData());
-    if (!dragged) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    Drop(ShapeTestTarget::Area, 0, *dragged);
+    if (AnswerColourDrag(*event, dragged.has_value()))
+        Drop(ShapeTestTarget::Area, 0, *dragged);
 }

@@ -133,29 +133,19 @@ void WebPageItem::dragEnterEvent(QDragEnterEvent* event)
 {
     // Anything dragged over the page brings the window to the front.
     window()->raise();
-    if (AcceptableDrop(*event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerColourDrag(*event, AcceptableDrop(*event).has_value());
 }
 
 void WebPageItem::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (AcceptableDrop(*event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    AnswerColourDrag(*event, AcceptableDrop(*event).has_value());
 }
 
 void WebPageItem::dropEvent(QDropEvent* event)
 {
     const std::optional<DraggedColour> dragged = AcceptableDrop(*event);
-    if (!dragged) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    emit colourDropped(dragged->colour);
+    if (AnswerColourDrag(*event, dragged.has_value()))
+        emit colourDropped(dragged->colour);
 }
 
 WebPageDivider::WebPageDivider(WebDivider which, QWidget* parent) : QWidget(parent), m_which(which)
