@@ -59,14 +59,10 @@ public:
 
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     TipWindow* tipWindow() const { return m_tip.get(); }
-    AboutWindow* aboutWindow() const { return m_about.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
     QMenu* helpMenu() const { return m_helpMenu; }
-    ExportFeature* exportFeature() const { return m_export.get(); }
     CopyFeature* copyFeature() const { return m_copy.get(); }
     EyeDropperFeature* eyeDropper() const { return m_eyeDropper.get(); }
-    HistoryFeature* historyFeature() const { return m_historyFeature.get(); }
-    VariationsFeature* variationsFeature() const { return m_variations.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
     ShapeTestFeature* shapeTest() const { return m_shapeTest.get(); }

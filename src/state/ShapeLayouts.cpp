@@ -25,6 +25,7 @@ constexpr ColorRef Grey(std::uint8_t level)
     return PackColour(level, level, level);
 }
 
+// An item at left 450 is parked: beyond the test area, neither seen nor reached.
 // The grey squares Shape3 to Shape6 are parked in every layout.
 constexpr ShapeCell kShape3 = {450, 128, 65, 65, Grey(207)};
 constexpr ShapeCell kShape4 = {450, 264, 65, 65, Grey(188)};

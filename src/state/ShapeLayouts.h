@@ -28,8 +28,6 @@ inline constexpr int kShapeLayoutCount = 4;
 
 inline constexpr int kTestAreaWidth = 425;
 inline constexpr int kTestAreaHeight = 385;
-// Left of every parked item: beyond the test area, so it is neither seen nor reached.
-inline constexpr int kParkedLeft = 450;
 
 // The 64 x 64 picture, shown by "Page 1" only.
 inline constexpr int kLayoutPictureLeft = 221;
@@ -76,11 +74,6 @@ const std::array<ShapeLayout, kShapeLayoutCount>& ShapeLayouts();
 // spaces after "ut"), and the 1000-character text made of it.
 const char* FillerParagraph();
 const char* FillerText();
-
-constexpr bool IsParked(int left)
-{
-    return left >= kParkedLeft;
-}
 
 // The 21 colours of the test window. Values are full 32-bit words as scheme files
 // carry them; painting and readouts use the three low bytes (UnpackColour).

@@ -40,7 +40,6 @@ public:
     QLabel* valueReadout() const { return m_value; }
     QLabel* hexReadout() const { return m_hex; }
     QLabel* keyHelp() const { return m_keyHelp; }
-    QLabel* placeReadout() const { return m_place; }
     MagnifierView* magnifier() const { return m_magnifier; }
 
 signals:

@@ -61,13 +61,11 @@ public:
     WheelPanel* wheelPanel() const { return m_wheel; }
     PictureButton* toolButton(ToolButton button) const { return m_toolButtons[button]; }
     PanelButton* moreButton() const { return m_moreButton; }
-    PanelButton* saveAsButton() const { return m_saveAsButton; }
     PanelButton* loadButton() const { return m_loadButton; }
     PanelButton* listButton() const { return m_listButton; }
     ClickableBox* helpBox() const { return m_helpBox; }
     // ProB1 under the colour list, hidden except while loading or exporting.
     QProgressBar* progressBar() const { return m_progressBar; }
-    QMenu* mainColourMenu() const { return m_mainColourMenu; }
     QAction* addMainColourAction() const { return m_addMainColourAction; }
     QAction* copyWheelAction() const { return m_copyWheelAction; }
     WheelStyleWindow* wheelStyleWindow() const { return m_wheelStyleWindow; }

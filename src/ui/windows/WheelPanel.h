@@ -30,7 +30,6 @@ public:
     ColourSwatch* wheelShape(int index) const { return m_wheel[index]; }
     ColourSwatch* harmonySwatch(int index) const { return m_rows[index]; }
     ColourSwatch* variationSwatch(int index) const { return m_variations[index]; }
-    QLabel* mainHeading() const { return m_mainHeading; }
 
     WheelGeometry Geometry() const;
     void ApplyGeometry(const WheelGeometry& geometry);
