@@ -90,10 +90,7 @@ void KromiApplication::OpenHandedOverList(const QStringList& arguments)
 {
     if (!m_startReturned || m_shutDown)
         return;
-    MainWindow* window = m_mainWindow.get();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowInFront(*m_mainWindow);
     m_listFiles->LoadCommandLineList(arguments);
 }
 
@@ -179,10 +176,7 @@ void KromiApplication::WireMainWindow()
     connect(window, &MainWindow::helpMenuRequested, this,
             [this](const QPoint& pos) { m_helpMenu->popup(pos); });
     m_commands.Handle(Command::About, this, [this] { m_about->ShowModal(); });
-    connect(window, &MainWindow::closing, this, [this] {
-        ShutDown();
-        QCoreApplication::quit();
-    });
+    connect(window, &MainWindow::closing, this, &KromiApplication::EndNow);
 }
 
 void KromiApplication::ReleaseSplash()

@@ -68,6 +68,11 @@ QString ListFilesFeature::DefaultListPath() const
     return ProgramFile("default.cll");
 }
 
+void ListFilesFeature::Tell(const QString& text) const
+{
+    m_context.platform.messages.Information(&m_context.mainWindow, text);
+}
+
 bool ListFilesFeature::ConfirmLoad(const QString& title)
 {
     return !m_context.colourList.IsChanged() ||
@@ -88,18 +93,16 @@ bool ListFilesFeature::LoadListFile(const QString& path)
         });
     progress->hide();
     if (result.status == ColourListLoadStatus::Failed) {
-        m_context.platform.messages.Information(&m_context.mainWindow, result.error);
+        Tell(result.error);
         return false;
     }
     // Colours read from a file are shown, not recorded in the history.
     if (result.mainColour)
         m_context.mainColour.ShowColour(*result.mainColour);
     if (result.heldNoColours)
-        m_context.platform.messages.Information(
-            &m_context.mainWindow,
-            QStringLiteral("The file '%1' holds no colors.").arg(QuotedValue(path)));
+        Tell(QStringLiteral("The file '%1' holds no colors.").arg(QuotedValue(path)));
     if (!result.notice.isEmpty())
-        m_context.platform.messages.Information(&m_context.mainWindow, result.notice);
+        Tell(result.notice);
     return true;
 }
 
@@ -129,8 +132,7 @@ void ListFilesFeature::SaveListAs()
     ColourList& list = m_context.colourList;
     const FileWriteResult written = SaveColourList(path, list);
     if (!written) {
-        m_context.platform.messages.Information(&m_context.mainWindow,
-                                                CannotCreateFileMessage(path, written.error));
+        Tell(CannotCreateFileMessage(path, written.error));
         return;
     }
     list.SetCurrentListPath(path);
@@ -165,8 +167,7 @@ void ListFilesFeature::ChooseStartupList()
 {
     const QString recentFile = ProgramFile("colorlist.cl1");
     if (!m_context.recentLists.Load(recentFile))
-        m_context.platform.messages.Information(&m_context.mainWindow,
-                                                CannotOpenFileMessage(recentFile));
+        Tell(CannotOpenFileMessage(recentFile));
     const QString last = m_context.settings.GetPathSetting(QStringLiteral("lastcll"));
     const QString defaultList = DefaultListPath();
     if (!last.isEmpty() && QFileInfo(last).isFile()) {
@@ -174,17 +175,13 @@ void ListFilesFeature::ChooseStartupList()
         return;
     }
     if (!last.isEmpty()) {
-        m_context.platform.messages.Information(
-            &m_context.mainWindow,
-            QStringLiteral("The file '") + QuotedValue(last) +
-                QStringLiteral("' can not be found.\rLoading default color list."));
+        Tell(QStringLiteral("The file '") + QuotedValue(last) +
+             QStringLiteral("' can not be found.\rLoading default color list."));
         if (QFileInfo(defaultList).isFile()) {
             LoadStartupList(defaultList);
             return;
         }
-        m_context.platform.messages.Information(
-            &m_context.mainWindow,
-            QStringLiteral("Default color list can not be found.\r Creating a new color list."));
+        Tell(QStringLiteral("Default color list can not be found.\r Creating a new color list."));
         m_context.colourList.NewList();
         m_context.settings.SetSetting(QStringLiteral("lastcll"), QString());
         return;
@@ -219,9 +216,7 @@ void ListFilesFeature::ShowReopenWindow()
 {
     if (!m_reopen)
         return;
-    m_reopen->show();
-    m_reopen->raise();
-    m_reopen->activateWindow();
+    ShowInFront(*m_reopen);
 }
 
 void ListFilesFeature::ReopenEntry(int row)

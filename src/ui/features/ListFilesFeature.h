@@ -64,6 +64,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A message box over the main window.
+    void Tell(const QString& text) const;
     bool ConfirmLoad(const QString& title);
     void LoadStartupList(const QString& path);
     QString ProgramFile(const char* name) const;

@@ -76,6 +76,13 @@ void PaintFrameEdges(QWidget& widget)
     painter.drawLine(0, bottom, right, bottom);
 }
 
+void ShowInFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void FramedWindow::paintEvent(QPaintEvent*)
 {
     PaintFrameEdges(*this);

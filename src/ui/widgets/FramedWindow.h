@@ -11,6 +11,9 @@
 // the widget's paintEvent.
 void PaintFrameEdges(QWidget& widget);
 
+// Shows the window, raised and active.
+void ShowInFront(QWidget& window);
+
 class FramedWindow : public QWidget
 {
     Q_OBJECT

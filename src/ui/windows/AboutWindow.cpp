@@ -1,6 +1,7 @@
 #include "ui/windows/AboutWindow.h"
 
 #include "platform/Shell.h"
+#include "ui/widgets/FramedWindow.h"
 #include "ui/windows/SplashWindow.h"
 
 #include <QMouseEvent>
@@ -28,9 +29,7 @@ AboutWindow::AboutWindow(const QImage& picture, const Screen& screen, Shell& she
 
 void AboutWindow::ShowModal()
 {
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void AboutWindow::paintEvent(QPaintEvent*)

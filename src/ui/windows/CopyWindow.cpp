@@ -117,9 +117,7 @@ CopyWindow::~CopyWindow() = default;
 
 void CopyWindow::ShowModal()
 {
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 CopySource CopyWindow::source() const

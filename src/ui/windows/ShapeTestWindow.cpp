@@ -91,9 +91,7 @@ ShapeTestWindow::~ShapeTestWindow() = default;
 
 void ShapeTestWindow::ShowWindow()
 {
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void ShapeTestWindow::CloseWindow()

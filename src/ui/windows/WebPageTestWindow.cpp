@@ -178,9 +178,7 @@ void WebPageTestWindow::Refresh()
 
 void WebPageTestWindow::ShowAndRaise()
 {
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
 
 void WebPageTestWindow::LoadSample(int number)

@@ -71,7 +71,5 @@ void WheelStyleWindow::ShowFor(const QWidget* mainWindow)
 {
     const QRect main = mainWindow->geometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + 50);
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
 }
