@@ -18,6 +18,14 @@ struct FileDialogRequest
     bool overwritePrompt = false;
 };
 
+// A request from Latin-1 texts; the caller sets the start folder.
+inline FileDialogRequest FileRequest(const char* title, const char* filter, const char* extension,
+                                     bool overwritePrompt)
+{
+    return {
+        QLatin1String(title), QLatin1String(filter), QLatin1String(extension), {}, overwritePrompt};
+}
+
 class FileDialogs
 {
 public:

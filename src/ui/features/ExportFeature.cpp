@@ -20,12 +20,8 @@ namespace {
 QString AskExportFile(AppContext& context, const char* title, const char* filter,
                       const char* extension)
 {
-    FileDialogRequest request;
-    request.title = QLatin1String(title);
-    request.filter = QLatin1String(filter);
-    request.defaultExtension = QLatin1String(extension);
-    request.overwritePrompt = true;
-    return AskSaveFile(context, DialogFileKind::Exports, request);
+    return AskSaveFile(context, DialogFileKind::Exports,
+                       FileRequest(title, filter, extension, true));
 }
 
 } // namespace

@@ -21,14 +21,6 @@
 
 namespace {
 
-FileDialogRequest ListFileRequest()
-{
-    FileDialogRequest request;
-    request.filter = QStringLiteral("QB Color List|*.cll");
-    request.defaultExtension = QStringLiteral("cll");
-    return request;
-}
-
 QStringList LocalFiles(const QMimeData* data)
 {
     QStringList paths;
@@ -114,19 +106,17 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Color list has changed. Are you sure to load a color list?"),
             QStringLiteral("Load?")))
         return;
-    FileDialogRequest request = ListFileRequest();
     // Palettes of other programs come in through Load too; saving stays ".cll".
-    request.filter = QLatin1String(kLoadListFilter);
-    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists, request);
+    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists,
+                                     FileRequest("", kLoadListFilter, "cll", false));
     if (!path.isEmpty())
         LoadListFile(path);
 }
 
 void ListFilesFeature::SaveListAs()
 {
-    FileDialogRequest request = ListFileRequest();
-    request.overwritePrompt = true;
-    const QString path = AskSaveFile(m_context, DialogFileKind::ColourLists, request);
+    const QString path = AskSaveFile(m_context, DialogFileKind::ColourLists,
+                                     FileRequest("", "QB Color List|*.cll", "cll", true));
     if (path.isEmpty())
         return;
     ColourList& list = m_context.colourList;

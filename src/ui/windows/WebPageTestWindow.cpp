@@ -23,17 +23,6 @@ const QString kNewTextCaption = QStringLiteral("Type New String");
 constexpr char kStyleFilter[] = "QB Kromi Web Test Style (*.cls)|*.cls";
 constexpr char kHtmlFilter[] = "HTML Document|*.htm";
 
-FileDialogRequest FileRequest(const char* title, const char* filter, const char* extension,
-                              bool overwritePrompt)
-{
-    FileDialogRequest request;
-    request.title = QLatin1String(title);
-    request.filter = QLatin1String(filter);
-    request.defaultExtension = QLatin1String(extension);
-    request.overwritePrompt = overwritePrompt;
-    return request;
-}
-
 // The window's own texts: 11-pixel "MS Sans Serif".
 QFont WindowFont(bool bold = false)
 {
