@@ -29,25 +29,10 @@ void AppendLine(QString& text, const QString& line)
 
 QString ValueFieldCaption(ValueField field)
 {
-    switch (field) {
-    case ValueField::Rgb:
-        return QStringLiteral("RGB");
-    case ValueField::Hsl:
-        return QStringLiteral("HSL");
-    case ValueField::HtmlHexWithHash:
-        return QStringLiteral("HTML Hex (with #)");
-    case ValueField::HtmlHex:
-        return QStringLiteral("HTML Hex");
-    case ValueField::DelphiHex:
-        return QStringLiteral("Delphi Hex");
-    case ValueField::VcppHex:
-        return QStringLiteral("VC++ Hex");
-    case ValueField::ActionScriptHex:
-        return QStringLiteral("ActionScript Hex");
-    case ValueField::VbHex:
-        return QStringLiteral("VB Hex");
-    }
-    return QString();
+    static constexpr const char* kCaptions[kValueFields] = {
+        "RGB",        "HSL",      "HTML Hex (with #)", "HTML Hex",
+        "Delphi Hex", "VC++ Hex", "ActionScript Hex",  "VB Hex"};
+    return QLatin1String(kCaptions[int(field)]);
 }
 
 QString BuildCssText(const QStringList& entries, const CssOptions& options)
