@@ -54,7 +54,8 @@ private slots:
     void ctrlWithKeypadDigitOrFunctionKeyDoesNothing();
     void titleStripDoubleClickTwiceRestores();
     void stayOnTop();
-    void exportButtonReactsToAnyMouseButton();
+    void toolButtonsRunTheirCommands_data();
+    void toolButtonsRunTheirCommands();
     void websafeButtonNotHighlightedWhileWebsafe();
     void colourDialog();
     void wheelStyleKeepsColours();
@@ -507,17 +508,41 @@ void MainWindowTest::stayOnTop()
     QCOMPARE(m_fake->windowControl.topmost.value(m_window.get()), false);
 }
 
-void MainWindowTest::exportButtonReactsToAnyMouseButton()
+void MainWindowTest::toolButtonsRunTheirCommands_data()
 {
-    int menus = 0;
+    QTest::addColumn<int>("button");
+    QTest::addColumn<Qt::MouseButton>("mouse");
+    QTest::addColumn<QList<Command>>("commands");
+    const auto row = [](const char* name, MainWindow::ToolButton button, Qt::MouseButton mouse,
+                        QList<Command> commands) {
+        QTest::newRow(name) << int(button) << mouse << commands;
+    };
+    // Undo, Redo and Export act on a press of either button; the others on a left click.
+    row("eye dropper", MainWindow::EyeDropperButton, Qt::LeftButton, {Command::EyeDropper});
+    row("eye dropper, right", MainWindow::EyeDropperButton, Qt::RightButton, {});
+    row("copy", MainWindow::CopyButton, Qt::LeftButton, {Command::CopyWindow});
+    row("copy, right", MainWindow::CopyButton, Qt::RightButton, {Command::QuickCopyMenu});
+    row("undo, right", MainWindow::UndoButton, Qt::RightButton, {Command::Undo});
+    row("redo", MainWindow::RedoButton, Qt::LeftButton, {Command::Redo});
+    row("websafe", MainWindow::WebsafeButton, Qt::LeftButton, {Command::MakeWebsafe});
+    row("shape test", MainWindow::ShapeTestButton, Qt::LeftButton, {Command::ShapeTest});
+    row("web test", MainWindow::WebTestButton, Qt::LeftButton, {Command::WebPageTest});
+    row("export", MainWindow::ExportButton, Qt::LeftButton, {Command::ExportMenu});
+    row("export, right", MainWindow::ExportButton, Qt::RightButton, {Command::ExportMenu});
+    row("about", MainWindow::AboutButton, Qt::LeftButton, {Command::About});
+}
+
+void MainWindowTest::toolButtonsRunTheirCommands()
+{
+    QFETCH(int, button);
+    QFETCH(Qt::MouseButton, mouse);
+    QFETCH(QList<Command>, commands);
+    QList<Command> ran;
     QObject owner;
-    m_commands.Handle(Command::ExportMenu, &owner, [&menus] { ++menus; });
-    PictureButton* exportButton = m_window->toolButton(MainWindow::ExportButton);
-    QTest::mousePress(exportButton, Qt::RightButton);
-    QTest::mouseRelease(exportButton, Qt::RightButton);
-    QTest::mousePress(exportButton, Qt::LeftButton);
-    QTest::mouseRelease(exportButton, Qt::LeftButton);
-    QCOMPARE(menus, 2);
+    for (int c = int(Command::None) + 1; c < int(Command::Count); ++c)
+        m_commands.Handle(Command(c), &owner, [&ran, c] { ran << Command(c); });
+    QTest::mouseClick(m_window->toolButton(MainWindow::ToolButton(button)), mouse);
+    QCOMPARE(ran, commands);
 }
 
 void MainWindowTest::websafeButtonNotHighlightedWhileWebsafe()
