@@ -28,10 +28,6 @@ const QRect LayoutListGeometry(3, 18, 166, 359);
 const QRect EditLayoutGeometry(2, 377, 167, 17);
 const QPoint HintPosition(8, 432);
 
-// "Edit Layout" is a flat panel; it stays darker while the mode is on.
-const QColor EditLayoutOff(235, 235, 235);
-const QColor EditLayoutOn(200, 200, 200);
-
 } // namespace
 
 ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
@@ -109,10 +105,8 @@ void ShapeTestWindow::SelectLayout(int row)
 void ShapeTestWindow::SetEditing(bool on)
 {
     m_area->SetEditing(on);
-    QPalette palette = m_editLayout->palette();
-    palette.setColor(QPalette::Window, on ? EditLayoutOn : EditLayoutOff);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    m_editLayout->setPalette(palette);
+    // "Edit Layout" is a flat panel; it stays darker while the mode is on.
+    m_editLayout->SetFace(on ? 200 : 235);
 }
 
 bool ShapeTestWindow::IsEditing() const

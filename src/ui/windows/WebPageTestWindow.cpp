@@ -23,18 +23,10 @@ const QString kNewTextCaption = QStringLiteral("Type New String");
 constexpr char kStyleFilter[] = "QB Kromi Web Test Style (*.cls)|*.cls";
 constexpr char kHtmlFilter[] = "HTML Document|*.htm";
 
-// The window's own texts: 11-pixel "MS Sans Serif".
-QFont WindowFont(bool bold = false)
-{
-    QFont font = SansSerifPoints(8, bold);
-    font.setPixelSize(11);
-    return font;
-}
-
 void AddInstruction(QWidget* window, const QString& text, int top)
 {
     auto* label = new QLabel(text, window);
-    label->setFont(WindowFont());
+    label->setFont(SansSerifPixels(11));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(8, top, 153, 41);
@@ -59,7 +51,7 @@ PanelButton* AddButton(PanelButton* button, const char* name, const QRect& geome
 {
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->setFont(WindowFont());
+    button->setFont(SansSerifPixels(11));
     button->SetFace(grey);
     return button;
 }
@@ -99,7 +91,7 @@ void WebPageTestWindow::BuildControls()
     m_borderText->setObjectName(QStringLiteral("borderText"));
     m_borderText->setText(
         QStringLiteral("To change the border color drag and drop a color over this text."));
-    m_borderText->setFont(WindowFont(true));
+    m_borderText->setFont(SansSerifPixels(11, true));
     m_borderText->setWordWrap(true);
     m_borderText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_borderText->setGeometry(8, 144, 145, 41);
@@ -154,7 +146,7 @@ void WebPageTestWindow::WireView()
     });
     connect(m_view, &WebPageView::dividerDragged, this, [this](WebDivider divider, int size) {
         DragDivider(m_style, divider, size);
-        Refresh();
+        m_view->RefreshLayout();
     });
     connect(m_view, &WebPageView::textRightPressed, this, &WebPageTestWindow::AskNewText);
     connect(m_view, &WebPageView::textDoubleClicked, this, &WebPageTestWindow::ChooseFont);

@@ -247,18 +247,14 @@ WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
 void WebPageView::Refresh()
 {
     SetPaletteColour(this, QPalette::Window, m_style.borderColour);
-    const WebPageLayout layout = LayOutWebPage(m_style);
     for (int i = 0; i < kWebPartCount; ++i) {
         WebPageItem* item = m_parts[std::size_t(i)];
         const ColorRef colour = m_style.partColours[std::size_t(i)];
-        item->setGeometry(layout.parts[std::size_t(i)]);
         item->SetColour(colour);
         SetPaletteColour(item, QPalette::Window, colour);
     }
-    for (int i = 0; i < kWebDividerCount; ++i) {
-        m_dividers[std::size_t(i)]->setGeometry(layout.dividers[std::size_t(i)]);
-        m_dividers[std::size_t(i)]->SetColour(m_style.borderColour);
-    }
+    for (WebPageDivider* divider : m_dividers)
+        divider->SetColour(m_style.borderColour);
     for (int i = 0; i < kWebTextCount; ++i) {
         const auto which = WebText(i);
         const WebPageText& content = m_style.text(which);
@@ -269,13 +265,24 @@ void WebPageView::Refresh()
         SetPaletteColour(item, QPalette::WindowText, content.font.colour);
         item->setToolTip(ContrastToolTip(UnpackColour(content.font.colour),
                                          UnpackColour(m_style.colour(PlaceWebText(which).part))));
-        if (which == WebText::BodyText) {
+        if (which == WebText::BodyText)
             // The body text's background is the body's own colour.
             SetPaletteColour(item, QPalette::Window, m_style.colour(WebPart::Body));
-            const int width = BodyTextWidth(layout.part(WebPart::Body).width());
-            item->resize(width, std::max(0, item->heightForWidth(width)));
-        } else {
+        else
             item->adjustSize();
-        }
     }
+    RefreshLayout();
+}
+
+void WebPageView::RefreshLayout()
+{
+    const WebPageLayout layout = LayOutWebPage(m_style);
+    for (int i = 0; i < kWebPartCount; ++i)
+        m_parts[std::size_t(i)]->setGeometry(layout.parts[std::size_t(i)]);
+    for (int i = 0; i < kWebDividerCount; ++i)
+        m_dividers[std::size_t(i)]->setGeometry(layout.dividers[std::size_t(i)]);
+    // The body text wraps to the body's width.
+    WebPageItem* body = text(WebText::BodyText);
+    const int width = BodyTextWidth(layout.part(WebPart::Body).width());
+    body->resize(width, std::max(0, body->heightForWidth(width)));
 }

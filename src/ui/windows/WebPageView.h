@@ -110,6 +110,8 @@ public:
 
     // Shows the style as it is now; call after every change.
     void Refresh();
+    // Enough after a change of part sizes only (a divider drag).
+    void RefreshLayout();
 
     WebPageItem* part(WebPart which) const { return m_parts[std::size_t(which)]; }
     WebPageItem* text(WebText which) const { return m_texts[std::size_t(which)]; }
