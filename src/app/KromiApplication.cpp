@@ -9,7 +9,6 @@
 #include "ui/features/ShapeTestFeature.h"
 #include "ui/features/VariationsFeature.h"
 #include "ui/features/WebPageTestFeature.h"
-#include "ui/widgets/TitleStrip.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/HistoryWindow.h"
@@ -199,9 +198,7 @@ void KromiApplication::ShutDown()
     m_copy->WritePositionSettings();
     m_variations->WritePositionSettings();
     m_copy->WritePreviewSetting();
-    const QPoint main = m_mainWindow->pos();
-    m_settings.SetSetting(QStringLiteral("1.left"), QString::number(main.x()));
-    m_settings.SetSetting(QStringLiteral("1.top"), QString::number(main.y()));
+    WritePositionKeys(m_settings, *m_mainWindow, "1.left", "1.top");
     m_shapeTest->WritePositionSettings();
     m_webPageTest->WritePositionSettings();
     m_listFiles->WriteLastListSetting();

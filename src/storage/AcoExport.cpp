@@ -1,7 +1,5 @@
 #include "storage/AcoExport.h"
 
-#include "colour/ColourText.h"
-
 #include "state/ColourList.h"
 
 #include <algorithm>

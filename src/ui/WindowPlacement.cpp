@@ -27,8 +27,14 @@ qint64 DistanceSquared(const QPoint& point, const QRect& rect)
     return dx * dx + dy * dy;
 }
 
-} // namespace
+// At least this much of the title strip's width must be on a screen (all of it
+// for a narrower window), to grab it.
+constexpr int kMinReachableStrip = 40;
 
+// The top-left corner for `frame`, moved as little as needed so that its title
+// strip (the top TitleStrip::Height pixels) is on a screen: its whole height
+// inside one screen and kMinReachableStrip pixels of its width. A frame already
+// placed so, and any frame when there are no screens, stays where it is.
 QPoint PullOntoScreens(const QRect& frame, const QList<QRect>& screens)
 {
     const QRect strip(frame.topLeft(), QSize(frame.width(), TitleStrip::Height));
@@ -53,11 +59,15 @@ QPoint PullOntoScreens(const QRect& frame, const QList<QRect>& screens)
     return QPoint(x, y);
 }
 
+// Moves `window` to `place`, pulled onto the screens.
 void PlaceOnScreen(QWidget& window, const QPoint& place, const Screen& screen)
 {
     window.move(PullOntoScreens(QRect(place, window.size()), screen.ScreenGeometries()));
 }
 
+// One coordinate from a position key ("1.left", "copy.top" ...): an empty value
+// keeps `current`; a value that is no decimal integer is reported (the quoted
+// value cut for the message box) and keeps it too.
 int PositionKeyValue(const AppContext& context, const char* key, int current, QWidget* parent)
 {
     const PositionSetting setting = context.settings.SettingAsPosition(QLatin1String(key));
@@ -68,6 +78,8 @@ int PositionKeyValue(const AppContext& context, const char* key, int current, QW
     return setting.value.value_or(current);
 }
 
+// Where a window stands at the very first start on the three screen sizes that
+// have a place of their own; any other size keeps `otherwise`.
 QPoint FirstStartPlace(const FirstStartPlaces& places, const QSize& screenSize,
                        const QPoint& otherwise)
 {
@@ -80,6 +92,8 @@ QPoint FirstStartPlace(const FirstStartPlaces& places, const QSize& screenSize,
     return otherwise;
 }
 
+} // namespace
+
 void PlaceFromPositionKeys(QWidget& window, const AppContext& context, const char* leftKey,
                            const char* topKey, QPoint design,
                            const FirstStartPlaces* firstStartPlaces)
@@ -89,4 +103,11 @@ void PlaceFromPositionKeys(QWidget& window, const AppContext& context, const cha
     if (firstStartPlaces)
         place = FirstStartPlace(*firstStartPlaces, context.platform.screen.ScreenSize(), place);
     PlaceOnScreen(window, place, context.platform.screen);
+}
+
+void WritePositionKeys(SettingsStore& settings, const QWidget& window, const char* leftKey,
+                       const char* topKey)
+{
+    settings.SetSetting(QLatin1String(leftKey), QString::number(window.x()));
+    settings.SetSetting(QLatin1String(topKey), QString::number(window.y()));
 }

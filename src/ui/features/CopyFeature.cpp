@@ -93,9 +93,7 @@ void CopyFeature::CopyWheelAsBitmap()
 
 void CopyFeature::WritePositionSettings()
 {
-    const QPoint place = m_window->pos();
-    m_context.settings.SetSetting(QStringLiteral("copy.left"), QString::number(place.x()));
-    m_context.settings.SetSetting(QStringLiteral("copy.top"), QString::number(place.y()));
+    WritePositionKeys(m_context.settings, *m_window, "copy.left", "copy.top");
 }
 
 void CopyFeature::WritePreviewSetting()

@@ -40,7 +40,5 @@ void ShapeTestFeature::WriteShowTextSetting()
 
 void ShapeTestFeature::WritePositionSettings()
 {
-    const QPoint place = m_window->pos();
-    m_context.settings.SetSetting(QStringLiteral("shp.left"), QString::number(place.x()));
-    m_context.settings.SetSetting(QStringLiteral("shp.top"), QString::number(place.y()));
+    WritePositionKeys(m_context.settings, *m_window, "shp.left", "shp.top");
 }

@@ -32,7 +32,5 @@ void VariationsFeature::ShowWindow()
 
 void VariationsFeature::WritePositionSettings()
 {
-    const QPoint place = m_window->pos();
-    m_context.settings.SetSetting(QStringLiteral("var.left"), QString::number(place.x()));
-    m_context.settings.SetSetting(QStringLiteral("var.top"), QString::number(place.y()));
+    WritePositionKeys(m_context.settings, *m_window, "var.left", "var.top");
 }

@@ -25,7 +25,5 @@ void WebPageTestFeature::Place(bool firstStart)
 
 void WebPageTestFeature::WritePositionSettings()
 {
-    const QPoint place = m_window->pos();
-    m_context.settings.SetSetting(QStringLiteral("web.left"), QString::number(place.x()));
-    m_context.settings.SetSetting(QStringLiteral("web.top"), QString::number(place.y()));
+    WritePositionKeys(m_context.settings, *m_window, "web.left", "web.top");
 }

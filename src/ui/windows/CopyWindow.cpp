@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 

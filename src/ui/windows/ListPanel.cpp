@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 
 namespace {
 
