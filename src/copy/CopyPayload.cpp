@@ -148,13 +148,7 @@ std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image)
 
 std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering)
 {
-    std::unique_ptr<QMimeData> data;
-    if (rendering.isNull()) {
-        data = std::make_unique<QMimeData>();
-    } else {
-        data = std::make_unique<PngOnRequestMimeData>(rendering);
-        data->setImageData(rendering);
-    }
+    std::unique_ptr<QMimeData> data = BitmapMimeData(rendering);
     for (const QString& type : WmfMimeTypes())
         data->setData(type, wmf);
     return data;

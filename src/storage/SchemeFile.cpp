@@ -43,7 +43,7 @@ SchemeFileResult SaveScheme(const QString& folder, const QString& name, ColourSc
     const QString path = SchemeFilePath(folder, name);
     const FileWriteResult written = WriteTextFileLines(path, scheme.Record());
     if (!written)
-        return {false, QStringLiteral("Cannot create file %1\n%2").arg(path, written.error)};
+        return {false, CannotCreateFileMessage(path, written.error)};
     scheme.MarkSaved();
     return {true, QString()};
 }

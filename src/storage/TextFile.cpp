@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -126,14 +125,19 @@ FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data)
     return {true, QString()};
 }
 
-FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines)
+QByteArray EncodeTextLines(const QStringList& lines)
 {
     QByteArray data;
     for (const QString& line : lines) {
         data += line.toLatin1();
         data += "\r\n";
     }
-    return WriteWholeFile(path, data);
+    return data;
+}
+
+FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines)
+{
+    return WriteWholeFile(path, EncodeTextLines(lines));
 }
 
 QByteArray EncodeFilePath(const QString& path)
@@ -143,9 +147,6 @@ QByteArray EncodeFilePath(const QString& path)
 
 QString DecodeFilePath(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8(bytes);
-    if (!utf8.hasError())
-        return QFile::decodeName(bytes.toByteArray());
-    return QString::fromLatin1(bytes);
+    return bytes.isValidUtf8() ? QFile::decodeName(bytes.toByteArray())
+                               : QString::fromLatin1(bytes);
 }

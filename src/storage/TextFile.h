@@ -59,6 +59,8 @@ struct FileWriteResult
 FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data);
 // The lines as Latin-1 with CR LF after every line, written as WriteWholeFile does.
 FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines);
+// The lines as Latin-1 with CR LF after each, as WriteTextFileLines writes them.
+QByteArray EncodeTextLines(const QStringList& lines);
 
 // The standard message of a file that exists but cannot be opened.
 QString CannotOpenFileMessage(const QString& path);

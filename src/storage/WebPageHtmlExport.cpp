@@ -181,12 +181,8 @@ QByteArray ExportWebPageAsHtml(const WebPageStyle& style)
     }
     lines << QStringLiteral("</div>") << QStringLiteral("</body>") << QStringLiteral("</html>");
 
-    QByteArray data;
-    for (const QString& line : lines) {
-        data += line.toLatin1(); // ASCII: everything else became a reference above
-        data += "\r\n";
-    }
-    return data;
+    // ASCII: everything else became a reference above.
+    return EncodeTextLines(lines);
 }
 
 FileWriteResult SaveWebPageAsHtml(const QString& path, const WebPageStyle& style)

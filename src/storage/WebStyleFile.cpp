@@ -268,13 +268,8 @@ QByteArray WebStyleFileText(const WebPageStyle& style)
             lines << name + QLatin1String(".font.") + QLatin1String(kFontFieldNames[field]) +
                          QLatin1Char('=') + FontFieldValue(text.font, FontField(field));
     }
-    QByteArray data;
-    for (const QString& line : lines) {
-        // Every character beyond Latin-1 was escaped above.
-        data += line.toLatin1();
-        data += "\r\n";
-    }
-    return data;
+    // Every character beyond Latin-1 was escaped above.
+    return EncodeTextLines(lines);
 }
 
 WebStyleLoadResult ApplyWebStyleText(QByteArrayView data, WebPageStyle& style)
