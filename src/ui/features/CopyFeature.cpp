@@ -67,8 +67,10 @@ void CopyFeature::ShowQuickCopyMenu(const QPoint& globalPos)
 
 void CopyFeature::QuickCopy(ValueField field)
 {
+    // One selected row or none copies the main colour: the list is not read.
+    const QList<int> rows = m_listPanel.SelectedRows();
     const CopyText text =
-        QuickCopyText(field, TakeCopySourceInput(m_context, m_listPanel.SelectedRows()));
+        QuickCopyText(field, TakeCopySourceInput(m_context, rows, rows.size() >= 2));
     if (!text.ok()) {
         m_context.platform.messages.Information(&m_context.mainWindow, text.error);
         return;

@@ -68,7 +68,7 @@ QList<int> ColourListView::SelectedRows() const
 void ColourListView::TakeListCurrentColour(int row)
 {
     if (m_list && row >= 0 && row < m_list->count())
-        m_list->SetListCurrentColour(m_list->item(row).colour);
+        m_list->SetListCurrentColour(m_list->colourAt(row));
 }
 
 void ColourListView::mousePressEvent(QMouseEvent* event)

@@ -1,11 +1,13 @@
 #include "ui/widgets/OverstrikeLabel.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QPainter>
 
 OverstrikeLabel::OverstrikeLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
+    m_overstrikes = Overstrikes();
 }
 
 bool OverstrikeLabel::Overstrikes() const
@@ -13,19 +15,27 @@ bool OverstrikeLabel::Overstrikes() const
     return font().bold() && !QFontDatabase::isSmoothlyScalable(QFontInfo(font()).family());
 }
 
+void OverstrikeLabel::changeEvent(QEvent* event)
+{
+    // The font database is asked once per font, not on every paint.
+    if (event->type() == QEvent::FontChange)
+        m_overstrikes = Overstrikes();
+    QLabel::changeEvent(event);
+}
+
 QSize OverstrikeLabel::sizeHint() const
 {
-    return QLabel::sizeHint() + QSize(Overstrikes() ? 1 : 0, 0);
+    return QLabel::sizeHint() + QSize(m_overstrikes ? 1 : 0, 0);
 }
 
 QSize OverstrikeLabel::minimumSizeHint() const
 {
-    return QLabel::minimumSizeHint() + QSize(Overstrikes() ? 1 : 0, 0);
+    return QLabel::minimumSizeHint() + QSize(m_overstrikes ? 1 : 0, 0);
 }
 
 void OverstrikeLabel::paintEvent(QPaintEvent* event)
 {
-    if (!Overstrikes()) {
+    if (!m_overstrikes) {
         QLabel::paintEvent(event);
         return;
     }

@@ -16,8 +16,11 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool Overstrikes() const;
+
+    bool m_overstrikes = false;
 };

@@ -44,20 +44,23 @@ PanelButton* AddButton(QWidget* window, const char* name, const QString& caption
 
 } // namespace
 
-CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows)
+CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows,
+                                    bool withListItems)
 {
     CopySourceInput input;
     const MainValuesPanel* values = context.mainWindow.valuesPanel();
     input.hexEditText = values->hexEdit()->text();
     for (int channel = 0; channel < 3; ++channel)
         input.rgbEditTexts[channel] = values->rgbEdit(channel)->text();
+    input.wheelColours = context.mainWindow.wheelPanel()->harmonies().wheel;
+    if (!withListItems)
+        return input;
     const ColourList& list = context.colourList;
     input.listItemTexts = list.texts();
     input.listItemSelected.fill(false, list.count());
     for (int row : selectedRows)
         if (row >= 0 && row < list.count())
             input.listItemSelected[row] = true;
-    input.wheelColours = context.mainWindow.wheelPanel()->harmonies().wheel;
     return input;
 }
 
@@ -139,10 +142,17 @@ void CopyWindow::SetFormat(CopyFormat format)
     m_formatList->setCurrentRow(int(format));
 }
 
+QStringList CopyWindow::TakeSourceColours() const
+{
+    const bool readsList =
+        source() == CopySource::ColorList || source() == CopySource::SelectedColors;
+    return GatherSourceColours(
+        source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows(), readsList));
+}
+
 void CopyWindow::GatherSource()
 {
-    m_entries =
-        GatherSourceColours(source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows()));
+    m_entries = TakeSourceColours();
 }
 
 void CopyWindow::RebuildPreview()
@@ -158,9 +168,7 @@ void CopyWindow::RebuildPreview()
 void CopyWindow::CopyNow()
 {
     // Taken afresh, so the copy always matches the main window as it stands.
-    const QStringList entries =
-        GatherSourceColours(source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows()));
-    CopyPayload payload = BuildCopyPayload(format(), entries, m_options->Options());
+    CopyPayload payload = BuildCopyPayload(format(), TakeSourceColours(), m_options->Options());
     if (!payload.ok()) {
         m_context.platform.messages.Information(this, payload.error);
         return;

@@ -21,8 +21,10 @@ class CopyPreviewPanel;
 
 // The main window's state as the copy formats read it: the hex edit's text as
 // typed, the R, G, B edits' texts, the colour list's item texts with the selected
-// rows, and the wheel segments.
-CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows);
+// rows, and the wheel segments. The list's texts are built only `withListItems`:
+// a long list makes them costly, and most sources never read them.
+CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows,
+                                    bool withListItems);
 
 class CopyWindow : public FramedWindow
 {
@@ -65,6 +67,8 @@ protected:
 private:
     // Enter copies, F5 closes, whatever control has the focus.
     bool HandleKey(const QKeyEvent& key);
+    // The chosen source's colours as the main window and the list stand now.
+    QStringList TakeSourceColours() const;
     void GatherSource();
     void RebuildPreview();
 

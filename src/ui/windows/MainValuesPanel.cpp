@@ -59,10 +59,21 @@ bool IsRealFocusLoss(const QEvent* event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-void SetTextIfChanged(QLineEdit* edit, const QString& text)
+// Compares before it builds a string: the refresh runs on every slider step.
+void SetTextIfChanged(QLineEdit* edit, QStringView text)
 {
     if (edit->text() != text)
-        edit->setText(text);
+        edit->setText(text.toString());
+}
+
+// `value` in decimal, written into `buffer`.
+QStringView NumberText(char16_t (&buffer)[12], int value)
+{
+    char16_t* out = buffer;
+    if (value < 0)
+        *out++ = u'-';
+    const std::uint32_t magnitude = value < 0 ? 0u - std::uint32_t(value) : std::uint32_t(value);
+    return QStringView(buffer, WriteDecimal(out, magnitude));
 }
 
 } // namespace
@@ -128,16 +139,17 @@ void MainValuesPanel::Refresh(ColourChange origin)
     const Hsl hsl = m_mainColour.hsl();
     const int bytes[3] = {rgb.red, rgb.green, rgb.blue};
     const int values[3] = {hsl.hue, hsl.saturation, hsl.lightness};
+    char16_t buffer[12];
     for (int i = 0; i < 3; ++i) {
-        SetTextIfChanged(m_rgbEdits[i], QString::number(bytes[i]));
-        SetTextIfChanged(m_hslEdits[i], QString::number(values[i]));
+        SetTextIfChanged(m_rgbEdits[i], NumberText(buffer, bytes[i]));
+        SetTextIfChanged(m_hslEdits[i], NumberText(buffer, values[i]));
         const QSignalBlocker rgbBlocker(m_rgbBars[i]);
         m_rgbBars[i]->setValue(bytes[i]);
         const QSignalBlocker hslBlocker(m_hslBars[i]);
         m_hslBars[i]->setValue(values[i]);
     }
     if (origin != ColourChange::FromHexText)
-        SetTextIfChanged(m_hexEdit, FormatHexText(rgb));
+        SetTextIfChanged(m_hexEdit, QStringView(buffer, WriteHexText(buffer, rgb)));
 }
 
 void MainValuesPanel::ShowResult(int group, const EditTexts& result)
