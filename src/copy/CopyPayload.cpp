@@ -71,12 +71,12 @@ private:
     std::shared_future<QByteArray> m_png;
 };
 
+} // namespace
+
 bool IsPicture(CopyFormat format)
 {
     return format == CopyFormat::Swatches || format == CopyFormat::List;
 }
-
-} // namespace
 
 QStringList CopyFormatCaptions()
 {

@@ -23,6 +23,8 @@ enum class CopyFormat
 };
 // The items of the format list in their order: "Swatches (BMP - WMF)", ...
 QStringList CopyFormatCaptions();
+// Swatches and List copy a picture; the other formats text.
+bool IsPicture(CopyFormat format);
 
 enum class PictureKind
 {

@@ -159,7 +159,7 @@ void CopyWindow::RebuildPreview()
 {
     const CopyPreview preview = BuildCopyPreview(format(), m_entries, m_options->Options());
     // A value that cannot be converted leaves the preview empty; "Copy Now" reports it.
-    if (format() == CopyFormat::Swatches || format() == CopyFormat::List)
+    if (IsPicture(format()))
         m_preview->ShowImage(preview.image);
     else
         m_preview->ShowText(preview.text);

@@ -37,7 +37,6 @@ public:
     void SetAutoClose(bool on);
     // One tick of the fade timer (the timer calls it every 100 ms while it runs).
     void Tick();
-    const HistoryFade& fade() const { return m_fade; }
     // The 100 ms timer that calls Tick() (tests lengthen it and tick by hand).
     QTimer& fadeTimer() { return m_fadeTimer; }
 

@@ -5,6 +5,7 @@
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
+#include "ui/ColourDrag.h"
 #include "ui/Commands.h"
 #include "ui/Questions.h"
 #include "ui/widgets/ColourListView.h"
@@ -195,27 +196,16 @@ void ListPanel::OnItemDoubleClicked(int row)
         m_context.mainColour.SetMainColour(m_context.colourList.ListCurrentColour());
 }
 
-std::optional<DraggedColour> ListPanel::AcceptableDrop(const QMimeData* data) const
-{
-    const std::optional<DraggedColour> dragged = DecodeColourDrop(data);
-    // The list never reorders: its own items are refused.
-    if (!dragged || dragged->source == m_view || dragged->kind == ColourSourceKind::ColourList)
-        return std::nullopt;
-    return dragged;
-}
-
 bool ListPanel::HandleDragEvent(QEvent* event)
 {
     auto* drop = static_cast<QDropEvent*>(event);
-    if (!DecodeColourDrop(drop->mimeData()))
+    const std::optional<DraggedColour> dragged = DecodeColourDrop(drop->mimeData());
+    if (!dragged)
         return false; // not a colour: the view and the main window decide
-    const std::optional<DraggedColour> dragged = AcceptableDrop(drop->mimeData());
-    if (!dragged) {
-        drop->ignore();
-        return true;
-    }
-    drop->acceptProposedAction();
-    if (event->type() == QEvent::Drop) {
+    // The list never reorders: its own items are refused.
+    const bool acceptable =
+        dragged->source != m_view && dragged->kind != ColourSourceKind::ColourList;
+    if (AnswerColourDrag(*drop, acceptable) && event->type() == QEvent::Drop) {
         m_context.colourList.AddDroppedColourToList(dragged->colour);
         m_context.history.AddToHistory(dragged->colour);
     }

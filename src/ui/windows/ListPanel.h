@@ -4,18 +4,13 @@
 // list commands of the keyboard map, colour drags out of and onto the list, the
 // double-click that takes an item as the main colour and the status text.
 
-#include "ui/ColourDrag.h"
-
 #include <QObject>
 #include <QPoint>
-
-#include <optional>
 
 struct AppContext;
 class ColourListView;
 class QAction;
 class QMenu;
-class QMimeData;
 
 class ListPanel : public QObject
 {
@@ -56,7 +51,6 @@ private:
     void BuildMenu();
     void OnItemPressed(int row, Qt::MouseButton button);
     void OnItemDoubleClicked(int row);
-    std::optional<DraggedColour> AcceptableDrop(const QMimeData* data) const;
     bool HandleDragEvent(QEvent* event);
 
     AppContext& m_context;

@@ -207,15 +207,10 @@ void MainWindow::BuildMenus()
             [this](const QPoint& pos) { m_titleMenu->popup(pos); });
 }
 
-void MainWindow::UpdateHarmonies()
-{
-    m_wheel->UpdateHarmonies();
-}
-
 void MainWindow::OnColourChanged(ColourChange origin)
 {
     m_values->Refresh(origin);
-    UpdateHarmonies();
+    m_wheel->UpdateHarmonies();
 }
 
 void MainWindow::SetStatusText(const QString& text)

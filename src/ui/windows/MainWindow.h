@@ -47,7 +47,6 @@ public:
     ~MainWindow() override;
 
     CommandTable& commands() const { return m_commands; }
-    void UpdateHarmonies();
 
     QString statusText() const { return m_statusText; }
     void SetStatusText(const QString& text);
@@ -63,7 +62,6 @@ public:
     PanelButton* moreButton() const { return m_moreButton; }
     PanelButton* loadButton() const { return m_loadButton; }
     PanelButton* listButton() const { return m_listButton; }
-    ClickableBox* helpBox() const { return m_helpBox; }
     // ProB1 under the colour list, hidden except while loading or exporting.
     QProgressBar* progressBar() const { return m_progressBar; }
     QAction* addMainColourAction() const { return m_addMainColourAction; }

@@ -1,8 +1,10 @@
 #include "ui/windows/TipWindow.h"
 
 #include "platform/Platform.h"
+#include "storage/ProgramDirectory.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/PanelButton.h"
+#include "ui/windows/SplashWindow.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -42,8 +44,7 @@ void TipWindow::ShowTip(const QString& text)
 void TipWindow::showEvent(QShowEvent* event)
 {
     if (!m_placed) {
-        const QSize screen = m_screen.ScreenSize();
-        move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+        CentreOnScreen(*this, m_screen);
         m_placed = true;
     }
     PutTextIntoArea();
@@ -75,10 +76,7 @@ void OpenHelpDocument(const QString& helpValue, const QString& programDirectory,
         platform.messages.Information(parent, notFound);
         return;
     }
-    QString path = programDirectory;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += helpValue;
+    const QString path = WithTrailingSeparator(programDirectory) + helpValue;
     if (!QFileInfo(path).isFile()) {
         platform.messages.Information(parent, notFound);
         return;
