@@ -2,6 +2,7 @@
 
 #include "copy/CopySource.h"
 #include "copy/PictureMemory.h"
+#include "copy/QtColour.h"
 #include "copy/WmfWriter.h"
 
 #include <QColor>
@@ -26,11 +27,6 @@ constexpr ColorRef kListTextColour = PackColour(128, 128, 128);
 
 const QString kCreator = QStringLiteral("QB Kromi");
 const QString kDescription = QStringLiteral("Color Swatches");
-
-QColor ToQColor(Rgb c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
 
 struct ResolvedColours
 {

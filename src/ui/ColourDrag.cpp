@@ -1,6 +1,7 @@
 #include "ui/ColourDrag.h"
 
 #include "colour/ColourText.h"
+#include "copy/QtColour.h"
 
 #include <QCoreApplication>
 #include <QDrag>
@@ -66,9 +67,8 @@ std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data)
 
 void StartColourDrag(QWidget* source, const DraggedColour& dragged)
 {
-    const Rgb rgb = UnpackColour(dragged.colour);
     QPixmap picture(16, 16);
-    picture.fill(QColor(rgb.red, rgb.green, rgb.blue));
+    picture.fill(ToQColor(dragged.colour));
     {
         QPainter painter(&picture);
         painter.setPen(Qt::black);

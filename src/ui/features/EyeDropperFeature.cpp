@@ -1,5 +1,6 @@
 #include "ui/features/EyeDropperFeature.h"
 
+#include "copy/QtColour.h"
 #include "platform/ColourPicker.h"
 #include "state/ColourList.h"
 #include "state/MainColour.h"
@@ -79,8 +80,7 @@ void EyeDropperFeature::TakePicked(const PickedColour& picked)
         m_context.platform.messages.Information(&m_context.mainWindow, FailedPickMessage(picked));
         return;
     }
-    Take(PackColour(std::uint8_t(picked.colour.red()), std::uint8_t(picked.colour.green()),
-                    std::uint8_t(picked.colour.blue())));
+    Take(ColorRefOf(picked.colour));
 }
 
 QString FailedPickMessage(const PickedColour& picked)

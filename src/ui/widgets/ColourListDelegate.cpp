@@ -1,18 +1,13 @@
 #include "ui/widgets/ColourListDelegate.h"
 
 #include "colour/ColourValues.h"
+#include "copy/QtColour.h"
 #include "state/ColourList.h"
 #include "ui/Fonts.h"
 
 #include <QPainter>
 
 namespace {
-
-QColor ToQColor(ColorRef colour)
-{
-    const Rgb rgb = UnpackColour(colour);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 // Text with an opaque background exactly as large as the text's cell, the top-left
 // corner at `topLeft`.

@@ -1,5 +1,6 @@
 #include "ui/widgets/ColourSwatch.h"
 
+#include "copy/QtColour.h"
 #include "ui/ColourDrag.h"
 
 #include <QDragEnterEvent>
@@ -39,9 +40,8 @@ void ColourSwatch::AcceptColourDrops(std::function<bool(const DraggedColour&)> a
 void ColourSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const Rgb c = UnpackColour(m_colour);
     painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(QColor(c.red, c.green, c.blue));
+    painter.setBrush(ToQColor(m_colour));
     const QRect shape = rect().adjusted(0, 0, -1, -1);
     if (m_outline == ShapeOutline::Rectangle) {
         painter.drawRect(shape);

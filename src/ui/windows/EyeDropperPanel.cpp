@@ -1,6 +1,7 @@
 #include "ui/windows/EyeDropperPanel.h"
 
 #include "colour/ColourText.h"
+#include "copy/QtColour.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/FramedWindow.h"
 #include "ui/widgets/MagnifierView.h"
@@ -89,7 +90,7 @@ void EyeDropperPanel::ShowSample(ColorRef colour, const QPoint& pixel)
 {
     const Rgb c = UnpackColour(colour);
     QPalette fill = m_swatch->palette();
-    fill.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+    fill.setColor(QPalette::Window, ToQColor(c));
     m_swatch->setPalette(fill);
     m_value->setText(QStringLiteral("R: %1 G: %2 B: %3").arg(c.red).arg(c.green).arg(c.blue));
     m_value->adjustSize();

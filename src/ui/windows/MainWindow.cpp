@@ -1,5 +1,6 @@
 #include "ui/windows/MainWindow.h"
 
+#include "copy/QtColour.h"
 #include "ui/KeyboardMap.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/KeyPreview.h"
@@ -276,12 +277,9 @@ void MainWindow::OnToolButtonClicked(ToolButton button)
         m_commands.Run(kToolButtons[button].click);
         return;
     }
-    const Rgb c = m_mainColour.rgb();
-    const auto chosen = m_platform.colourDialog.GetColour(this, QColor(c.red, c.green, c.blue));
+    const auto chosen = m_platform.colourDialog.GetColour(this, ToQColor(m_mainColour.rgb()));
     if (chosen)
-        m_mainColour.SetMainColour(PackColour(std::uint8_t(chosen->red()),
-                                              std::uint8_t(chosen->green()),
-                                              std::uint8_t(chosen->blue())));
+        m_mainColour.SetMainColour(ColorRefOf(*chosen));
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #include "ui/windows/ShapeTestArea.h"
 
 #include "colour/Contrast.h"
+#include "copy/QtColour.h"
 #include "state/ShapeTestTexts.h"
 #include "ui/JpegImage.h"
 
@@ -12,12 +13,6 @@
 #include <QToolTip>
 
 namespace {
-
-QColor Painted(ColorRef colour)
-{
-    const Rgb c = UnpackColour(colour);
-    return QColor(c.red, c.green, c.blue);
-}
 
 // The "Page 1" picture: no drop target and no drag source. It takes a drag coming
 // over it, so the area underneath cannot, and then refuses the drop.
@@ -109,12 +104,12 @@ void ShapeTestItem::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect box = rect().adjusted(0, 0, -1, -1);
     if (m_role == ShapeTestTarget::Shape) {
-        painter.setPen(Painted(m_outline));
-        painter.setBrush(Painted(m_colour));
+        painter.setPen(ToQColor(m_outline));
+        painter.setBrush(ToQColor(m_colour));
         painter.drawRect(box);
         return;
     }
-    painter.setPen(Painted(m_colour));
+    painter.setPen(ToQColor(m_colour));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
     // While editing, the transparent box shows where it can be grabbed.
@@ -310,7 +305,7 @@ bool ShapeTestArea::TakeDragOver(const QMimeData* data)
 void ShapeTestArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Painted(m_colours.background));
+    painter.fillRect(rect(), ToQColor(m_colours.background));
 }
 
 void ShapeTestArea::mousePressEvent(QMouseEvent* event)

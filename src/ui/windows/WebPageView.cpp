@@ -1,6 +1,7 @@
 #include "ui/windows/WebPageView.h"
 
 #include "colour/Contrast.h"
+#include "copy/QtColour.h"
 #include "ui/Fonts.h"
 
 #include <QDragEnterEvent>
@@ -11,22 +12,10 @@
 
 namespace {
 
-QColor ColourOf(ColorRef colour)
-{
-    const Rgb rgb = UnpackColour(colour);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-ColorRef ColorRefOf(const QColor& colour)
-{
-    return PackColour(std::uint8_t(colour.red()), std::uint8_t(colour.green()),
-                      std::uint8_t(colour.blue()));
-}
-
 void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, ColorRef colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(role, ColourOf(colour));
+    palette.setColor(role, ToQColor(colour));
     widget->setPalette(palette);
 }
 
@@ -69,7 +58,7 @@ FontChoice WebFontChoice(const FontSpec& spec)
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
     font.setStrikeOut(spec.strikeOut);
-    return FontChoice{font, ColourOf(spec.colour)};
+    return FontChoice{font, ToQColor(spec.colour)};
 }
 
 FontSpec WebFontSpec(const FontChoice& choice, int charSet)
@@ -163,7 +152,7 @@ void WebPageDivider::SetColour(ColorRef colour)
 
 void WebPageDivider::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), ColourOf(m_colour));
+    QPainter(this).fillRect(rect(), ToQColor(m_colour));
 }
 
 void WebPageDivider::mousePressEvent(QMouseEvent* event)
