@@ -30,9 +30,11 @@ ClickableBox::ClickableBox(const QString& text, QWidget* parent) : QLabel(text, 
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setCursor(Qt::PointingHandCursor);
-    QFont boxFont = font();
+    // Every box has the same face, whatever font the window gives its own texts.
+    QFont boxFont = QGuiApplication::font();
     boxFont.setBold(true);
     boxFont.setPixelSize(10);
+    boxFont.setResolveMask(QFont::AllPropertiesResolved);
     setFont(boxFont);
     resize(TitleStrip::BoxSize, TitleStrip::BoxSize);
 }

@@ -14,7 +14,6 @@
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/WheelPanel.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,11 +69,6 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
 {
     setObjectName(QStringLiteral("CopyWindow"));
     setFont(SansSerifPoints());
-    // That face is for the window's own texts: the title strip keeps the faces of
-    // every other window's strip, so its "X" is the same bold box.
-    QFont frameFont = QApplication::font();
-    frameFont.setResolveMask(QFont::AllPropertiesResolved);
-    titleStrip()->setFont(frameFont);
     setWindowModality(Qt::ApplicationModal);
     closeBox()->move(463, 0);
     // A double-click collapses to the strip and always restores with the preview.
