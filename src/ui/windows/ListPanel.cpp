@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString kListHeading = QStringLiteral(" Color List");
-
 QAction* AddEntry(QMenu* menu, const QString& text, const char* shortcut)
 {
     QAction* action = menu->addAction(text);
@@ -51,13 +49,7 @@ ListPanel::ListPanel(AppContext& context)
     m_view->show();
 
     BuildMenu();
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text() == kListHeading) {
-            m_heading = label;
-            label->installEventFilter(this);
-            break;
-        }
-    }
+    window->listHeading()->installEventFilter(this);
     connect(window->listButton(), &PanelButton::clicked, this,
             [this] { ShowListMenu(m_context.mainWindow.listButton()->mapToGlobal(QPoint(0, 0))); });
     CommandTable& commands = context.commands;
@@ -231,7 +223,7 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event)
             DeleteSelectedColours();
             return true;
         }
-    } else if (watched == m_heading && type == QEvent::MouseButtonPress) {
+    } else if (watched == m_context.mainWindow.listHeading() && type == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             ShowListMenu(mouse->globalPosition().toPoint());

@@ -58,5 +58,4 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_bigAction = nullptr;
     QAction* m_smallAction = nullptr;
-    QObject* m_heading = nullptr;
 };

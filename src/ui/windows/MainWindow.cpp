@@ -79,7 +79,8 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
 
     m_wheel = new WheelPanel(this, m_mainColour);
     MakeSectionHeading(this, QStringLiteral(" Color Values"), QRect(8, 269, 185, 14));
-    MakeSectionHeading(this, QStringLiteral(" Color List"), QRect(328, 66, 168, 14));
+    m_listHeading =
+        MakeSectionHeading(this, QStringLiteral(" Color List"), QRect(328, 66, 168, 14));
     m_values = new MainValuesPanel(this, m_mainColour, m_platform.messages);
     connect(m_wheel, &WheelPanel::statusText, this, &MainWindow::SetStatusText);
     connect(m_values, &MainValuesPanel::statusText, this, &MainWindow::SetStatusText);

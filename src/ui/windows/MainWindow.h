@@ -14,6 +14,7 @@ class ClickableBox;
 class MainValuesPanel;
 class PanelButton;
 class PictureButton;
+class QLabel;
 class QMenu;
 class QProgressBar;
 class StatusLine;
@@ -62,6 +63,7 @@ public:
     PanelButton* moreButton() const { return m_moreButton; }
     PanelButton* loadButton() const { return m_loadButton; }
     PanelButton* listButton() const { return m_listButton; }
+    QLabel* listHeading() const { return m_listHeading; }
     // ProB1 under the colour list, hidden except while loading or exporting.
     QProgressBar* progressBar() const { return m_progressBar; }
     QAction* addMainColourAction() const { return m_addMainColourAction; }
@@ -101,6 +103,7 @@ private:
     PanelButton* m_saveAsButton = nullptr;
     PanelButton* m_loadButton = nullptr;
     PanelButton* m_listButton = nullptr;
+    QLabel* m_listHeading = nullptr;
     ClickableBox* m_helpBox = nullptr;
     ClickableBox* m_pinBox = nullptr;
     ClickableBox* m_minimizeBox = nullptr;
