@@ -112,6 +112,15 @@ public:
         return m_texts.contains(upper);
     }
     int repeats() const { return m_repeats; }
+    // The repeats counted so far were dropped from the list.
+    void ForgetRepeats() { m_repeats = 0; }
+    // Empty again, keeping its memory: the colour bits are 2 MB.
+    void Clear()
+    {
+        std::fill(m_bits.begin(), m_bits.end(), 0);
+        m_texts.clear();
+        m_repeats = 0;
+    }
 
 private:
     static constexpr std::uint32_t kColours = 1u << 24;
@@ -236,7 +245,7 @@ bool ColourList::AddDroppedColourToList(ColorRef colour)
 
 void ColourList::RebuildTextIndex()
 {
-    m_index = std::make_unique<TextIndex>();
+    m_index->Clear();
     for (const Entry& entry : std::as_const(m_entries))
         m_index->Insert(entry);
 }
@@ -295,10 +304,11 @@ void ColourList::ClearDuplicateColours()
     if (m_index->repeats() > 0) {
         // From the last item up, an item stays when its text is not yet seen; the
         // index of the seen texts is then exactly that of the kept items.
-        auto seen = std::make_unique<TextIndex>();
+        m_index->Clear();
         std::vector<bool> keep(m_entries.size());
         for (qsizetype row = m_entries.size() - 1; row >= 0; --row)
-            keep[std::size_t(row)] = seen->Insert(m_entries.at(row));
+            keep[std::size_t(row)] = m_index->Insert(m_entries.at(row));
+        m_index->ForgetRepeats();
         beginResetModel();
         qsizetype kept = 0;
         for (qsizetype row = 0; row < m_entries.size(); ++row) {
@@ -309,7 +319,6 @@ void ColourList::ClearDuplicateColours()
             ++kept;
         }
         m_entries.resize(kept);
-        m_index = std::move(seen);
         endResetModel();
     }
     SetChanged(true);
@@ -319,7 +328,7 @@ void ColourList::NewList()
 {
     beginResetModel();
     m_entries.clear();
-    m_index = std::make_unique<TextIndex>();
+    m_index->Clear();
     endResetModel();
     SetChanged(false);
     SetCurrentListPath(QString());
@@ -330,17 +339,16 @@ std::optional<ColorRef> ColourList::ReplaceWithLoadedColours(const QList<ColorRe
 {
     QList<Entry> entries;
     entries.reserve(colours.size());
-    auto index = std::make_unique<TextIndex>();
+    m_index->Clear();
     std::optional<ColorRef> lastAdded;
     for (ColorRef colour : colours) {
-        if (!index->InsertColour(colour))
+        if (!m_index->InsertColour(colour))
             continue;
         entries.append(Entry{colour, QString()});
         lastAdded = colour;
     }
     beginResetModel();
     m_entries = std::move(entries);
-    m_index = std::move(index);
     endResetModel();
     SetChanged(false);
     return lastAdded;
