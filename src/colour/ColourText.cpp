@@ -74,6 +74,17 @@ QString IntegerConversionMessage(const QString& text)
     return QStringLiteral("'%1' is not a valid integer value").arg(QuotedValue(text));
 }
 
+QString RecordValue(const QStringList& lines, QStringView name)
+{
+    for (const QString& line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals == name.size() &&
+            QStringView(line).left(equals).compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(equals + 1);
+    }
+    return QString();
+}
+
 std::optional<int> ParseInteger(const QString& text)
 {
     int i = 0;

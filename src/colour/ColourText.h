@@ -7,6 +7,8 @@
 #include "colour/ColourValues.h"
 
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
 #include <optional>
@@ -107,6 +109,10 @@ QString IntegerConversionMessage(const QString& text);
 // digits. A text starting with "$" (after a sign) is read as hexadecimal. Empty or
 // any other character fails. Values outside 32 bits fail.
 std::optional<int> ParseInteger(const QString& text);
+
+// In a text of "name=value" lines (wheel styles, schemes): the value of the first
+// line whose name equals `name` ignoring letter case; empty when there is none.
+QString RecordValue(const QStringList& lines, QStringView name);
 
 struct HexParseResult
 {

@@ -22,19 +22,6 @@ constexpr std::array<std::array<int, 2>, kWheelShapes> kDefaultPlaces{{
     {60, 113},
 }};
 
-// First value of key (case-insensitive) among name=value lines, if any.
-std::optional<QString> FindValue(const QStringList& lines, const QString& key)
-{
-    for (const QString& line : lines) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        if (QStringView(line).left(equals).compare(key, Qt::CaseInsensitive) == 0)
-            return line.mid(equals + 1);
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 WheelGeometry DefaultWheelGeometry()
@@ -75,8 +62,7 @@ std::array<std::optional<StyledShape>, kWheelShapes> ParseWheelStyle(const QStri
         bool complete = true;
         const char* names[4] = {"left", "top", "height", "width"};
         for (int p = 0; p < 4 && complete; ++p) {
-            const auto value = FindValue(lines, prefix + QLatin1String(names[p]));
-            const auto number = value ? ParseInteger(*value) : std::nullopt;
+            const auto number = ParseInteger(RecordValue(lines, prefix + QLatin1String(names[p])));
             complete = number.has_value();
             if (number)
                 values[p] = *number;
@@ -84,13 +70,11 @@ std::array<std::optional<StyledShape>, kWheelShapes> ParseWheelStyle(const QStri
         if (!complete)
             continue;
         StyledShape shape{values[0], values[1], values[2], values[3], std::nullopt};
-        if (const auto type = FindValue(lines, prefix + QStringLiteral("type"))) {
-            const auto number = ParseInteger(*type);
-            if (number == 1)
-                shape.outline = ShapeOutline::Rectangle;
-            else if (number == 2)
-                shape.outline = ShapeOutline::Circle;
-        }
+        const auto type = ParseInteger(RecordValue(lines, prefix + QStringLiteral("type")));
+        if (type == 1)
+            shape.outline = ShapeOutline::Rectangle;
+        else if (type == 2)
+            shape.outline = ShapeOutline::Circle;
         style[i] = shape;
     }
     return style;

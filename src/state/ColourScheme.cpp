@@ -1,5 +1,6 @@
 #include "state/ColourScheme.h"
 
+#include "colour/ColourText.h"
 #include "colour/SchemeColourText.h"
 
 #include <QFileInfo>
@@ -63,17 +64,6 @@ ColourRecordApply ApplyRecord(RecordKind kind, const QStringList& record, ShapeT
 }
 
 } // namespace
-
-QString RecordValue(const QStringList& record, QStringView name)
-{
-    for (const QString& line : record) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals == name.size() &&
-            QStringView(line).left(equals).compare(name, Qt::CaseInsensitive) == 0)
-            return line.mid(equals + 1);
-    }
-    return QString();
-}
 
 QStringList SchemeRecordLines(const ShapeTestColours& colours)
 {

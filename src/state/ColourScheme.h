@@ -23,10 +23,6 @@ struct ColourRecordApply
     QString error;        // "'<value>' is not a valid integer value" when stopped
 };
 
-// The value of the first "name=value" line whose name equals `name` ignoring
-// letter case; empty when there is none.
-QString RecordValue(const QStringList& record, QStringView name);
-
 // The 21 scheme lines "sc1=..." .. "tc10=...", "background=..." for the colours.
 QStringList SchemeRecordLines(const ShapeTestColours& colours);
 ColourRecordApply ApplySchemeRecord(const QStringList& record, ShapeTestColours& colours);
