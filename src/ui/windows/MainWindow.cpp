@@ -257,7 +257,7 @@ void MainWindow::OnToolButtonHovered(ToolButton button)
     const bool websafeBlocked = button == WebsafeButton && m_mainColour.isWebSafe();
     if (!picture->IsHighlighted() && !websafeBlocked)
         picture->SetHighlighted(true);
-    if (button == WebsafeButton && m_mainColour.isWebSafe())
+    if (websafeBlocked)
         SetStatusText(
             QStringLiteral("Click to make main color websafe. (Main color is already websafe)"));
     else
