@@ -5,11 +5,6 @@
 
 namespace {
 
-QString FromBuffer(const char16_t* begin, const char16_t* end)
-{
-    return QString(reinterpret_cast<const QChar*>(begin), end - begin);
-}
-
 // Characters [start, start + count) of text, clipped to the text as a
 // one-based copy with a start below one would be.
 QString CopyClipped(const QString& text, int start, int count)
@@ -25,19 +20,27 @@ QString CopyClipped(const QString& text, int start, int count)
 QString FormatHexText(Rgb c)
 {
     char16_t text[6];
-    return FromBuffer(text, WriteHexText(text, c));
+    return TextFromBuffer(text, WriteHexText(text, c));
 }
 
 QString FormatHashHex(Rgb c)
 {
     char16_t text[7] = {u'#'};
-    return FromBuffer(text, WriteHexText(text + 1, c));
+    return TextFromBuffer(text, WriteHexText(text + 1, c));
 }
 
 QString FormatPackedText(Rgb c)
 {
-    char16_t text[9] = {u'$', u'0', u'0'};
-    return FromBuffer(text, WriteHexText(text + 3, Rgb{c.blue, c.green, c.red}));
+    return FormatHexWord(PackColour(c));
+}
+
+QString FormatHexWord(std::uint32_t value)
+{
+    char16_t text[9] = {u'$'};
+    char16_t* end = text + 1;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        end = WriteHexPair(end, std::uint8_t(value >> shift));
+    return TextFromBuffer(text, end);
 }
 
 QString RgbHexReadout(ColorRef colour)

@@ -86,6 +86,14 @@ QString FormatHexText(Rgb c);
 QString FormatHashHex(Rgb c);
 // "$00FFA706": blue, green, red; read back as a hexadecimal integer it is the ColorRef.
 QString FormatPackedText(Rgb c);
+// "$" and the value's eight upper-case hexadecimal digits.
+QString FormatHexWord(std::uint32_t value);
+
+// The characters [begin, end) of a buffer the writers above filled.
+inline QString TextFromBuffer(const char16_t* begin, const char16_t* end)
+{
+    return QString(reinterpret_cast<const QChar*>(begin), end - begin);
+}
 
 // "R: 6, G: 167, B: 255, HEX: #06A7FF": decimal values without leading zeros.
 QString RgbHexReadout(ColorRef colour);

@@ -8,11 +8,7 @@ QString FormatSchemeColour(std::uint32_t value)
         if (named.value == value)
             return QLatin1String(named.name);
     }
-    char16_t text[9] = {u'$'};
-    char16_t* end = text + 1;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        end = WriteHexPair(end, std::uint8_t(value >> shift));
-    return QString(reinterpret_cast<const QChar*>(text), end - text);
+    return FormatHexWord(value);
 }
 
 SchemeColourParse ParseSchemeColour(const QString& text)

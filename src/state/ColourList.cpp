@@ -27,8 +27,7 @@ template <typename Char> Char* WriteListItemText(Char* out, Rgb c)
 QString FormatListItemText(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
     char16_t text[40];
-    const char16_t* end = WriteListItemText(text, Rgb{red, green, blue});
-    return QString(reinterpret_cast<const QChar*>(text), end - text);
+    return TextFromBuffer(text, WriteListItemText(text, Rgb{red, green, blue}));
 }
 
 QString FormatListItemText(ColorRef colour)
