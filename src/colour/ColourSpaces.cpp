@@ -41,6 +41,19 @@ constexpr Matrix kXyzToLinearP3{{{446124.0 / 178915, -333277.0 / 357830, -72051.
                                  {-14852.0 / 17905, 63121.0 / 35810, 423.0 / 17905},
                                  {11844.0 / 330415, -50337.0 / 660830, 316169.0 / 330415}}};
 
+constexpr Matrix kLinearA98ToXyz{{{573536.0 / 994567, 263643.0 / 1420810, 187206.0 / 994567},
+                                  {591459.0 / 1989134, 6239551.0 / 9945670, 374412.0 / 4972835},
+                                  {53769.0 / 1989134, 351524.0 / 4972835, 4929758.0 / 4972835}}};
+constexpr Matrix kLinear2020ToXyz{
+    {{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
+     {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
+     {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
+// ProPhoto's primaries give no exact fractions; 64-bit values.
+constexpr Matrix kLinearProPhotoToXyz{
+    {{0.79776664490064230, 0.13518129740053308, 0.03134773412839220},
+     {0.28807482881940130, 0.71183523424187300, 0.00008993693872564},
+     {0.0, 0.0, 0.82510460251046020}}};
+
 constexpr Matrix kD65ToD50{{{1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
                             {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
                             {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371}}};
@@ -130,9 +143,8 @@ RgbReal RgbToReal(Rgb c)
 Rgb RealToRgb(RgbReal c)
 {
     const RgbReal clipped = Clipped(c);
-    return Rgb{std::uint8_t(std::nearbyint(clipped.red * 255)),
-               std::uint8_t(std::nearbyint(clipped.green * 255)),
-               std::uint8_t(std::nearbyint(clipped.blue * 255))};
+    auto byte = [](double v) { return std::uint8_t(std::floor(v * 255 + 0.5)); };
+    return Rgb{byte(clipped.red), byte(clipped.green), byte(clipped.blue)};
 }
 
 Xyz LinearSrgbToXyzD65(RgbReal c)
@@ -153,6 +165,36 @@ Xyz LinearDisplayP3ToXyzD65(RgbReal c)
 RgbReal XyzD65ToLinearDisplayP3(Xyz c)
 {
     return Apply(kXyzToLinearP3, c.x, c.y, c.z);
+}
+
+Xyz A98RgbToXyzD65(RgbReal c)
+{
+    auto linear = [](double v) { return std::copysign(std::pow(std::fabs(v), 563.0 / 256), v); };
+    return ToXyz(Apply(kLinearA98ToXyz, linear(c.red), linear(c.green), linear(c.blue)));
+}
+
+Xyz Rec2020ToXyzD65(RgbReal c)
+{
+    auto linear = [](double v) {
+        constexpr double alpha = 1.09929682680944;
+        constexpr double beta = 0.018053968510807;
+        const double magnitude = std::fabs(v);
+        if (magnitude < beta * 4.5)
+            return v / 4.5;
+        return std::copysign(std::pow((magnitude + alpha - 1) / alpha, 1 / 0.45), v);
+    };
+    return ToXyz(Apply(kLinear2020ToXyz, linear(c.red), linear(c.green), linear(c.blue)));
+}
+
+Xyz ProPhotoRgbToXyzD50(RgbReal c)
+{
+    auto linear = [](double v) {
+        const double magnitude = std::fabs(v);
+        if (magnitude <= 16.0 / 512)
+            return v / 16;
+        return std::copysign(std::pow(magnitude, 1.8), v);
+    };
+    return ToXyz(Apply(kLinearProPhotoToXyz, linear(c.red), linear(c.green), linear(c.blue)));
 }
 
 Xyz XyzD65ToD50(Xyz c)
@@ -306,10 +348,6 @@ RgbReal GamutMapToSrgb(Lch okLch, bool* mapped)
     constexpr double kHalfStep = 0.5 / 255;
     if (mapped)
         *mapped = false;
-    if (okLch.l >= 1)
-        return RgbReal{1, 1, 1};
-    if (okLch.l <= 0)
-        return RgbReal{0, 0, 0};
     Lch current = okLch;
     const RgbReal origin = OkLabToSrgb(LchToLab(current));
     // Less than half an 8-bit step outside rounds as the edge itself does: a
@@ -318,6 +356,10 @@ RgbReal GamutMapToSrgb(Lch okLch, bool* mapped)
         return Clipped(origin);
     if (mapped)
         *mapped = true;
+    if (okLch.l >= 1)
+        return RgbReal{1, 1, 1};
+    if (okLch.l <= 0)
+        return RgbReal{0, 0, 0};
     RgbReal clipped = Clipped(origin);
     if (DeltaEOk(SrgbToOkLab(clipped), LchToLab(current)) < kJnd)
         return clipped;
