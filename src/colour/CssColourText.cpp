@@ -379,7 +379,7 @@ QString Tokenise(QStringView body, QStringView function, Tokens& tokens)
                 token.text.compare(u"none", Qt::CaseInsensitive) == 0 ? Token::None : Token::Ident;
             continue;
         }
-        return QStringLiteral("%1 has no place in a colour.").arg(Quoted(body.mid(i, 1)));
+        return QStringLiteral("%1 has no place in a color.").arg(Quoted(body.mid(i, 1)));
     }
     return {};
 }
@@ -519,7 +519,7 @@ CssColourReading ReadHex(QStringView digits)
 {
     const qsizetype n = digits.size();
     if (n != 3 && n != 4 && n != 6 && n != 8)
-        return Failure(QStringLiteral("A hex colour has 3, 4, 6 or 8 digits, not %1.").arg(n));
+        return Failure(QStringLiteral("A hex color has 3, 4, 6 or 8 digits, not %1.").arg(n));
     int values[8];
     for (qsizetype i = 0; i < n; ++i) {
         values[i] = HexDigitValue(digits[i].unicode());
@@ -630,14 +630,14 @@ QString ReadComponent(const Token& token, const ComponentRule& rule, QStringView
 CssColourReading ReadColorFunction(const Tokens& tokens, QStringView function)
 {
     if (tokens.count == 0 || tokens.items[0].kind != Token::Ident)
-        return Failure(QStringLiteral("color() starts with the name of a colour space."));
+        return Failure(QStringLiteral("color() starts with the name of a color space."));
     const QByteArray name = LowerAscii(tokens.items[0].text);
     const ColorSpaceRow* row = nullptr;
     for (const ColorSpaceRow& candidate : kColorSpaces)
         if (name == candidate.name)
             row = &candidate;
     if (!row)
-        return Failure(QStringLiteral("color() does not know the colour space %1.")
+        return Failure(QStringLiteral("color() does not know the color space %1.")
                            .arg(Quoted(tokens.items[0].text)));
     const Token* values[3];
     const Token* alphaToken;
@@ -665,7 +665,7 @@ CssColourReading ReadFunction(QStringView name, QStringView body)
         return ReadColorFunction(tokens, name);
     const FunctionRule* rule = FindFunction(name);
     if (!rule)
-        return Failure(QStringLiteral("\"%1()\" is not a colour function.").arg(QuotedValue(name)));
+        return Failure(QStringLiteral("\"%1()\" is not a color function.").arg(QuotedValue(name)));
     const Token* values[3];
     const Token* alphaToken;
     bool legacy;
@@ -784,13 +784,13 @@ CssColourReading ReadCssColour(QStringView text)
         if (text.compare(u"transparent", Qt::CaseInsensitive) == 0)
             return Finish(RgbReal{0, 0, 0}, 0);
         if (text.compare(u"currentcolor", Qt::CaseInsensitive) == 0)
-            return Failure(QStringLiteral("currentColor has no colour of its own."));
+            return Failure(QStringLiteral("currentColor has no color of its own."));
         if (const std::optional<Rgb> named = ColourOfName(text)) {
             CssColourReading reading;
             reading.colour = named;
             return reading;
         }
-        return Failure(QStringLiteral("%1 is not a colour name.").arg(Quoted(text)));
+        return Failure(QStringLiteral("%1 is not a color name.").arg(Quoted(text)));
     }
     const QStringView name = text.first(open).trimmed();
     QStringView body = text.mid(open + 1);
@@ -800,4 +800,16 @@ CssColourReading ReadCssColour(QStringView text)
     if (body.contains(u'(') || body.contains(u')'))
         return Failure(QStringLiteral("%1() has a bracket inside.").arg(QuotedValue(name)));
     return ReadFunction(name, body);
+}
+
+QString ReadingNote(const CssColourReading& reading)
+{
+    if (!reading.colour)
+        return QStringLiteral("Not a color: ") + reading.error;
+    QString note;
+    if (reading.alphaIgnored)
+        note = QStringLiteral("Alpha ignored: the main color has no transparency. ");
+    if (reading.gamutMapped)
+        note += QStringLiteral("The color lies outside sRGB; gamut mapping brought it in. ");
+    return note.trimmed();
 }

@@ -70,3 +70,8 @@ struct CssColourReading
 // predefined spaces. Blanks around are ignored, letter case too. A colour
 // outside sRGB is gamut mapped in OKLCH, then rounded to 8 bits.
 CssColourReading ReadCssColour(QStringView text);
+
+// What the status line says after a reading: why the text is not a colour,
+// or that its alpha was ignored and that it was gamut mapped; empty when the
+// colour was taken as it stood.
+QString ReadingNote(const CssColourReading& reading);

@@ -164,15 +164,15 @@ void CssColourTextTest::refusing_data()
     QTest::newRow("empty") << "  "
                            << "The text is empty.";
     QTest::newRow("unknown name") << "bluish"
-                                  << "\"bluish\" is not a colour name.";
+                                  << "\"bluish\" is not a color name.";
     QTest::newRow("currentcolor") << "currentColor"
-                                  << "currentColor has no colour of its own.";
+                                  << "currentColor has no color of its own.";
     QTest::newRow("five digits") << "#12345"
-                                 << "A hex colour has 3, 4, 6 or 8 digits, not 5.";
+                                 << "A hex color has 3, 4, 6 or 8 digits, not 5.";
     QTest::newRow("bad digit") << "#12G"
                                << "\"G\" is not a hexadecimal digit.";
     QTest::newRow("unknown function") << "cmyk(0 0 0 0)"
-                                      << "\"cmyk()\" is not a colour function.";
+                                      << "\"cmyk()\" is not a color function.";
     QTest::newRow("no bracket") << "rgb(1 2 3"
                                 << "rgb() has no closing \")\".";
     QTest::newRow("two values") << "rgb(1 2)"
@@ -193,7 +193,7 @@ void CssColourTextTest::refusing_data()
     QTest::newRow("not a number") << "oklch(1.2.3 0 0)"
                                   << "\"1.2.3\" is not a number.";
     QTest::newRow("unknown space") << "color(cmyk 0 0 0)"
-                                   << "color() does not know the colour space \"cmyk\".";
+                                   << "color() does not know the color space \"cmyk\".";
     QTest::newRow("relative colour") << "rgb(from red r g b)"
                                      << "rgb() takes 3 values, then optionally \"/\" and an alpha.";
     QTest::newRow("brackets inside") << "oklch(calc(1) 0 0)"
