@@ -75,6 +75,11 @@ Xyz LabToXyzD50(Lab c);
 Lab XyzD65ToOkLab(Xyz c);
 Xyz OkLabToXyzD65(Lab c);
 
+// OKLab from and to linear sRGB in one matrix each (the same values as through
+// XYZ but for the last bits).
+Lab LinearSrgbToOkLab(RgbReal c);
+RgbReal OkLabToLinearSrgb(Lab c);
+
 // For CIE Lab and OKLab alike.
 Lch LabToLch(Lab c);
 Lab LchToLab(Lch c);

@@ -4,6 +4,7 @@
 #include "colour/ColourSpaces.h"
 #include "colour/ColourText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -100,28 +101,81 @@ void FormValues(CssForm form, Rgb c, double out[3])
     }
 }
 
-// The way back from a form's numbers (in the units above) to unclamped sRGB:
-// the printer checks its digits with it, the reader converts with it.
-RgbReal FormToSrgb(CssForm form, const double v[3])
+// The way back from the numbers of a form with a linear-light inverse (the Lab,
+// LCH and P3 forms) to unclamped linear sRGB.
+RgbReal FormToLinearSrgb(CssForm form, const double v[3])
 {
     switch (form) {
     case CssForm::OkLch:
-        return OkLabToSrgb(LchToLab(Lch{v[0] / 100, v[1], v[2]}));
+        return OkLabToLinearSrgb(LchToLab(Lch{v[0] / 100, v[1], v[2]}));
     case CssForm::OkLab:
-        return OkLabToSrgb(Lab{v[0] / 100, v[1], v[2]});
+        return OkLabToLinearSrgb(Lab{v[0] / 100, v[1], v[2]});
     case CssForm::Lab:
-        return LabToSrgb(Lab{v[0], v[1], v[2]});
+        return XyzD65ToLinearSrgb(XyzD50ToD65(LabToXyzD50(Lab{v[0], v[1], v[2]})));
     case CssForm::Lch:
-        return LabToSrgb(LchToLab(Lch{v[0], v[1], v[2]}));
-    case CssForm::DisplayP3:
-        return DisplayP3ToSrgb(RgbReal{v[0], v[1], v[2]});
+        return XyzD65ToLinearSrgb(XyzD50ToD65(LabToXyzD50(LchToLab(Lch{v[0], v[1], v[2]}))));
+    default:
+        break;
+    }
+    return XyzD65ToLinearSrgb(LinearDisplayP3ToXyzD65(SrgbToLinear(RgbReal{v[0], v[1], v[2]})));
+}
+
+// The way back from a form's numbers (in the units above) to unclamped sRGB:
+// the reader converts with it, the printer checks its digits with the same steps.
+RgbReal FormToSrgb(CssForm form, const double v[3])
+{
+    switch (form) {
     case CssForm::Hsl:
         return CssHslToSrgb(v[0], v[1], v[2]);
     case CssForm::Rgb:
     case CssForm::Hex:
+        return RgbReal{v[0] / 255, v[1] / 255, v[2] / 255};
+    default:
         break;
     }
-    return RgbReal{v[0] / 255, v[1] / 255, v[2] / 255};
+    return LinearToSrgb(FormToLinearSrgb(form, v));
+}
+
+// Whether an sRGB component reads as `byte`: less than half a step outside
+// 0..1 and rounding to it.
+bool ReadsAsByte(double srgb, std::uint8_t byte)
+{
+    return srgb >= -kHalfStep && srgb <= 1 + kHalfStep &&
+           RealToRgb(RgbReal{srgb, 0, 0}).red == byte;
+}
+
+// The same test on linear light, without the transfer curve's power: byte b
+// takes the linear values between the images of (b - 0.5) / 255 and
+// (b + 0.5) / 255. Values within a hair of a bound take the exact way.
+bool LinearReadsAsByte(double linear, std::uint8_t byte)
+{
+    static const std::array<double, 257> bounds = [] {
+        std::array<double, 257> values{};
+        for (int k = 0; k <= 256; ++k)
+            values[k] = SrgbToLinear((k - 0.5) / 255);
+        return values;
+    }();
+    constexpr double kHair = 1e-12;
+    const double low = bounds[byte];
+    const double high = bounds[byte + 1];
+    if (linear < low - kHair || linear > high + kHair)
+        return false;
+    if (linear > low + kHair && linear < high - kHair)
+        return true;
+    return ReadsAsByte(LinearToSrgb(linear), byte);
+}
+
+// True when the printed numbers `back` read as the colour `c`.
+bool ReadsBackAs(CssForm form, const double back[3], Rgb c)
+{
+    if (form == CssForm::Hsl) {
+        const RgbReal srgb = CssHslToSrgb(back[0], back[1], back[2]);
+        return ReadsAsByte(srgb.red, c.red) && ReadsAsByte(srgb.green, c.green) &&
+               ReadsAsByte(srgb.blue, c.blue);
+    }
+    const RgbReal linear = FormToLinearSrgb(form, back);
+    return LinearReadsAsByte(linear.red, c.red) && LinearReadsAsByte(linear.green, c.green) &&
+           LinearReadsAsByte(linear.blue, c.blue);
 }
 
 struct FormShape
@@ -178,9 +232,7 @@ Printed ShortestExact(CssForm form, Rgb c)
             printed.decimals[i] = decimals;
             back[i] = double(digits) / double(kPowersOfTen[decimals]);
         }
-        const RgbReal srgb = FormToSrgb(form, back);
-        if ((IsInUnitRange(srgb, kHalfStep) && RealToRgb(srgb) == c) ||
-            shape.baseDecimals[0] + extra >= kMostDecimals)
+        if (ReadsBackAs(form, back, c) || shape.baseDecimals[0] + extra >= kMostDecimals)
             return printed;
     }
 }
