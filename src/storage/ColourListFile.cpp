@@ -148,7 +148,9 @@ ColourListLoadResult LoadColourList(const QString& path, ColourList& list, Recen
         list.SetOriginName(QString());
         break;
     case ColourListLoadStatus::Loaded:
-        result.mainColour = list.ReplaceWithLoadedColours(content.colours, content.notes);
+        // The text of a file that is no colour list is not carried into a list file.
+        result.mainColour = list.ReplaceWithLoadedColours(
+            content.colours, content.readInFull ? content.notes : QList<ListFileNote>());
         result.heldNoColours = !content.readInFull;
         list.SetNotReadInFull(!content.readInFull);
         if (content.readInFull) {
