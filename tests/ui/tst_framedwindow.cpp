@@ -2,7 +2,9 @@
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PinPicture.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 class FramedWindowTest : public QObject
@@ -21,6 +23,7 @@ private slots:
     void panelButtonLowersWhilePressed_data();
     void panelButtonLowersWhilePressed();
     void pinPictureFromProgramDirectoryElseDefault();
+    void tipsShowWhileAnotherWindowIsActive();
 
 private:
     static void SendMouse(QWidget* target, QEvent::Type type, QPoint global,
@@ -233,6 +236,27 @@ void FramedWindowTest::pinPictureFromProgramDirectoryElseDefault()
     QCOMPARE(LoadPinPicture(folder.path() + QLatin1Char('/'), true).toImage().pixelColor(7, 7),
              QColor(0, 128, 0));
     QCOMPARE(rgb(LoadPinPicture(folder.path(), false).toImage()), defaultOff);
+}
+
+void FramedWindowTest::tipsShowWhileAnotherWindowIsActive()
+{
+    FramedWindow target(QStringLiteral("Target"), QSize(200, 100));
+    auto* text = new QLabel(QStringLiteral("Text"), &target);
+    text->setGeometry(20, 40, 100, 20);
+    text->setToolTip(QStringLiteral("Contrast"));
+    target.move(0, 0);
+    target.show();
+    FramedWindow active(QStringLiteral("Active"), QSize(200, 100));
+    active.move(300, 0);
+    active.show();
+    QApplication::setActiveWindow(&active);
+    QVERIFY(QTest::qWaitForWindowActive(&active));
+    QVERIFY(!target.isActiveWindow());
+
+    QTest::mouseMove(text, QPoint(10, 10));
+    QTest::mouseMove(text, QPoint(12, 10));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Contrast"));
 }
 
 QTEST_MAIN(FramedWindowTest)
