@@ -1,5 +1,7 @@
 #include "colour/PaletteClustering.h"
 
+#include "colour/ColourSpaces.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,13 +10,6 @@
 #include <vector>
 
 namespace {
-
-struct Lab
-{
-    double l = 0;
-    double a = 0;
-    double b = 0;
-};
 
 // One distinct colour of the samples (or one bin of close colours), with how
 // many samples it stands for.
@@ -31,53 +26,23 @@ constexpr int kMaxIterations = 40;
 // The fixed seed that makes the start, and so the palette, the same every time.
 constexpr std::mt19937::result_type kSeed = 20261208;
 
-double SrgbToLinear(int byte)
-{
-    const double c = byte / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-const std::array<double, 256>& LinearTable()
-{
-    static const std::array<double, 256> table = [] {
-        std::array<double, 256> values{};
-        for (int i = 0; i < 256; ++i)
-            values[std::size_t(i)] = SrgbToLinear(i);
-        return values;
-    }();
-    return table;
-}
-
-std::uint8_t LinearToSrgbByte(double c)
-{
-    c = std::clamp(c, 0.0, 1.0);
-    const double encoded = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
-    return std::uint8_t(std::nearbyint(std::clamp(encoded, 0.0, 1.0) * 255));
-}
-
-// OKLab as published with it (Ottosson 2020), from linear sRGB.
+// OKLab of 0x00RRGGBB; the transfer curve looked up, as a photo has up to
+// kMaxPaletteSamples distinct colours.
 Lab ToOklab(std::uint32_t rgb)
 {
-    const std::array<double, 256>& linear = LinearTable();
-    const double r = linear[rgb >> 16 & 0xFF];
-    const double g = linear[rgb >> 8 & 0xFF];
-    const double b = linear[rgb & 0xFF];
-    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
-    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
-    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
-    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
-            1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
-            0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> values{};
+        for (int i = 0; i < 256; ++i)
+            values[std::size_t(i)] = SrgbToLinear(i / 255.0);
+        return values;
+    }();
+    return XyzD65ToOkLab(LinearSrgbToXyzD65(
+        RgbReal{linear[rgb >> 16 & 0xFF], linear[rgb >> 8 & 0xFF], linear[rgb & 0xFF]}));
 }
 
 ColorRef FromOklab(const Lab& lab)
 {
-    const double l = std::pow(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b, 3);
-    const double m = std::pow(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b, 3);
-    const double s = std::pow(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b, 3);
-    return PackColour(LinearToSrgbByte(4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s),
-                      LinearToSrgbByte(-1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s),
-                      LinearToSrgbByte(-0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s));
+    return PackColour(RealToRgb(OkLabToSrgb(lab)));
 }
 
 double Distance2(const Lab& x, const Lab& y)

@@ -1,5 +1,6 @@
 #include "storage/AseFile.h"
 
+#include "colour/ColourSpaces.h"
 #include "state/ColourList.h"
 #include "storage/AcoImport.h"
 #include "storage/ItemNames.h"
@@ -86,37 +87,9 @@ private:
     bool m_ok = true;
 };
 
-std::uint8_t UnitToByte(double value)
+ColorRef FromUnitRange(double red, double green, double blue)
 {
-    return std::uint8_t(std::nearbyint(std::clamp(value, 0.0, 1.0) * 255));
-}
-
-std::uint8_t LinearToSrgbByte(double c)
-{
-    c = std::clamp(c, 0.0, 1.0);
-    return UnitToByte(c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055);
-}
-
-// CIE Lab (D50) -> XYZ -> Bradford-adapted to D65 -> linear sRGB, as CSS Color 4
-// converts lab().
-ColorRef LabToSrgb(double l, double a, double b)
-{
-    constexpr double kEpsilon = 216.0 / 24389;
-    constexpr double kKappa = 24389.0 / 27;
-    const double fy = (l + 16) / 116;
-    const double fx = fy + a / 500;
-    const double fz = fy - b / 200;
-    const auto inverse = [&](double f) {
-        return f * f * f > kEpsilon ? f * f * f : (116 * f - 16) / kKappa;
-    };
-    const double x = inverse(fx) * 0.3457 / 0.3585;
-    const double y = l > kKappa * kEpsilon ? fy * fy * fy : l / kKappa;
-    const double z = inverse(fz) * (1 - 0.3457 - 0.3585) / 0.3585;
-    // D50 XYZ to linear sRGB with the Bradford adaptation folded in.
-    const double r = 3.1341359569958707 * x - 1.6173863321612538 * y - 0.4906619460083532 * z;
-    const double g = -0.978795502912089 * x + 1.916254567259524 * y + 0.03344273116131949 * z;
-    const double bl = 0.07195537988411677 * x - 0.2289768264158322 * y + 1.405386058324125 * z;
-    return PackColour(LinearToSrgbByte(r), LinearToSrgbByte(g), LinearToSrgbByte(bl));
+    return PackColour(RealToRgb(RgbReal{red, green, blue}));
 }
 
 enum class ColourRead
@@ -153,15 +126,14 @@ ColourRead ReadColour(BlockReader& block, ColorRef& colour)
     if (!block.ok())
         return ColourRead::Damaged;
     if (model == "RGB ")
-        colour = PackColour(UnitToByte(v[0]), UnitToByte(v[1]), UnitToByte(v[2]));
+        colour = FromUnitRange(v[0], v[1], v[2]);
     else if (model == "CMYK")
-        colour =
-            PackColour(UnitToByte((1 - v[0]) * (1 - v[3])), UnitToByte((1 - v[1]) * (1 - v[3])),
-                       UnitToByte((1 - v[2]) * (1 - v[3])));
+        colour = FromUnitRange((1 - v[0]) * (1 - v[3]), (1 - v[1]) * (1 - v[3]),
+                               (1 - v[2]) * (1 - v[3]));
     else if (model == "LAB ")
-        colour = LabToSrgb(v[0] * 100, v[1], v[2]);
+        colour = PackColour(RealToRgb(LabToSrgb(Lab{v[0] * 100, v[1], v[2]})));
     else
-        colour = PackColour(UnitToByte(v[0]), UnitToByte(v[0]), UnitToByte(v[0]));
+        colour = FromUnitRange(v[0], v[0], v[0]);
     return ColourRead::Colour;
 }
 
