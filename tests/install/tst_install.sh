@@ -13,6 +13,12 @@ id=org.qbkromi.QBKromi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The program starts with a clean environment but the sanitizer build's options.
+sanitizer_options=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || sanitizer_options+=("$name=${!name}")
+done
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -101,7 +107,7 @@ run_program() {
     local prefix=$1 home=$2
     mkdir -p "$home/run"
     chmod 700 "$home/run"
-    env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" \
+    env -i "${sanitizer_options[@]}" PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" \
         QT_QPA_PLATFORM=offscreen "$prefix/bin/qbkromi" >"$home/output.log" 2>&1 &
     local pid=$! waited=0
     until is_ready "$home/.local/share/QB Kromi/"; do
@@ -115,7 +121,8 @@ run_program() {
     local exec list=$home/Opened.cll
     printf '6,167,255             #06A7FF - FFA706\r\n' >"$list"
     exec=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
-    env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" XDG_RUNTIME_DIR="$home/run" \
+    env -i "${sanitizer_options[@]}" PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" \
+        XDG_RUNTIME_DIR="$home/run" \
         QT_QPA_PLATFORM=offscreen ${exec/\%f/$list} >>"$home/output.log" 2>&1 ||
         fail "opening a list through the desktop entry: $(cat "$home/output.log")"
     kill -TERM $pid
