@@ -1,4 +1,5 @@
 #include "app/SingleInstance.h"
+#include "support/LockStandIns.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -8,7 +9,6 @@
 #include <chrono>
 #include <future>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -45,12 +45,7 @@ QString SingleInstanceTest::Folder(const char* name) const
 
 void SingleInstanceTest::lockInPlace_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("named pipe") << "pipe";
-    QTest::newRow("link to a device") << "device";
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("left by a crash") << "garbage";
-    QTest::newRow("copied from a running copy's folder") << "copied";
+    AddLockStandInRows();
 }
 
 // Never blocks, never refuses for a copy that is not running, and a second copy
@@ -61,19 +56,11 @@ void SingleInstanceTest::lockInPlace()
     const QString folder = Folder(QTest::currentDataTag());
     const QString lock = folder + QStringLiteral("qbkromi.lock");
     SingleInstance running(Folder("running"));
-    if (kind == QLatin1String("pipe"))
-        QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
-    else if (kind == QLatin1String("device"))
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
-    else if (kind == QLatin1String("folder"))
-        QVERIFY(QDir().mkdir(lock));
-    else if (kind == QLatin1String("garbage")) {
-        QFile file(lock);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("1\nqbkromi\n");
-    } else {
+    if (kind == QLatin1String("copied")) {
         QVERIFY(running.TakeLock());
         QVERIFY(QFile::copy(Folder("running") + QStringLiteral("qbkromi.lock"), lock));
+    } else {
+        QVERIFY(MakeLockStandIn(kind, lock));
     }
     SingleInstance first(folder);
     QVERIFY(first.TakeLock());
@@ -93,8 +80,9 @@ void SingleInstanceTest::aLaterCopyHandsOverItsCommandLine()
     SingleInstance later(folder, 200);
     QVERIFY(!later.TakeLock());
     // The later copy blocks; this thread's event loop answers.
-    auto result = std::async(std::launch::async,
-                             [&] { return later.HandOver({"qbkromi", "/a/b.cll"}); });
+    auto result = std::async(std::launch::async, [&] {
+        return later.HandOver({"qbkromi", "/a/b.cll"});
+    });
     QTRY_COMPARE(received.size(), 1);
     QCOMPARE(received[0][0].toStringList(), (QStringList{"qbkromi", "/a/b.cll"}));
     QVERIFY(!IsReady(result));

@@ -1,6 +1,7 @@
 // The built program on a real X server (no window manager): it ends whatever is
 // open, a later start is never left with nothing, whatever stands under the lock
 // file's name, and a list handed over during Save As waits for the dialog.
+#include "support/LockStandIns.h"
 #include "support/ProgramReady.h"
 
 #include <QProcess>
@@ -10,7 +11,6 @@
 
 #include <csignal>
 #include <sys/inotify.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +47,13 @@ void Key(const QString& window, const QString& key)
 {
     Xdo({"windowfocus", "--sync", window});
     Xdo({"key", key});
+}
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
 }
 
 QByteArray ReadFile(const QString& path)
@@ -86,6 +93,16 @@ private:
     int m_fd;
     int m_count = 0;
 };
+
+// The settings file names `list` in `dir` as the list to open next.
+bool LastListIs(const QTemporaryDir& dir, const char* list)
+{
+    const QString path = QFileInfo(dir.filePath(QLatin1String(list))).canonicalFilePath();
+    return ReadFile(dir.filePath(QStringLiteral("set.set")))
+        .contains("\r\nlastcll=" + path.toUtf8() + "\r\n");
+}
+
+const QByteArray kRedList("255,0,0           #FF0000 - 0000FF\r\n");
 
 } // namespace
 
@@ -206,18 +223,10 @@ void X11LifecycleTest::theProgramEndsWhateverIsOpen()
 void X11LifecycleTest::aLaterStartDuringAStartUpMessage()
 {
     QTemporaryDir dir;
-    QFile settings(dir.filePath(QStringLiteral("set.set")));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("Settings\r\nlastcll=" + dir.filePath(QStringLiteral("gone.cll")).toUtf8() +
-                   "\r\n");
-    settings.close();
-    QFile empty(dir.filePath(QStringLiteral("default.cll")));
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    QFile red(dir.filePath(QStringLiteral("red.cll")));
-    QVERIFY(red.open(QIODevice::WriteOnly));
-    red.write("255,0,0           #FF0000 - 0000FF\r\n");
-    red.close();
+    WriteFile(dir.filePath(QStringLiteral("set.set")),
+              "Settings\r\nlastcll=" + dir.filePath(QStringLiteral("gone.cll")).toUtf8() + "\r\n");
+    WriteFile(dir.filePath(QStringLiteral("default.cll")), QByteArray());
+    WriteFile(dir.filePath(QStringLiteral("red.cll")), kRedList);
     QProcess first;
     Start(first, dir.path());
     // Taken from the message box's event loop, before start-up has finished.
@@ -244,8 +253,7 @@ void X11LifecycleTest::aLaterStartDuringAStartUpMessage()
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(WaitUntilReady(first, folder));
     EndSession(first);
-    QVERIFY(ReadFile(dir.filePath(QStringLiteral("set.set")))
-                .contains("\r\nlastcll=" + QFileInfo(red).canonicalFilePath().toUtf8() + "\r\n"));
+    QVERIFY(LastListIs(dir, "red.cll"));
 }
 
 // A running copy that is stopped: the later start says so in a message box.
@@ -268,11 +276,7 @@ void X11LifecycleTest::aLaterStartWhenTheRunningCopyDoesNotAnswer()
 
 void X11LifecycleTest::whateverStandsUnderTheLockName_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("named pipe") << "pipe";
-    QTest::newRow("link to a device") << "device";
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("copied from a running copy's folder") << "copied";
+    AddLockStandInRows();
 }
 
 // The program starts, shows its window and ends as always.
@@ -283,17 +287,11 @@ void X11LifecycleTest::whateverStandsUnderTheLockName()
     const QString lock = dir.filePath(QStringLiteral("qbkromi.lock"));
     QTemporaryDir original;
     QProcess running;
-    if (kind == QLatin1String("pipe")) {
-        QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
-    } else if (kind == QLatin1String("device")) {
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lock));
-    } else if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir().mkdir(lock));
-    } else {
+    if (kind == QLatin1String("copied")) {
         QVERIFY(!StartShown(running, original.path()).isEmpty());
-        const QString runningLock = original.filePath(QStringLiteral("qbkromi.lock"));
-        QVERIFY(QFile::exists(runningLock));
-        QVERIFY(QFile::copy(runningLock, lock));
+        QVERIFY(QFile::copy(original.filePath(QStringLiteral("qbkromi.lock")), lock));
+    } else {
+        QVERIFY(MakeLockStandIn(kind, lock));
     }
     QProcess process;
     QVERIFY(!StartShown(process, dir.path()).isEmpty());
@@ -308,10 +306,7 @@ void X11LifecycleTest::whateverStandsUnderTheLockName()
 void X11LifecycleTest::aListHandedOverDuringSaveAsWaits()
 {
     QTemporaryDir dir;
-    QFile red(dir.filePath(QStringLiteral("red.cll")));
-    QVERIFY(red.open(QIODevice::WriteOnly));
-    red.write("255,0,0           #FF0000 - 0000FF\r\n");
-    red.close();
+    WriteFile(dir.filePath(QStringLiteral("red.cll")), kRedList);
     QProcess first;
     const QString main = StartShown(first, dir.path());
     QVERIFY(!main.isEmpty());
@@ -332,8 +327,7 @@ void X11LifecycleTest::aListHandedOverDuringSaveAsWaits()
     QVERIFY(written.contains("06A7FF"));
     QVERIFY(!written.contains("FF0000"));
     EndSession(first);
-    QVERIFY(ReadFile(dir.filePath(QStringLiteral("set.set")))
-                .contains("\r\nlastcll=" + QFileInfo(red).canonicalFilePath().toUtf8() + "\r\n"));
+    QVERIFY(LastListIs(dir, "red.cll"));
 }
 
 QTEST_GUILESS_MAIN(X11LifecycleTest)
