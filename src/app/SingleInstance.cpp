@@ -178,7 +178,8 @@ SingleInstance::HandOverResult SingleInstance::HandOver(const QStringList& argum
             return HandOverResult::LockTaken;
         QThread::msleep(50);
     }
-    return HandOverResult::NoAnswer;
+    // A copy that took the command line during its start-up may have ended since.
+    return TakeLock() ? HandOverResult::LockTaken : HandOverResult::NoAnswer;
 }
 
 void SingleInstance::Listen()
