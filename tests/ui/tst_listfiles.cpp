@@ -324,6 +324,10 @@ void ListFilesTest::palettesComeInButAreNeverWrittenOver()
     m_files->WriteColourListAtExit();
     QCOMPARE(Read(gpl), palette);
     QCOMPARE(Read(defaultList), QByteArray("x - 00FF00\r\n"));
+    // Save As proposes the palette's name for the list file.
+    m_files->SaveListAs(); // cancelled
+    QVERIFY(
+        m_fake->fileDialogs.saveRequests.last().initialPath.endsWith(QStringLiteral("/warm.cll")));
 
     // Changed, it goes to a new file named after the palette, which the next
     // start loads and names.
@@ -563,8 +567,8 @@ void ListFilesTest::exitWriteKeepsOtherChanges_data()
     QTest::newRow("unchanged, file changed") << false << theirs << theirs << false;
     QTest::newRow("changed, file untouched") << true << mine << written << false;
     QTest::newRow("changed, file changed") << true << theirs << theirs << true;
-    QTest::newRow("changed, same size") << true << QByteArray("x - 0000FE\r\n")
-                                        << QByteArray("x - 0000FE\r\n") << true;
+    QTest::newRow("changed, same size")
+        << true << QByteArray("x - 0000FE\r\n") << QByteArray("x - 0000FE\r\n") << true;
     QTest::newRow("changed, file deleted") << true << QByteArray() << written << false;
 }
 

@@ -131,11 +131,15 @@ void ListFilesFeature::LoadList()
 
 void ListFilesFeature::SaveListAs()
 {
-    const QString path = AskSaveFile(m_context, DialogFileKind::ColourLists,
-                                     FileRequest("", "QB Color List|*.cll", "cll", true));
+    ColourList& list = m_context.colourList;
+    // A list from a palette has no file of its own yet: the palette's name is proposed.
+    const QString proposed =
+        list.OriginName().isEmpty() ? QString() : list.OriginName() + QStringLiteral(".cll");
+    const QString path =
+        AskSaveFile(m_context, DialogFileKind::ColourLists,
+                    FileRequest("", "QB Color List|*.cll", "cll", true), nullptr, proposed);
     if (path.isEmpty())
         return;
-    ColourList& list = m_context.colourList;
     const QByteArray data = ColourListFileText(list);
     const FileWriteResult written = WriteWholeFile(path, data);
     if (!written) {
