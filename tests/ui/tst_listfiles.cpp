@@ -136,6 +136,8 @@ void ListFilesTest::DropOnMainWindow(const QStringList& paths)
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(m_window, &drop);
+    // The drop is accepted at once and its files are loaded from the event loop.
+    QCoreApplication::sendPostedEvents(m_files, QEvent::MetaCall);
 }
 
 void ListFilesTest::loadExamples_data()

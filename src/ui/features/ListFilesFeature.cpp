@@ -9,6 +9,7 @@
 #include "storage/ProgramDirectory.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
+#include "ui/AfterDialogs.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
@@ -289,7 +290,14 @@ bool ListFilesFeature::eventFilter(QObject* watched, QEvent* event)
     if (!HasLocalFiles(drop->mimeData()))
         return false;
     drop->acceptProposedAction();
-    if (type == QEvent::Drop)
-        LoadDroppedFiles(LocalFiles(drop->mimeData()));
+    if (type == QEvent::Drop) {
+        // Answered later, so that the file manager's drag never waits on a question.
+        QMetaObject::invokeMethod(
+            this,
+            [this, paths = LocalFiles(drop->mimeData())] {
+                RunWhenNoModalWindow(this, [this, paths] { LoadDroppedFiles(paths); });
+            },
+            Qt::QueuedConnection);
+    }
     return true;
 }
