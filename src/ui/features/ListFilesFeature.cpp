@@ -10,6 +10,7 @@
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/PaletteFileTexts.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
 
@@ -107,8 +108,9 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Load?")))
         return;
     // Palettes of other programs come in through Load too; saving stays ".cll".
-    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists,
-                                     FileRequest("", kLoadListFilter, "cll", false));
+    const QString path = AskOpenFile(
+        m_context, DialogFileKind::ColourLists,
+        FileDialogRequest{QString(), LoadListFilter(), QStringLiteral("cll"), {}, false});
     if (!path.isEmpty())
         LoadListFile(path);
 }
