@@ -13,6 +13,7 @@
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/PaletteFileTexts.h"
 #include "ui/features/PicturePaletteFeature.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
@@ -124,8 +125,9 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Load?")))
         return;
     // Palettes of other programs come in through Load too; saving stays ".cll".
-    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists,
-                                     FileRequest("", kLoadListFilter, "cll", false));
+    const QString path = AskOpenFile(
+        m_context, DialogFileKind::ColourLists,
+        FileDialogRequest{QString(), LoadListFilter(), QStringLiteral("cll"), {}, false});
     if (!path.isEmpty())
         LoadListFile(path);
 }
