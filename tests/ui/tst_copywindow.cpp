@@ -6,6 +6,7 @@
 #include "state/MainColour.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
+#include "storage/UserTextFormats.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/features/CopyFeature.h"
@@ -554,10 +555,29 @@ void CopyWindowTest::quickCopyMenuEntries()
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         QVERIFY(action->isEnabled());
     }
-    QCOMPARE(captions,
-             (QStringList{"&RGB", "H&SL", "&HTML Style Hex", "H&TML Style  Hex (with #)",
-                          "&Delphi Hex", "V&B Hex", "V&C++ Hex", "&ActionScript Hex",
-                          "&Main Color as Bitmap", "Color &Wheel as Bitmap", "-", "M&ore..."}));
+    QCOMPARE(captions, (QStringList{"&RGB",
+                                    "H&SL",
+                                    "&HTML Style Hex",
+                                    "H&TML Style  Hex (with #)",
+                                    "&Delphi Hex",
+                                    "V&B Hex",
+                                    "V&C++ Hex",
+                                    "&ActionScript Hex",
+                                    "-",
+                                    "OKLCH",
+                                    "OKLab",
+                                    "CIE Lab",
+                                    "CIE LCH",
+                                    "Display P3",
+                                    "CSS rgb()",
+                                    "CSS hsl()",
+                                    "Color Name",
+                                    "Ctrl+&C Copies",
+                                    "-",
+                                    "&Main Color as Bitmap",
+                                    "Color &Wheel as Bitmap",
+                                    "-",
+                                    "M&ore..."}));
 }
 
 void CopyWindowTest::quickCopy_data()
@@ -586,6 +606,10 @@ void CopyWindowTest::quickCopy_data()
                               << "RGB(255,0,0)\r\nRGB(0,255,0)\r\n";
     QTest::newRow("two, VB") << two << "V&B Hex"
                              << "&H0000FF\r\n&H00FF00\r\n";
+    QTest::newRow("none, OKLCH") << none << "OKLCH"
+                                 << "oklch(70.07% 0.1701 243.52)";
+    QTest::newRow("two, name") << two << "Color Name"
+                               << "red\r\nlime\r\n";
 }
 
 void CopyWindowTest::quickCopy()
@@ -616,6 +640,24 @@ void CopyWindowTest::ctrlCInTheMainWindow()
     QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FF0000\r\n123456\r\n"));
     QCOMPARE(m_fake->clipboard.changes, 2);
     QVERIFY(!m_copy->window()->isVisible());
+
+    // Chosen under "Ctrl+C Copies", a CSS form or a format of the user's.
+    QMenu* choices = MenuAction(QStringLiteral("Ctrl+&C Copies"))->menu();
+    for (QAction* choice : choices->actions())
+        if (choice->text() == QLatin1String("CSS hsl()"))
+            choice->trigger();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.ctrlc")), QStringLiteral("CSS hsl()"));
+    Select({});
+    hex->setText(QStringLiteral("008000"));
+    QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("hsl(120 100% 25%)"));
+    SaveUserTextFormats(*m_settings, {{QStringLiteral("Mine"), QStringLiteral("[{r} {name}]")}});
+    m_copy->RefreshQuickCopyMenu();
+    MenuAction(QStringLiteral("Mine"))->trigger();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("[0 green]"));
+    m_settings->SetSetting(QStringLiteral("copy.ctrlc"), QStringLiteral("Mine"));
+    QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("[0 green]"));
 }
 
 void CopyWindowTest::rightButtonOnCopyPopsUpTheMenu()
