@@ -19,6 +19,7 @@
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/UserFormatMenu.h"
 #include "ui/windows/WheelPanel.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabBar>
 #include <QtTest>
@@ -62,6 +64,7 @@ private slots:
     void settingsAreApplied();
     void settingsAreWritten();
     void quickCopyMenuEntries();
+    void userFormatsAddedEditedRemoved();
     void quickCopy_data();
     void quickCopy();
     void ctrlCInTheMainWindow();
@@ -578,6 +581,33 @@ void CopyWindowTest::quickCopyMenuEntries()
                                     "Color &Wheel as Bitmap",
                                     "-",
                                     "M&ore..."}));
+}
+
+void CopyWindowTest::userFormatsAddedEditedRemoved()
+{
+    Select({});
+    MakeFeature();
+    UserFormatMenu* menu = m_copy->window()->userFormatMenu();
+    QSignalSpy changed(menu, &UserFormatMenu::formatsChanged);
+    m_fake->inputBox.answers = {QStringLiteral("Mine"), QStringLiteral("<{hex}>")};
+    menu->AddFormat();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("textformat1.text")), QStringLiteral("<{hex}>"));
+    MenuAction(QStringLiteral("Mine"))->trigger();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("<06A7FF>"));
+
+    m_fake->inputBox.answers = {QStringLiteral("Yours"), QStringLiteral("{oklch.h}")};
+    menu->EditFormat(0);
+    QVERIFY(!MenuAction(QStringLiteral("Mine")));
+    MenuAction(QStringLiteral("Yours"))->trigger();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("243.52"));
+
+    m_fake->messages.answers = {false, true};
+    menu->RemoveFormat(0);
+    QVERIFY(MenuAction(QStringLiteral("Yours")));
+    menu->RemoveFormat(0);
+    QVERIFY(!MenuAction(QStringLiteral("Yours")));
+    QVERIFY(m_settings->GetSetting(QStringLiteral("textformat1.name")).isEmpty());
+    QCOMPARE(changed.size(), 3);
 }
 
 void CopyWindowTest::quickCopy_data()

@@ -12,6 +12,7 @@
 #include "ui/windows/CopyWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/UserFormatMenu.h"
 #include "ui/windows/WheelPanel.h"
 
 #include <QAction>
@@ -48,6 +49,8 @@ CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
                     [this] { ShowQuickCopyMenu(m_context.platform.screen.CursorPosition()); });
     connect(&context.mainWindow, &MainWindow::copyMainColourRequested, this,
             &CopyFeature::CopyMainColourAsBitmap);
+    connect(m_window->userFormatMenu(), &UserFormatMenu::formatsChanged, this,
+            &CopyFeature::RefreshQuickCopyMenu);
 }
 
 CopyFeature::~CopyFeature() = default;

@@ -12,6 +12,7 @@
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/UserFormatMenu.h"
 #include "ui/windows/WheelPanel.h"
 
 #include <QKeyEvent>
@@ -99,6 +100,11 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
         RebuildPreview();
     });
     connect(m_options, &CopyOptionsPanel::previewOptionsChanged, this, &CopyWindow::RebuildPreview);
+    m_userFormats = new UserFormatMenu(context.platform, context.settings, this);
+    m_formatList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_formatList, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        m_userFormats->popup(m_formatList->viewport()->mapToGlobal(pos));
+    });
     connect(m_copyNow, &PanelButton::clicked, this, &CopyWindow::CopyNow);
     connect(m_previewButton, &PanelButton::clicked, this, &CopyWindow::TogglePreview);
 

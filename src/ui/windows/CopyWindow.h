@@ -18,6 +18,7 @@ class QKeyEvent;
 class QListWidget;
 class CopyOptionsPanel;
 class CopyPreviewPanel;
+class UserFormatMenu;
 
 // The main window's state as the copy formats read it: the hex edit's text as
 // typed, the R, G, B edits' texts, the colour list's item texts with the selected
@@ -60,6 +61,8 @@ public:
     CopyPreviewPanel* preview() const { return m_preview; }
     PanelButton* copyNowButton() const { return m_copyNow; }
     PanelButton* previewButton() const { return m_previewButton; }
+    // The format list's menu for the user's own text formats.
+    UserFormatMenu* userFormatMenu() const { return m_userFormats; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,5 +83,6 @@ private:
     PanelButton* m_copyNow;
     PanelButton* m_previewButton;
     CopyPreviewPanel* m_preview;
+    UserFormatMenu* m_userFormats;
     QStringList m_entries;
 };
