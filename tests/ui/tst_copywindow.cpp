@@ -65,6 +65,7 @@ private slots:
     void settingsAreWritten();
     void quickCopyMenuEntries();
     void userFormatsAddedEditedRemoved();
+    void lineFormatsInTheFormatList();
     void quickCopy_data();
     void quickCopy();
     void ctrlCInTheMainWindow();
@@ -272,7 +273,8 @@ void CopyWindowTest::onlyThePageOfTheChosenFormatShows()
             window->formatList()->viewport(), Qt::LeftButton, {},
             window->formatList()->visualItemRect(window->formatList()->item(row)).center());
         QCOMPARE(window->format(), CopyFormat(row));
-        QCOMPARE(window->options()->currentIndex(), row);
+        // Formats after the built-in ones have no options: the empty page.
+        QCOMPARE(window->options()->currentIndex(), qMin(row, int(CopyOptionsPage::None)));
         QVERIFY(window->options()->currentWidget()->isVisible());
         const bool swatches = row == int(CopyFormat::Swatches);
         QCOMPARE(window->options()->swatchSizeBox()->isVisible(), swatches);
@@ -608,6 +610,31 @@ void CopyWindowTest::userFormatsAddedEditedRemoved()
     QVERIFY(!MenuAction(QStringLiteral("Yours")));
     QVERIFY(m_settings->GetSetting(QStringLiteral("textformat1.name")).isEmpty());
     QCOMPARE(changed.size(), 3);
+}
+
+void CopyWindowTest::lineFormatsInTheFormatList()
+{
+    Select({});
+    SaveUserTextFormats(*m_settings, {{QStringLiteral("Mine"), QStringLiteral("<{name}>")}});
+    MakeFeature();
+    CopyWindow* window = m_copy->window();
+    QStringList captions;
+    for (int row = 0; row < window->formatList()->count(); ++row)
+        captions << window->formatList()->item(row)->text();
+    QCOMPARE(captions.mid(captions.indexOf(QStringLiteral("Text"))),
+             (QStringList{"Text", "OKLCH", "OKLab", "CIE Lab", "CIE LCH", "Display P3", "CSS rgb()",
+                          "CSS hsl()", "Color Name", "Mine"}));
+    window->formatList()->setCurrentRow(captions.indexOf(QStringLiteral("OKLCH")));
+    QCOMPARE(window->preview()->text(), QStringLiteral("oklch(70.07% 0.1701 243.52)\r\n"));
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("oklch(70.07% 0.1701 243.52)\r\n"));
+
+    // Renamed, the chosen format stays chosen under its new name.
+    window->formatList()->setCurrentRow(captions.indexOf(QStringLiteral("Mine")));
+    m_fake->inputBox.answers = {QStringLiteral("Ours"), QStringLiteral("[{name}]")};
+    window->userFormatMenu()->EditFormat(0);
+    QCOMPARE(window->formatList()->currentItem()->text(), QStringLiteral("Ours"));
+    QCOMPARE(window->preview()->text(), QStringLiteral("[dodgerblue]\r\n"));
 }
 
 void CopyWindowTest::quickCopy_data()

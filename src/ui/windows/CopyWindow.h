@@ -74,6 +74,11 @@ private:
     QStringList TakeSourceColours() const;
     void GatherSource();
     void RebuildPreview();
+    // After the built-in formats: the CSS forms, the colour name, the user's formats.
+    void AddLineFormats();
+    // The user's formats changed: the format list is made again, the chosen
+    // format kept (renamed, in its row).
+    void ReloadFormats();
 
     AppContext& m_context;
     const ListPanel& m_listPanel;
