@@ -38,8 +38,8 @@ int ColourListFile(const std::uint8_t* data, std::size_t size)
             list.DeleteRows({0});
         const ColourListFileContent again = ParseColourListData(ColourListFileText(list));
         // Compared by hand: QList's == hands memcmp a null pointer for empty lists.
-        bool same = again.status == ColourListLoadStatus::Loaded &&
-                    again.colours.size() == list.count();
+        bool same =
+            again.status == ColourListLoadStatus::Loaded && again.colours.size() == list.count();
         for (int row = 0; same && row < list.count(); ++row)
             same = again.colours.at(row) == list.colourAt(row);
         if (!same)
