@@ -7,6 +7,7 @@
 #include "state/HistoryList.h"
 #include "state/WebPageStyle.h"
 #include "storage/AcoImport.h"
+#include "storage/AseFile.h"
 #include "storage/ColourListFile.h"
 #include "storage/GimpPalette.h"
 #include "storage/HistoryFile.h"
@@ -124,6 +125,21 @@ int AcoFile(const std::uint8_t* data, std::size_t size)
     return 0;
 }
 
+// The colours read go out again as ASE, which must read back the same.
+int AseFile(const std::uint8_t* data, std::size_t size)
+{
+    const PaletteFileContent content = ParseAse(Bytes(data, size), QStringLiteral("/p/fuzz.ase"));
+    if (content.names.size() != content.colours.size())
+        std::abort();
+    QStringList items;
+    for (const ColorRef colour : content.colours)
+        items << FormatListItemText(colour);
+    const PaletteFileContent again = ParseAse(ExportListAsAse(items), QStringLiteral("again"));
+    if (again.colours != content.colours || !again.notice.isEmpty())
+        std::abort();
+    return 0;
+}
+
 } // namespace
 
 const FuzzTarget kFuzzTargets[] = {
@@ -136,6 +152,7 @@ const FuzzTarget kFuzzTargets[] = {
     {"webstyle", WebStyleFile},
     {"gimppalette", GimpPaletteFile},
     {"aco", AcoFile},
+    {"ase", AseFile},
 };
 const std::size_t kFuzzTargetCount = sizeof kFuzzTargets / sizeof kFuzzTargets[0];
 

@@ -12,6 +12,7 @@
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/features/PicturePaletteFeature.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
 
@@ -43,7 +44,8 @@ bool HasLocalFiles(const QMimeData* data)
 
 } // namespace
 
-ListFilesFeature::ListFilesFeature(AppContext& context) : m_context(context)
+ListFilesFeature::ListFilesFeature(AppContext& context)
+    : m_context(context), m_pictures(new PicturePaletteFeature(context, this))
 {
     MainWindow& window = m_context.mainWindow;
     window.setAcceptDrops(true);
@@ -79,6 +81,10 @@ bool ListFilesFeature::ConfirmLoad(const QString& title)
 
 bool ListFilesFeature::LoadListFile(const QString& path)
 {
+    if (PicturePaletteFeature::IsPicture(path)) {
+        m_pictures->AddPaletteOf(path);
+        return true;
+    }
     QProgressBar* progress = m_context.mainWindow.progressBar();
     progress->setRange(0, 100);
     progress->setValue(0);
@@ -147,6 +153,10 @@ void ListFilesFeature::SaveListAs()
 void ListFilesFeature::LoadDroppedFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
+        if (PicturePaletteFeature::IsPicture(path)) {
+            m_pictures->AddPaletteOf(path);
+            continue;
+        }
         // Letter case counts: "LIST.CLL" is not a colour list file.
         if (!IsDroppableListFile(path))
             continue;

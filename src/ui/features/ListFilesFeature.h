@@ -8,6 +8,7 @@
 #include <QStringList>
 
 struct AppContext;
+class PicturePaletteFeature;
 class ReopenWindow;
 
 class ListFilesFeature : public QObject
@@ -30,10 +31,12 @@ public:
     // Loads `path` as the current list, as every load does: a missing file only
     // becomes the current list path; a failure is reported and changes nothing.
     // After a load the last newly added colour is shown as the main colour
-    // without being recorded. False when the load failed.
+    // without being recorded. False when the load failed. A picture (PNG, JPEG)
+    // is no list: its palette is added to the list (PicturePaletteFeature).
     bool LoadListFile(const QString& path);
     // Files dropped on the main window, in the order given: only names ending in
-    // ".cll" (exactly so), each loaded in turn.
+    // ".cll" (exactly so), each loaded in turn, and pictures, whose palettes are
+    // added.
     void LoadDroppedFiles(const QStringList& paths);
     // `arguments` as QCoreApplication::arguments() gives them (the program
     // first): an existing file named by the first argument is loaded.
@@ -77,4 +80,5 @@ private:
 
     AppContext& m_context;
     QPointer<ReopenWindow> m_reopen;
+    PicturePaletteFeature* m_pictures;
 };

@@ -126,7 +126,7 @@ void ShapeSchemeControls::DeleteSelected()
     const SchemeFileResult deleted =
         DeleteSchemeFile(item ? m_context.programDirectory + item->text() : QString());
     if (!deleted) {
-        m_context.platform.messages.Information(m_window, deleted.error);
+        m_context.platform.messages.Error(m_window, deleted.error);
         return;
     }
     delete m_list->takeItem(m_list->row(item));
