@@ -72,7 +72,6 @@ int WheelStyleText(const std::uint8_t* data, std::size_t size)
 {
     WheelGeometry wheel = DefaultWheelGeometry();
     ApplyWheelStyle(ParseWheelStyle(QString::fromLatin1(Bytes(data, size))), wheel);
-    WriteWheelStyle(wheel);
     return 0;
 }
 

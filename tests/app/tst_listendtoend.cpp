@@ -141,7 +141,7 @@ void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack()
     QFETCH(QByteArray, listAfter);
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
-    const QString list = folder + QStringLiteral("notes.txt");
+    const QString list = folder + QStringLiteral("notes.cll");
     WriteFile(list, content);
     WriteFile(folder + QStringLiteral("default.cll"), kDefaultList);
     WriteFile(folder + QStringLiteral("set.set"), "Settings\r\nlastcll=" + list.toUtf8() + "\r\n");
