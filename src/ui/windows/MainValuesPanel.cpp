@@ -1,5 +1,7 @@
 #include "ui/windows/MainValuesPanel.h"
 
+#include "ui/ColourDrag.h"
+
 #include "colour/ColourText.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Fonts.h"
@@ -49,6 +51,7 @@ QLineEdit* MakeEdit(QWidget* window, const QRect& geometry, int maxLength)
     edit->setFont(SansSerifPoints(8));
     edit->setTextMargins(0, 0, 0, 0);
     edit->setMouseTracking(true);
+    RefuseOwnColourDrags(edit);
     return edit;
 }
 
