@@ -1,5 +1,7 @@
 #include "colour/ColourText.h"
 
+#include "colour/ColourNames.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -49,7 +51,8 @@ QString RgbHexReadout(ColorRef colour)
 
 QString SwatchReadoutText(ColorRef colour)
 {
-    return QStringLiteral("\r ( ") + RgbHexReadout(colour) + QStringLiteral(" )");
+    return QStringLiteral("\r ( ") + RgbHexReadout(colour) + QStringLiteral(", ") +
+           NearestNameText(UnpackColour(colour)) + QStringLiteral(" )");
 }
 
 QString QuotedValue(QStringView text)

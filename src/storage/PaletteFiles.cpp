@@ -130,7 +130,7 @@ ListLoadResult LoadListOrPalette(const QString& path, ColourList& list, RecentLi
         return {ColourListLoadStatus::Failed, NotAColourFileMessage(path), QString(), std::nullopt};
     if (*kind == ListFileKind::ColourList) {
         const ColourListLoadResult loaded = LoadColourList(path, list, recent, progress);
-        return {loaded.status, loaded.error, QString(), loaded.mainColour, loaded.heldNoColours};
+        return {loaded.status, loaded.error, loaded.notice, loaded.mainColour, loaded.heldNoColours};
     }
     const PaletteFileContent content = ListFileFormatOf(*kind).read(path, progress);
     ListLoadResult result{content.status, content.error, content.notice, std::nullopt};

@@ -18,6 +18,9 @@ FramedWindow::FramedWindow(const QString& caption, QSize clientSize, QWidget* pa
     setAutoFillBackground(true);
     setWindowTitle(caption);
     setFixedSize(clientSize);
+    // Colours are dragged here from the main window, so the window under the pointer
+    // is rarely the active one; its tips (contrast ratios) must show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     m_titleStrip = new TitleStrip(caption, this);
     QFont captionFont(QStringLiteral("Verdana"));
@@ -25,6 +28,7 @@ FramedWindow::FramedWindow(const QString& caption, QSize clientSize, QWidget* pa
     captionFont.setBold(true);
     m_titleStrip->setCaptionFont(captionFont);
     m_closeBox = m_titleStrip->AddBox(QStringLiteral("X"), clientSize.width() - CloseBoxFromRight);
+    m_closeBox->setAccessibleName(QStringLiteral("Close"));
 
     connect(m_closeBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)

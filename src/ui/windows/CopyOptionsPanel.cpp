@@ -103,6 +103,7 @@ void CopyOptionsPanel::BuildSwatchesPage()
     MakeLabel(page, QStringLiteral("Space"), 8, 67);
     m_space = new QSlider(Qt::Horizontal, page);
     m_space->setObjectName(QStringLiteral("spaceSlider"));
+    m_space->setAccessibleName(QStringLiteral("Space"));
     m_space->setGeometry(64, 67, 89, 25);
     m_space->setRange(0, 15);
     m_space->setSingleStep(1);

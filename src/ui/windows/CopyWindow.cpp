@@ -20,11 +20,12 @@
 
 namespace {
 
-QListWidget* AddList(QWidget* window, const char* name, const QStringList& items,
-                     const QRect& geometry)
+QListWidget* AddList(QWidget* window, const char* name, const QString& spokenName,
+                     const QStringList& items, const QRect& geometry)
 {
     auto* list = new QListWidget(window);
     list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(spokenName);
     list->addItems(items);
     list->setGeometry(geometry);
     list->setCurrentRow(0);
@@ -76,9 +77,11 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     move(kDefaultPosition);
 
     MakeLabel(this, QStringLiteral("What do you want to copy?"), 8, 32);
-    m_sourceList = AddList(this, "sourceList", CopySourceCaptions(), QRect(8, 56, 129, 105));
+    m_sourceList = AddList(this, "sourceList", QStringLiteral("Copy from"), CopySourceCaptions(),
+                           QRect(8, 56, 129, 105));
     MakeLabel(this, QStringLiteral("In which format?"), 152, 32);
-    m_formatList = AddList(this, "formatList", m_formats.Captions(), QRect(152, 56, 129, 105));
+    m_formatList = AddList(this, "formatList", QStringLiteral("Format"), m_formats.Captions(),
+                           QRect(152, 56, 129, 105));
     MakeLabel(this, QStringLiteral("Options"), 296, 32);
     m_options = new CopyOptionsPanel(this);
     m_options->setGeometry(295, 51, 177, 109);

@@ -41,6 +41,7 @@ ListPanel::ListPanel(AppContext& context)
 {
     MainWindow* window = &m_context.mainWindow;
     m_view->setGeometry(328, 80, 169, 305);
+    m_view->setAccessibleName(QStringLiteral("Color List"));
     m_view->SetColourList(&m_context.colourList);
     // The list never reorders: its own items are refused. Other data goes on to the
     // view and the main window (files).

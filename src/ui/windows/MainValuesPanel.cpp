@@ -4,6 +4,7 @@
 
 #include "colour/ColourText.h"
 #include "platform/MessageBoxes.h"
+#include "state/ColourTextInput.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/OverstrikeLabel.h"
 
@@ -62,6 +63,18 @@ bool IsRealFocusLoss(const QEvent* event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// The hex edit's own form: up to six hexadecimal digits without "#", read the
+// program's way ("FFF" is 255, 255, 15). Any other text is read as CSS.
+bool IsHexEditForm(const QString& text)
+{
+    if (text.size() > 6)
+        return false;
+    for (QChar c : text)
+        if (HexDigitValue(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
 // Compares before it builds a string: the refresh runs on every slider step.
 void SetTextIfChanged(QLineEdit* edit, QStringView text)
 {
@@ -87,6 +100,9 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
     const QString rgbNames[3] = {QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
     const QColor rgbColours[3] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
     const QString hslNames[3] = {QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("L")};
+    const QString spokenNames[2][3] = {
+        {QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")},
+        {QStringLiteral("Hue"), QStringLiteral("Saturation"), QStringLiteral("Lightness")}};
     for (int group = 0; group < 2; ++group) {
         for (int i = 0; i < 3; ++i) {
             const int top = kEditTops[group][i];
@@ -94,7 +110,9 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
                       group == kRgbGroup ? rgbColours[i] : QColor(Qt::black));
             QLineEdit* edit = MakeEdit(window, QRect(26, top, 23, 17), 3);
             edit->installEventFilter(this);
+            edit->setAccessibleName(spokenNames[group][i]);
             auto* bar = new QScrollBar(Qt::Horizontal, window);
+            bar->setAccessibleName(spokenNames[group][i]);
             bar->setGeometry(59, top + 1, 126, 12);
             bar->setRange(0, kBarMaxima[group][i]);
             bar->setSingleStep(1);
@@ -116,12 +134,15 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
     }
     MakeLabel(window, QStringLiteral("Hex"), 12, 377, Qt::black);
     MakeLabel(window, QStringLiteral("#"), 43, 377, Qt::black);
-    m_hexEdit = MakeEdit(window, QRect(51, 376, 46, 15), 6);
+    // Long enough for any CSS color text as well as the six digits.
+    m_hexEdit = MakeEdit(window, QRect(51, 376, 46, 15), int(kMaxQuotedLength));
     m_hexEdit->installEventFilter(this);
-    // Letters are upper-cased as they are typed.
+    m_hexEdit->setAccessibleName(QStringLiteral("Hex"));
+    // Six hexadecimal digits are upper-cased as the last is typed; shorter hex
+    // texts on Enter. Letters of a CSS text on the way ("beige") stay as typed.
     connect(m_hexEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString upper = text.toUpper();
-        if (upper != text) {
+        if (upper != text && text.size() == 6 && IsHexEditForm(text)) {
             const int cursor = m_hexEdit->cursorPosition();
             m_hexEdit->setText(upper);
             m_hexEdit->setCursorPosition(cursor);
@@ -198,11 +219,18 @@ bool MainValuesPanel::FilterHexKey(QKeyEvent* event)
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
     const QString text = m_hexEdit->text();
-    if (!text.isEmpty()) {
-        const QString error = m_mainColour.ApplyHexText(text);
+    if (text.isEmpty())
+        return true;
+    if (IsHexEditForm(text)) {
+        const QString upper = text.toUpper();
+        if (upper != text)
+            m_hexEdit->setText(upper);
+        const QString error = m_mainColour.ApplyHexText(upper);
         if (!error.isEmpty())
             m_messages.Information(m_window, error);
+        return true;
     }
+    emit statusText(ApplyColourText(m_mainColour, text));
     return true;
 }
 
