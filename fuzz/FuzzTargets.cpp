@@ -85,7 +85,6 @@ int WheelStyleText(const std::uint8_t* data, std::size_t size)
 {
     WheelGeometry wheel = DefaultWheelGeometry();
     ApplyWheelStyle(ParseWheelStyle(QString::fromLatin1(Bytes(data, size))), wheel);
-    WriteWheelStyle(wheel);
     return 0;
 }
 

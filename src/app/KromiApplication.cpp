@@ -166,7 +166,7 @@ void KromiApplication::PlaceMainWindow()
     m_firstStart = m_settings.GetSetting(QStringLiteral("1.left")).isEmpty() &&
                    m_settings.GetSetting(QStringLiteral("1.top")).isEmpty();
     static constexpr FirstStartPlaces kFirstStart{{155, 2}, {159, 4}, {167, 20}};
-    PlaceFromPositionKeys(*window, *m_context, "1.left", "1.top", kMainDesignPosition,
+    PlaceFromPositionKeys(*window, *m_context, "1.left", "1.top", kMainDefaultPosition,
                           m_firstStart ? &kFirstStart : nullptr);
 }
 

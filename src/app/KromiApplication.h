@@ -40,7 +40,7 @@ class KromiApplication : public QObject
     Q_OBJECT
 public:
     static constexpr int kSplashPauseMs = 1000;
-    static constexpr QPoint kMainDesignPosition{216, 158};
+    static constexpr QPoint kMainDefaultPosition{216, 158};
 
     KromiApplication(Platform& platform, const QString& programDirectory);
     ~KromiApplication() override;
@@ -74,7 +74,6 @@ public:
     ColourList& colourList() { return m_colourList; }
     HistoryList& history() { return m_history; }
     RecentLists& recentLists() { return m_recentLists; }
-    AppContext& context() { return *m_context; }
     CommandTable& commands() { return m_commands; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }

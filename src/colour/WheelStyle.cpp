@@ -35,22 +35,6 @@ WheelGeometry DefaultWheelGeometry()
     return wheel;
 }
 
-QStringList WriteWheelStyle(const WheelGeometry& wheel)
-{
-    QStringList lines;
-    for (int i = 0; i < kWheelShapes; ++i) {
-        const QString prefix = QStringLiteral("c%1.").arg(i + 1);
-        const ShapeGeometry& shape = wheel[i];
-        lines << prefix + QStringLiteral("left=") + QString::number(shape.left)
-              << prefix + QStringLiteral("top=") + QString::number(shape.top)
-              << prefix + QStringLiteral("height=") + QString::number(shape.height)
-              << prefix + QStringLiteral("width=") + QString::number(shape.width);
-        if (shape.outline != ShapeOutline::Other)
-            lines << prefix + QStringLiteral("type=") + QString::number(int(shape.outline));
-    }
-    return lines;
-}
-
 std::array<std::optional<StyledShape>, kWheelShapes> ParseWheelStyle(const QString& text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));

@@ -36,10 +36,6 @@ using WheelGeometry = std::array<ShapeGeometry, kWheelShapes>;
 // The wheel every start begins with (positions relative to the main window).
 WheelGeometry DefaultWheelGeometry();
 
-// "c1.left=71", "c1.top=144", "c1.height=60", "c1.width=60", "c1.type=2", ...:
-// left, top, height, width and, for a rectangle (1) or circle (2), the type.
-QStringList WriteWheelStyle(const WheelGeometry& wheel);
-
 // A shape read from a style: the four numbers, and the outline when the text
 // gives type 1 or 2.
 struct StyledShape

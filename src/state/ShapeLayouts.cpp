@@ -141,11 +141,6 @@ const std::array<ShapeLayout, kShapeLayoutCount>& ShapeLayouts()
     return kLayouts;
 }
 
-const char* FillerParagraph()
-{
-    return kFillerParagraph;
-}
-
 const char* FillerText()
 {
     return kFillerText.data();

@@ -70,9 +70,8 @@ struct ShapeLayout
 // "Shapes 1", "Shapes 2", "Page 1", "More...", in the layout list's order.
 const std::array<ShapeLayout, kShapeLayoutCount>& ShapeLayouts();
 
-// The 250-character paragraph that "Page 1" repeats four times (note the two
-// spaces after "ut"), and the 1000-character text made of it.
-const char* FillerParagraph();
+// The 1000-character text of "Page 1": a 250-character paragraph four times
+// (note the two spaces after "ut").
 const char* FillerText();
 
 // The 21 colours of the test window. Values are full 32-bit words as scheme files

@@ -58,15 +58,15 @@ const Sample kSamples[kWebPageSampleCount] = {
 };
 
 const WebTextPlacement kPlacements[kWebTextCount] = {
-    {WebPart::Header,     {8, 7},  "Label6",  "headertext"},
-    {WebPart::Footer,     {8, 6},  "Label7",  "footertext"},
-    {WebPart::LinkColumn, {8, 8},  "Label8",  "link1"},
-    {WebPart::LinkColumn, {8, 24}, "Label9",  "link2"},
-    {WebPart::LinkColumn, {8, 40}, "Label10", "link3"},
-    {WebPart::LinkColumn, {8, 56}, "Label11", "link4"},
-    {WebPart::LinkColumn, {8, 72}, "Label12", "link5"},
-    {WebPart::Body,       {8, 8},  "Label13", "pagetitle"},
-    {WebPart::Body,       {8, 32}, "Label14", "bodytext"},
+    {WebPart::Header,     {8, 7},  "headertext"},
+    {WebPart::Footer,     {8, 6},  "footertext"},
+    {WebPart::LinkColumn, {8, 8},  "link1"},
+    {WebPart::LinkColumn, {8, 24}, "link2"},
+    {WebPart::LinkColumn, {8, 40}, "link3"},
+    {WebPart::LinkColumn, {8, 56}, "link4"},
+    {WebPart::LinkColumn, {8, 72}, "link5"},
+    {WebPart::Body,       {8, 8},  "pagetitle"},
+    {WebPart::Body,       {8, 32}, "bodytext"},
 };
 // clang-format on
 

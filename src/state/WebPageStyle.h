@@ -30,15 +30,15 @@ inline constexpr int kWebPartCount = 4;
 
 enum class WebText
 {
-    HeaderText, // object name Label6
-    FooterText, // Label7
-    Link1,      // Label8 .. Label12
+    HeaderText,
+    FooterText,
+    Link1,
     Link2,
     Link3,
     Link4,
     Link5,
-    PageTitle, // Label13
-    BodyText,  // Label14, the only one that wraps
+    PageTitle,
+    BodyText, // the only one that wraps
 };
 inline constexpr int kWebTextCount = 9;
 
@@ -159,7 +159,6 @@ struct WebTextPlacement
 {
     WebPart part;
     QPoint position;
-    const char* objectName; // "Label6" .. "Label14"
     const char* name; // "headertext", "footertext", "link1" .. "link5", "pagetitle", "bodytext"
 };
 WebTextPlacement PlaceWebText(WebText which);

@@ -3,6 +3,7 @@
 #include "colour/ColourText.h"
 #include "copy/QtColour.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -18,6 +19,7 @@
 
 namespace {
 
+// Another program's colour never comes in through the program's own type.
 constexpr int LastKind = int(ColourSourceKind::WebPageText);
 
 QString FormatColour(const DraggedColour& dragged)
@@ -38,6 +40,8 @@ QMimeData* CreateColourMimeData(const DraggedColour& dragged)
                                 .arg(FormatColour(dragged));
     auto* data = new QMimeData;
     data->setData(QString::fromLatin1(ColourMimeType), payload.toLatin1());
+    data->setColorData(ToQColor(dragged.colour));
+    data->setText(FormatHashHex(UnpackColour(dragged.colour)));
     return data;
 }
 
@@ -63,6 +67,107 @@ std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data)
         return std::nullopt;
     return DraggedColour{ColorRef(*colour), ColourSourceKind(kind),
                          reinterpret_cast<const QObject*>(source)};
+}
+
+std::optional<ColorRef> ColourFromText(const QString& text)
+{
+    QString digits = text.trimmed();
+    if (digits.startsWith(QLatin1Char('#')))
+        digits.remove(0, 1);
+    else if (digits.size() != 6)
+        return std::nullopt; // "RGB" alone would take any three letters for a colour
+    if (digits.size() == 3)
+        digits = QString(digits[0]) + digits[0] + digits[1] + digits[1] + digits[2] + digits[2];
+    if (digits.size() != 6)
+        return std::nullopt;
+    const std::optional<Rgb> rgb = ReadHexTriple(reinterpret_cast<const char16_t*>(digits.utf16()));
+    if (!rgb)
+        return std::nullopt;
+    return PackColour(*rgb);
+}
+
+std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data)
+{
+    if (!data)
+        return std::nullopt;
+    if (const std::optional<DraggedColour> own = DecodeColourDrop(data))
+        return own;
+    std::optional<ColorRef> colour;
+    if (data->hasColor()) {
+        const QColor given = qvariant_cast<QColor>(data->colorData()).toRgb();
+        if (given.isValid())
+            colour = PackColour(std::uint8_t(given.red()), std::uint8_t(given.green()),
+                                std::uint8_t(given.blue()));
+    } else if (data->hasText()) {
+        colour = ColourFromText(data->text());
+    }
+    if (!colour)
+        return std::nullopt;
+    return DraggedColour{*colour, ColourSourceKind::OtherProgram, nullptr};
+}
+
+namespace {
+
+class ColourDropFilter : public QObject
+{
+public:
+    ColourDropFilter(QWidget* target, ColourDropRules rules)
+        : QObject(target), m_rules(std::move(rules))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto& drop = static_cast<QDropEvent&>(*event);
+        const std::optional<DraggedColour> dragged = DecodeAnyColourDrop(drop.mimeData());
+        if (type == QEvent::DragEnter && m_rules.entered)
+            m_rules.entered(dragged);
+        if (!dragged)
+            return false;
+        const bool accepted = !m_rules.accepts || m_rules.accepts(*dragged, drop);
+        if (AnswerColourDrag(drop, accepted) && type == QEvent::Drop && m_rules.dropped)
+            m_rules.dropped(*dragged);
+        return true;
+    }
+
+private:
+    ColourDropRules m_rules;
+};
+
+class OwnColourRefusal : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto& drop = static_cast<QDropEvent&>(*event);
+        if (!drop.mimeData()->hasFormat(QString::fromLatin1(ColourMimeType)))
+            return false;
+        drop.ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+void RefuseOwnColourDrags(QWidget* textField)
+{
+    textField->installEventFilter(new OwnColourRefusal(textField));
+}
+
+void MakeColourDropTarget(QWidget* target, ColourDropRules rules)
+{
+    target->setAcceptDrops(true);
+    target->installEventFilter(new ColourDropFilter(target, std::move(rules)));
 }
 
 void StartColourDrag(QWidget* source, const DraggedColour& dragged)

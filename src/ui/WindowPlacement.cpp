@@ -95,11 +95,11 @@ QPoint FirstStartPlace(const FirstStartPlaces& places, const QSize& screenSize,
 } // namespace
 
 void PlaceFromPositionKeys(QWidget& window, const AppContext& context, const char* leftKey,
-                           const char* topKey, QPoint design,
+                           const char* topKey, QPoint defaultPosition,
                            const FirstStartPlaces* firstStartPlaces)
 {
-    QPoint place(PositionKeyValue(context, leftKey, design.x(), &window),
-                 PositionKeyValue(context, topKey, design.y(), &window));
+    QPoint place(PositionKeyValue(context, leftKey, defaultPosition.x(), &window),
+                 PositionKeyValue(context, topKey, defaultPosition.y(), &window));
     if (firstStartPlaces)
         place = FirstStartPlace(*firstStartPlaces, context.platform.screen.ScreenSize(), place);
     PlaceOnScreen(window, place, context.platform.screen);

@@ -21,12 +21,12 @@ struct FirstStartPlaces
     QPoint at1152x864;
 };
 
-// A window placed from its position keys: `design` with the keys applied (each
+// A window placed from its position keys: `defaultPosition` with the keys applied (each
 // reported and skipped when it is no integer), then on a first start the place
 // for the screen size when `firstStartPlaces` is given, then moved as little as
 // needed to put its title strip on a screen.
 void PlaceFromPositionKeys(QWidget& window, const AppContext& context, const char* leftKey,
-                           const char* topKey, QPoint design,
+                           const char* topKey, QPoint defaultPosition,
                            const FirstStartPlaces* firstStartPlaces = nullptr);
 
 // Writes the window's left and top edges to its position keys.

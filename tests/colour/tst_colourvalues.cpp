@@ -189,10 +189,9 @@ void ColourValuesTest::snappingIsIdempotentAndNearest()
 void ColourValuesTest::textForms()
 {
     const Rgb c{6, 167, 255};
-    QCOMPARE(FormatHexText(c), QStringLiteral("06A7FF"));
     QCOMPARE(FormatHashHex(c), QStringLiteral("#06A7FF"));
     QCOMPARE(FormatPackedText(c), QStringLiteral("$00FFA706"));
-    QCOMPARE(FormatHexText(Rgb{0, 0, 0}), QStringLiteral("000000"));
+    QCOMPARE(FormatHashHex(Rgb{0, 0, 0}), QStringLiteral("#000000"));
     QCOMPARE(ParseInteger(FormatPackedText(c)), std::optional<int>(int(PackColour(c))));
 }
 

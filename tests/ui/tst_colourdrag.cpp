@@ -1,11 +1,17 @@
 #include "ui/ColourDrag.h"
 
+#include <QColor>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QtTest>
+#include <QUrl>
+#include <QWidget>
 
 #include <memory>
 
 Q_DECLARE_METATYPE(ColourSourceKind)
+Q_DECLARE_METATYPE(std::optional<ColorRef>)
+Q_DECLARE_METATYPE(std::shared_ptr<QMimeData>)
 
 // Real drags are never started here: QDrag::exec runs a nested loop that a synthetic
 // press cannot end. The data round trip and the accept rule are what targets rely on.
@@ -19,6 +25,11 @@ private slots:
     void foreignOrDamagedDataIsRefused_data();
     void foreignOrDamagedDataIsRefused();
     void mainSwatchAcceptsEverySourceButItself();
+    void otherProgramsGetStandardData();
+    void coloursFromText_data();
+    void coloursFromText();
+    void aDropTargetTakesColoursFromOtherPrograms_data();
+    void aDropTargetTakesColoursFromOtherPrograms();
 };
 
 void ColourDragTest::roundTripForEveryKind_data()
@@ -102,5 +113,81 @@ void ColourDragTest::mainSwatchAcceptsEverySourceButItself()
     QVERIFY(!MainSwatchAccepts(*DecodeColourDrop(data.get()), &mainSwatch));
 }
 
-QTEST_APPLESS_MAIN(ColourDragTest)
+void ColourDragTest::otherProgramsGetStandardData()
+{
+    QObject source;
+    const std::unique_ptr<QMimeData> data(CreateColourMimeData(
+        {PackColour(6, 167, 255), ColourSourceKind::VariationsImage, &source}));
+    QCOMPARE(qvariant_cast<QColor>(data->colorData()), QColor(6, 167, 255));
+    QCOMPARE(data->text(), QStringLiteral("#06A7FF"));
+    // Inside the program the private type still tells the source.
+    QCOMPARE(DecodeAnyColourDrop(data.get())->source, &source);
+}
+
+void ColourDragTest::coloursFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<ColorRef>>("colour");
+    const std::optional<ColorRef> none;
+    QTest::newRow("hash hex") << "#06A7FF" << std::optional(PackColour(6, 167, 255));
+    QTest::newRow("bare hex, lower case") << "06a7ff" << std::optional(PackColour(6, 167, 255));
+    QTest::newRow("short, spaces around") << " #F0a\n" << std::optional(PackColour(255, 0, 170));
+    QTest::newRow("bare short") << "FAB" << none;
+    QTest::newRow("not hex") << "#GG0000" << none;
+    QTest::newRow("four digits") << "#1234" << none;
+    QTest::newRow("two colours") << "#000000 #FFFFFF" << none;
+    QTest::newRow("a file") << "file:///home/me/web.cll" << none;
+    QTest::newRow("empty") << "" << none;
+}
+
+void ColourDragTest::coloursFromText()
+{
+    QFETCH(QString, text);
+    QTEST(ColourFromText(text), "colour");
+}
+
+void ColourDragTest::aDropTargetTakesColoursFromOtherPrograms_data()
+{
+    QTest::addColumn<std::shared_ptr<QMimeData>>("data");
+    QTest::addColumn<std::optional<ColorRef>>("colour"); // empty: left to the widget
+    auto colourData = std::make_shared<QMimeData>();
+    colourData->setColorData(QColor(1, 2, 3));
+    auto text = std::make_shared<QMimeData>();
+    text->setText(QStringLiteral("#102030"));
+    auto words = std::make_shared<QMimeData>();
+    words->setText(QStringLiteral("hello"));
+    auto files = std::make_shared<QMimeData>();
+    files->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/web.cll"))});
+    QTest::newRow("colour data") << colourData << std::optional(PackColour(1, 2, 3));
+    QTest::newRow("colour text") << text << std::optional(PackColour(16, 32, 48));
+    QTest::newRow("other text") << words << std::optional<ColorRef>();
+    QTest::newRow("files") << files << std::optional<ColorRef>();
+}
+
+void ColourDragTest::aDropTargetTakesColoursFromOtherPrograms()
+{
+    QFETCH(std::shared_ptr<QMimeData>, data);
+    QFETCH(std::optional<ColorRef>, colour);
+    QWidget target;
+    std::optional<DraggedColour> dropped;
+    int entered = 0;
+    MakeColourDropTarget(&target, {[](const DraggedColour& dragged, const QDropEvent&) {
+                                       return dragged.kind == ColourSourceKind::OtherProgram;
+                                   },
+                                   [&](const DraggedColour& dragged) { dropped = dragged; },
+                                   [&](const std::optional<DraggedColour>&) { ++entered; }});
+    QVERIFY(target.acceptDrops());
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QApplication::sendEvent(&target, &enter);
+    QCOMPARE(entered, 1);
+    QCOMPARE(enter.isAccepted(), colour.has_value());
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    drop.setAccepted(false);
+    QApplication::sendEvent(&target, &drop);
+    QCOMPARE(drop.isAccepted(), colour.has_value());
+    QCOMPARE(dropped ? std::optional(dropped->colour) : std::nullopt, colour);
+}
+
+QTEST_MAIN(ColourDragTest)
 #include "tst_colourdrag.moc"

@@ -92,7 +92,7 @@ void ColourListViewTest::itemGeometry()
 {
     QFETCH(bool, small);
     QFETCH(int, height);
-    QCOMPARE(m_view->objectName(), "ListBox1");
+    QCOMPARE(m_view->objectName(), "colourList");
     QVERIFY(!m_view->IsSmallMode());
     m_view->SetSmallMode(small);
     QCOMPARE(m_view->IsSmallMode(), small);

@@ -95,7 +95,7 @@ void ListPanelTest::MoveOverList(QPoint position)
 
 void ListPanelTest::placeAndMenuEntries()
 {
-    QCOMPARE(View()->objectName(), QStringLiteral("ListBox1"));
+    QCOMPARE(View()->objectName(), QStringLiteral("colourList"));
     QCOMPARE(View()->geometry(), QRect(328, 80, 169, 305));
     // The list's bar draws its thumb as the main window's bars do.
     QCOMPARE(View()->verticalScrollBar()->style(), m_kit->window.valuesPanel()->rgbBar(0)->style());
@@ -115,7 +115,7 @@ void ListPanelTest::placeAndMenuEntries()
                                "Clear Duplicate Colors"};
     QStringList entries;
     QMenu* menu = m_kit->panel->listMenu();
-    QCOMPARE(menu->objectName(), QStringLiteral("Pop2"));
+    QCOMPARE(menu->objectName(), QStringLiteral("listMenu"));
     for (QAction* action : menu->actions()) {
         if (action->isSeparator())
             entries << QStringLiteral("-");

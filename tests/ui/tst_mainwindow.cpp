@@ -376,12 +376,15 @@ void MainWindowTest::mainSwatchRefusesItself()
     enter.setAccepted(false);
     QApplication::sendEvent(main, &enter);
     QVERIFY(!enter.isAccepted());
-    QMimeData foreign;
-    foreign.setText(QStringLiteral("#FF0000"));
-    QDragEnterEvent foreignEnter(QPoint(30, 30), Qt::CopyAction, &foreign, Qt::LeftButton, {});
-    foreignEnter.setAccepted(false);
-    QApplication::sendEvent(main, &foreignEnter);
-    QVERIFY(!foreignEnter.isAccepted());
+    // A colour from another program comes in; other text does not.
+    for (const QString& text : {QStringLiteral("#FF0000"), QStringLiteral("red paint")}) {
+        QMimeData foreign;
+        foreign.setText(text);
+        QDragEnterEvent foreignEnter(QPoint(30, 30), Qt::CopyAction, &foreign, Qt::LeftButton, {});
+        foreignEnter.setAccepted(false);
+        QApplication::sendEvent(main, &foreignEnter);
+        QCOMPARE(foreignEnter.isAccepted(), text.startsWith(QLatin1Char('#')));
+    }
 }
 
 void MainWindowTest::statusTexts()
@@ -441,7 +444,7 @@ void MainWindowTest::statusLineShowsTheReadoutWhole()
     const QString line = text.mid(text.lastIndexOf(QLatin1Char('\r')) + 1);
     QVERIFY(line.startsWith(QStringLiteral(" ( R: ")));
 
-    auto* label = m_window->findChild<QLabel*>(QStringLiteral("Label5"));
+    auto* label = m_window->findChild<QLabel*>(QStringLiteral("statusLine"));
     QVERIFY(label);
     QCOMPARE(label->geometry(), QRect(8, 411, 489, 41));
     // The bitmap face of the other labels (its 11-pixel characters stand in 13-pixel lines).

@@ -122,8 +122,8 @@ void WebPageTestWindowTest::pageAndMenus()
     MakeFeature();
     QCOMPARE(View()->geometry(), QRect(170, 24, 385, 297));
     QCOMPARE(View()->part(WebPart::Body)->geometry(), QRect(115, 51, 270, 219));
-    QCOMPARE(Named(QStringLiteral("Label6"))->font().pixelSize(), 32);
-    WebPageItem* body = Named(QStringLiteral("Label14"));
+    QCOMPARE(Named(QStringLiteral("headertext"))->font().pixelSize(), 32);
+    WebPageItem* body = Named(QStringLiteral("bodytext"));
     QCOMPARE(body->parentWidget(), View()->part(WebPart::Body));
     QCOMPARE(body->width(), 251);
     QVERIFY(body->height() > 2 * body->fontMetrics().height()); // wrapped
@@ -195,15 +195,15 @@ void WebPageTestWindowTest::dropsSetTheTargetsColour_data()
                             << accepted;
     };
     row("main colour on the body", "body", "", K::MainSwatch, true);
-    row("main colour on the page title", "Label13", "", K::MainSwatch, true);
+    row("main colour on the page title", "pagetitle", "", K::MainSwatch, true);
     row("header onto the footer", "footer", "header", K::WebPagePart, true);
     row("header onto itself", "header", "header", K::WebPagePart, false);
-    row("link onto the body", "body", "Label9", K::WebPageText, true);
+    row("link onto the body", "body", "link2", K::WebPageText, true);
     // Refused by the text, the drop must not fall through to the part beneath it.
-    row("body text onto itself", "Label14", "Label14", K::WebPageText, false);
+    row("body text onto itself", "bodytext", "bodytext", K::WebPageText, false);
     row("harmony swatch on the border", "borderText", "", K::WindowSwatch, true);
     row("list entry on the border", "borderText", "", K::ColourList, false);
-    row("page text on the border", "borderText", "Label9", K::WebPageText, false);
+    row("page text on the border", "borderText", "link2", K::WebPageText, false);
 }
 
 void WebPageTestWindowTest::dropsSetTheTargetsColour()
@@ -397,7 +397,7 @@ void WebPageTestWindowTest::placement_data()
     QTest::addColumn<QPoint>("place");
     QTest::addColumn<QString>("message");
     const QSize s800(800, 600);
-    QTest::newRow("design place") << QByteArray() << false << s800 << QPoint(242, 337) << "";
+    QTest::newRow("default place") << QByteArray() << false << s800 << QPoint(242, 337) << "";
     QTest::newRow("first start, 800 x 600") << QByteArray() << true << s800 << QPoint(5, 236) << "";
     QTest::newRow("first start, 1152 x 864")
         << QByteArray() << true << QSize(1152, 864) << QPoint(39, 433) << "";
@@ -405,10 +405,10 @@ void WebPageTestWindowTest::placement_data()
         << QByteArray() << true << QSize(1280, 1024) << QPoint(242, 337) << "";
     QTest::newRow("stored place") << QByteArray("web.left=-10\r\nweb.top=20\r\n") << false << s800
                                   << QPoint(-10, 20) << "";
-    QTest::newRow("bad left keeps the design left")
+    QTest::newRow("bad left keeps the default left")
         << QByteArray("web.left=abc\r\nweb.top=20\r\n") << false << s800 << QPoint(242, 20)
         << "'abc' is not a valid integer value";
-    QTest::newRow("bad top keeps the design top")
+    QTest::newRow("bad top keeps the default top")
         << QByteArray("web.left=10\r\nweb.top=2x\r\n") << false << s800 << QPoint(10, 337)
         << "'2x' is not a valid integer value";
 }

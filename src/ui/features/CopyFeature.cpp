@@ -58,7 +58,8 @@ CopyFeature::~CopyFeature() = default;
 void CopyFeature::ApplySettings()
 {
     CopyWindow* window = m_window.get();
-    PlaceFromPositionKeys(*window, m_context, "copy.left", "copy.top", CopyWindow::kDesignPosition);
+    PlaceFromPositionKeys(*window, m_context, "copy.left", "copy.top",
+                          CopyWindow::kDefaultPosition);
     window->SetPreviewShown(m_context.settings.GetSetting(QStringLiteral("copy.prew")) ==
                             QLatin1String("1"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Copying out of the main window: the Copy window (F5 and the Copy tool button),
-// the quick copy menu Pop1 (the Copy tool button's right button), Ctrl+C and the
+// the quick copy menu (the Copy tool button's right button), Ctrl+C and the
 // main colour bitmap of the main colour menu. Reads and writes the Copy window's
 // settings keys "copy.left", "copy.top" and "copy.prew".
 

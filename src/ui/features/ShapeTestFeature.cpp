@@ -21,7 +21,7 @@ void ShapeTestFeature::ApplySettings(bool firstStart)
 {
     static constexpr FirstStartPlaces kFirstStart{{216, 218}, {432, 290}, {561, 216}};
     PlaceFromPositionKeys(*m_window, m_context, "shp.left", "shp.top",
-                          ShapeTestWindow::kDesignPosition, firstStart ? &kFirstStart : nullptr);
+                          ShapeTestWindow::kDefaultPosition, firstStart ? &kFirstStart : nullptr);
     m_window->SetShowTexts(m_context.settings.GetSetting(QStringLiteral("showtext")) ==
                            QLatin1String("1"));
 }

@@ -18,7 +18,7 @@ class ShapeTestFeature : public QObject
     Q_OBJECT
 public:
     // Creates the window (hidden) at its stored place: "shp.left" and "shp.top" when
-    // set (a value that is no integer is reported and keeps the design place),
+    // set (a value that is no integer is reported and keeps the default place),
     // "showtext" ("1" turns the option on, anything else off), then on the very
     // first start the place by screen size.
     ShapeTestFeature(AppContext& context, bool firstStart);

@@ -18,7 +18,7 @@ VariationsFeature::~VariationsFeature() = default;
 void VariationsFeature::ApplySettings()
 {
     PlaceFromPositionKeys(*m_window, m_context, "var.left", "var.top",
-                          VariationsWindow::kDesignPosition);
+                          VariationsWindow::kDefaultPosition);
 }
 
 void VariationsFeature::ShowWindow()

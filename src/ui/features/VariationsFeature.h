@@ -14,7 +14,7 @@ class VariationsFeature : public QObject
     Q_OBJECT
 public:
     // Creates the window (hidden) at its stored place; a stored value that is no
-    // integer is reported and that coordinate keeps the design place.
+    // integer is reported and that coordinate keeps the default place.
     explicit VariationsFeature(AppContext& context);
     ~VariationsFeature() override;
 

@@ -11,7 +11,7 @@
 ColourListView::ColourListView(QWidget* parent)
     : QListView(parent), m_delegate(new ColourListDelegate(this))
 {
-    setObjectName(QStringLiteral("ListBox1"));
+    setObjectName(QStringLiteral("colourList"));
     setItemDelegate(m_delegate);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);

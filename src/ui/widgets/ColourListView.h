@@ -1,5 +1,5 @@
 #pragma once
-// The colour list box ("ListBox1"): shows a ColourList with extended selection
+// The colour list box: shows a ColourList with extended selection
 // in big (30 px) or small (15 px) items. It keeps the list current colour up to
 // date (the pressed or current item's colour) and reports presses and
 // double-clicks; dragging, dropping and the menu belong to the main window.

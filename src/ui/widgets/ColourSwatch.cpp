@@ -32,9 +32,12 @@ void ColourSwatch::SetOutline(ShapeOutline outline)
 void ColourSwatch::AcceptColourDrops(std::function<bool(const DraggedColour&)> accepts,
                                      std::function<void(const DraggedColour&)> dropped)
 {
-    m_accepts = std::move(accepts);
-    m_dropped = std::move(dropped);
-    setAcceptDrops(true);
+    MakeColourDropTarget(
+        this, {[accepts = std::move(accepts)](const DraggedColour& dragged, const QDropEvent&) {
+                   return accepts(dragged);
+               },
+               std::move(dropped),
+               {}});
 }
 
 void ColourSwatch::paintEvent(QPaintEvent*)
@@ -65,31 +68,4 @@ void ColourSwatch::mouseMoveEvent(QMouseEvent* event)
 {
     emit hovered();
     QWidget::mouseMoveEvent(event);
-}
-
-std::optional<DraggedColour> ColourSwatch::AcceptableDrop(const QMimeData* data) const
-{
-    if (!m_accepts)
-        return std::nullopt;
-    const auto dragged = DecodeColourDrop(data);
-    if (!dragged || !m_accepts(*dragged))
-        return std::nullopt;
-    return dragged;
-}
-
-void ColourSwatch::dragEnterEvent(QDragEnterEvent* event)
-{
-    AnswerColourDrag(*event, AcceptableDrop(event->mimeData()).has_value());
-}
-
-void ColourSwatch::dragMoveEvent(QDragMoveEvent* event)
-{
-    AnswerColourDrag(*event, AcceptableDrop(event->mimeData()).has_value());
-}
-
-void ColourSwatch::dropEvent(QDropEvent* event)
-{
-    const auto dragged = AcceptableDrop(event->mimeData());
-    if (AnswerColourDrag(*event, dragged.has_value()))
-        m_dropped(*dragged);
 }

@@ -42,16 +42,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    std::optional<DraggedColour> AcceptableDrop(const QMimeData* data) const;
-
     ColorRef m_colour = 0;
     ShapeOutline m_outline;
     ColourSourceKind m_dragKind = ColourSourceKind::WindowSwatch;
-    std::function<bool(const DraggedColour&)> m_accepts;
-    std::function<void(const DraggedColour&)> m_dropped;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Plain text labels placed at a design position, sized to their text.
+// Plain text labels placed at a fixed position, sized to their text.
 
 #include <QString>
 

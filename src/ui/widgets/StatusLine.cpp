@@ -16,7 +16,7 @@ bool Fits(const QFontMetrics& metrics, const QSize& size, const QString& text)
 
 StatusLine::StatusLine(QWidget* parent) : QLabel(parent)
 {
-    setObjectName(QStringLiteral("Label5"));
+    setObjectName(QStringLiteral("statusLine"));
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFont(SansSerifPixels(11));

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's status line ("Label5"): black word-wrapped text in the
+// The main window's status line: black word-wrapped text in the
 // 11-pixel bitmap face, explaining whatever the pointer is over. A text that needs
 // more lines than the line has room for is cut short in its help part, so the
 // colour readout on its last line always shows whole.

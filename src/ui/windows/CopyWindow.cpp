@@ -78,7 +78,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     closeBox()->move(463, 0);
     // A double-click collapses to the strip and always restores with the preview.
     SetSuperMinimizeHeight(kFullHeight);
-    move(kDesignPosition);
+    move(kDefaultPosition);
 
     MakeLabel(this, QStringLiteral("What do you want to copy?"), 8, 32);
     m_sourceList = AddList(this, "sourceList", QStringLiteral("Copy from"), CopySourceCaptions(),

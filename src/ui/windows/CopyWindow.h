@@ -33,7 +33,7 @@ class CopyWindow : public FramedWindow
 public:
     static constexpr int kFullHeight = 453;  // preview shown
     static constexpr int kShortHeight = 191; // preview hidden
-    static constexpr QPoint kDesignPosition{298, 182};
+    static constexpr QPoint kDefaultPosition{298, 182};
 
     // The list panel gives the selected colours.
     CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget* parent = nullptr);

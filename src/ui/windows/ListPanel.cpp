@@ -43,7 +43,18 @@ ListPanel::ListPanel(AppContext& context)
     m_view->setGeometry(328, 80, 169, 305);
     m_view->setAccessibleName(QStringLiteral("Color List"));
     m_view->SetColourList(&m_context.colourList);
-    m_view->viewport()->setAcceptDrops(true);
+    // The list never reorders: its own items are refused. Other data goes on to the
+    // view and the main window (files).
+    MakeColourDropTarget(m_view->viewport(),
+                         {[this](const DraggedColour& dragged, const QDropEvent&) {
+                              return dragged.source != m_view &&
+                                     dragged.kind != ColourSourceKind::ColourList;
+                          },
+                          [this](const DraggedColour& dragged) {
+                              m_context.colourList.AddDroppedColourToList(dragged.colour);
+                              m_context.history.AddToHistory(dragged.colour);
+                          },
+                          {}});
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
     ShowScrollBarThumbs(m_view);
@@ -76,7 +87,7 @@ QList<int> ListPanel::SelectedRows() const
 void ListPanel::BuildMenu()
 {
     m_menu = new QMenu(&m_context.mainWindow);
-    m_menu->setObjectName(QStringLiteral("Pop2"));
+    m_menu->setObjectName(QStringLiteral("listMenu"));
     const auto run = [this](Command command) {
         return [this, command] { m_context.commands.Run(command); };
     };
@@ -189,28 +200,10 @@ void ListPanel::OnItemDoubleClicked(int row)
         m_context.mainColour.SetMainColour(m_context.colourList.ListCurrentColour());
 }
 
-bool ListPanel::HandleDragEvent(QEvent* event)
-{
-    auto* drop = static_cast<QDropEvent*>(event);
-    const std::optional<DraggedColour> dragged = DecodeColourDrop(drop->mimeData());
-    if (!dragged)
-        return false; // not a colour: the view and the main window decide
-    // The list never reorders: its own items are refused.
-    const bool acceptable =
-        dragged->source != m_view && dragged->kind != ColourSourceKind::ColourList;
-    if (AnswerColourDrag(*drop, acceptable) && event->type() == QEvent::Drop) {
-        m_context.colourList.AddDroppedColourToList(dragged->colour);
-        m_context.history.AddToHistory(dragged->colour);
-    }
-    return true;
-}
-
 bool ListPanel::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (watched == m_view->viewport()) {
-        if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
-            return HandleDragEvent(event);
         if (type == QEvent::MouseButtonPress) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {

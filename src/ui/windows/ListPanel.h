@@ -1,6 +1,6 @@
 #pragma once
-// The colour list on the main window: the list box ("ListBox1"), its context menu
-// ("Pop2", also opened by the " Color List" heading and the "List" button), the
+// The colour list on the main window: the list box, its context menu (also
+// opened by the " Color List" heading and the "List" button), the
 // list commands of the keyboard map, colour drags out of and onto the list, the
 // double-click that takes an item as the main colour and the status text.
 
@@ -51,7 +51,6 @@ private:
     void BuildMenu();
     void OnItemPressed(int row, Qt::MouseButton button);
     void OnItemDoubleClicked(int row);
-    bool HandleDragEvent(QEvent* event);
 
     AppContext& m_context;
     ColourListView* m_view;

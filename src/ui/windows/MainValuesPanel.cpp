@@ -1,5 +1,7 @@
 #include "ui/windows/MainValuesPanel.h"
 
+#include "ui/ColourDrag.h"
+
 #include "colour/ColourText.h"
 #include "platform/MessageBoxes.h"
 #include "state/ColourTextInput.h"
@@ -50,6 +52,7 @@ QLineEdit* MakeEdit(QWidget* window, const QRect& geometry, int maxLength)
     edit->setFont(SansSerifPoints(8));
     edit->setTextMargins(0, 0, 0, 0);
     edit->setMouseTracking(true);
+    RefuseOwnColourDrags(edit);
     return edit;
 }
 

@@ -64,7 +64,7 @@ public:
     PanelButton* loadButton() const { return m_loadButton; }
     PanelButton* listButton() const { return m_listButton; }
     QLabel* listHeading() const { return m_listHeading; }
-    // ProB1 under the colour list, hidden except while loading or exporting.
+    // The progress bar under the colour list, hidden except while loading or exporting.
     QProgressBar* progressBar() const { return m_progressBar; }
     QAction* addMainColourAction() const { return m_addMainColourAction; }
     QAction* copyWheelAction() const { return m_copyWheelAction; }

@@ -52,7 +52,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
     m_context.recentLists.PrepareReopenDisplay(m_context.colourList.CurrentListPath());
     auto* list = new ReopenListView(this);
     m_list = list;
-    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setObjectName(QStringLiteral("reopenList"));
     m_list->setAccessibleName(QStringLiteral("Recent color lists"));
     m_list->setGeometry(1, TitleStrip::Height, 141, 440);
     m_list->setFrameShape(QFrame::NoFrame);

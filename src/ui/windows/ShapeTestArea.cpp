@@ -32,12 +32,6 @@ protected:
     void dropEvent(QDropEvent* event) override { event->ignore(); }
 };
 
-// Every colour drag of the program may be dropped: the target decides what it takes.
-bool AnswerAnyColourDrag(QDropEvent& event)
-{
-    return AnswerColourDrag(event, DecodeColourDrop(event.mimeData()).has_value());
-}
-
 } // namespace
 
 bool ShapeTestTakes(ShapeTestTarget target, ColourSourceKind kind)
@@ -60,7 +54,7 @@ ShapeTestItem::ShapeTestItem(ShapeTestTarget role, int index, ShapeTestArea* are
     setObjectName((shape ? QStringLiteral("Shape") : QStringLiteral("Text")) +
                   QString::number(index + 1));
     setMouseTracking(true);
-    setAcceptDrops(true);
+    area->MakeDropTarget(this, role, index);
     if (!shape)
         setFont(QFont(QLatin1String(kTestTextFontFamily)));
 }
@@ -158,28 +152,11 @@ void ShapeTestItem::mouseReleaseEvent(QMouseEvent* event)
         m_editing = false;
 }
 
-void ShapeTestItem::dragEnterEvent(QDragEnterEvent* event)
-{
-    AnswerColourDrag(*event, m_area->TakeDragOver(event->mimeData()));
-}
-
-void ShapeTestItem::dragMoveEvent(QDragMoveEvent* event)
-{
-    AnswerAnyColourDrag(*event);
-}
-
-void ShapeTestItem::dropEvent(QDropEvent* event)
-{
-    const std::optional<DraggedColour> dragged = DecodeColourDrop(event->mimeData());
-    if (AnswerColourDrag(*event, dragged.has_value()))
-        m_area->Drop(m_role, m_index, *dragged);
-}
-
 ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&StartColourDrag)
 {
     setObjectName(QStringLiteral("testArea"));
     setMouseTracking(true);
-    setAcceptDrops(true);
+    MakeDropTarget(this, ShapeTestTarget::Area, 0);
     // Bottom to top: Shape10 .. Shape1, the picture, Text10 .. Text1.
     for (int i = kTestShapeCount - 1; i >= 0; --i)
         m_shapes[i] = new ShapeTestItem(ShapeTestTarget::Shape, i, this);
@@ -294,13 +271,18 @@ void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
     }
 }
 
-bool ShapeTestArea::TakeDragOver(const QMimeData* data)
+void ShapeTestArea::MakeDropTarget(QWidget* widget, ShapeTestTarget target, int index)
 {
-    if (!DecodeColourDrop(data))
-        return false;
-    window()->show();
-    window()->raise();
-    return true;
+    MakeColourDropTarget(widget, {nullptr,
+                                  [this, target, index](const DraggedColour& dragged) {
+                                      Drop(target, index, dragged);
+                                  },
+                                  [this](const std::optional<DraggedColour>& dragged) {
+                                      if (!dragged)
+                                          return;
+                                      window()->show();
+                                      window()->raise();
+                                  }});
 }
 
 void ShapeTestArea::paintEvent(QPaintEvent*)
@@ -319,21 +301,4 @@ void ShapeTestArea::mousePressEvent(QMouseEvent* event)
 void ShapeTestArea::mouseMoveEvent(QMouseEvent*)
 {
     PointerOver(ShapeTestTarget::Area, 0);
-}
-
-void ShapeTestArea::dragEnterEvent(QDragEnterEvent* event)
-{
-    AnswerColourDrag(*event, TakeDragOver(event->mimeData()));
-}
-
-void ShapeTestArea::dragMoveEvent(QDragMoveEvent* event)
-{
-    AnswerAnyColourDrag(*event);
-}
-
-void ShapeTestArea::dropEvent(QDropEvent* event)
-{
-    const std::optional<DraggedColour> dragged = DecodeColourDrop(event->mimeData());
-    if (AnswerColourDrag(*event, dragged.has_value()))
-        Drop(ShapeTestTarget::Area, 0, *dragged);
 }

@@ -63,9 +63,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     ShapeTestTarget m_role;
@@ -117,13 +114,14 @@ public:
 
     // For the items: a colour drag from `source`; a drop of `dragged` on a target
     // (the colour is taken when ShapeTestTakes says so; the follow-up steps run
-    // always); the hint for a pointer over a target; a drag coming over the window.
+    // always); the hint for a pointer over a target.
     void StartDrag(QWidget* source, const DraggedColour& dragged);
     void Drop(ShapeTestTarget target, int index, const DraggedColour& dragged);
     void PointerOver(ShapeTestTarget target, int index);
-    // True when `data` is a colour drag of this program; the window is then shown
-    // and brought to the front.
-    bool TakeDragOver(const QMimeData* data);
+    // Makes `widget` the drop target of a target: every colour may be dropped (the
+    // target decides what it takes), and a colour dragged over it shows the window
+    // and brings it to the front.
+    void MakeDropTarget(QWidget* widget, ShapeTestTarget target, int index);
 
 signals:
     // After every drop, taken or refused: the scheme record is due for a refresh.
@@ -134,9 +132,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void PaintItemColours();

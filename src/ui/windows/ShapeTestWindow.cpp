@@ -36,7 +36,7 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("ShapeTestWindow"));
     setMouseTracking(true);
     SetSuperMinimizeHeight(kClientSize.height());
-    move(kDesignPosition);
+    move(kDefaultPosition);
 
     MakeSectionHeading(this, QStringLiteral(" Test Area"), TestAreaCaptionGeometry);
     m_area = new ShapeTestArea(this);

@@ -24,7 +24,7 @@ class ShapeTestWindow : public FramedWindow
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{618, 451};
-    static constexpr QPoint kDesignPosition{267, 104};
+    static constexpr QPoint kDefaultPosition{267, 104};
 
     explicit ShapeTestWindow(AppContext& context, QWidget* parent = nullptr);
     ~ShapeTestWindow() override;

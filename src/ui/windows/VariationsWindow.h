@@ -23,7 +23,7 @@ class VariationsWindow : public FramedWindow
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{217, 282};
-    static constexpr QPoint kDesignPosition{347, 235};
+    static constexpr QPoint kDefaultPosition{347, 235};
     static constexpr QSize kImageSize{214, 251};
     static constexpr QPoint kImagePosition{1, 13};
 

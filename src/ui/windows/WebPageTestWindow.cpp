@@ -66,7 +66,7 @@ WebPageTestWindow::WebPageTestWindow(AppContext& context, QWidget* parent)
     closeBox()->move(kCloseBoxLeft, 0);
     m_helpBox = titleStrip()->AddBox(QStringLiteral("?"), kHelpBoxLeft);
     SetSuperMinimizeHeight(kClientSize.height());
-    move(kDesignPosition);
+    move(kDefaultPosition);
     // Only to bring the window to the front while something is dragged over it.
     setAcceptDrops(true);
 

@@ -26,7 +26,7 @@ class WebPageTestWindow : public FramedWindow
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{563, 329};
-    static constexpr QPoint kDesignPosition{242, 337};
+    static constexpr QPoint kDefaultPosition{242, 337};
 
     explicit WebPageTestWindow(AppContext& context, QWidget* parent = nullptr);
     ~WebPageTestWindow() override;

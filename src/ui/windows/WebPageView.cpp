@@ -31,6 +31,7 @@ bool WebPageAcceptsDrop(WebDropTarget target, const DraggedColour& dragged, cons
     case ColourSourceKind::MainSwatch:
     case ColourSourceKind::WindowSwatch:
     case ColourSourceKind::VariationsImage:
+    case ColourSourceKind::OtherProgram:
         return true;
     default:
         return false;
@@ -82,7 +83,13 @@ WebPageItem::WebPageItem(WebDropTarget role, QWidget* parent)
 {
     // Typed texts are shown as they are, markup included.
     setTextFormat(Qt::PlainText);
-    setAcceptDrops(true);
+    MakeColourDropTarget(
+        this, {[this](const DraggedColour& dragged, const QDropEvent& event) {
+                   return AcceptsDrop(dragged, event);
+               },
+               [this](const DraggedColour& dragged) { emit colourDropped(dragged.colour); },
+               // Anything dragged over the page brings the window to the front.
+               [this](const std::optional<DraggedColour>&) { window()->raise(); }});
 }
 
 void WebPageItem::mousePressEvent(QMouseEvent* event)
@@ -107,34 +114,12 @@ void WebPageItem::mouseDoubleClickEvent(QMouseEvent* event)
         mousePressEvent(event);
 }
 
-std::optional<DraggedColour> WebPageItem::AcceptableDrop(const QDropEvent& event) const
+bool WebPageItem::AcceptsDrop(const DraggedColour& dragged, const QDropEvent& event) const
 {
     // A drop a text refused comes on to the part beneath it; it stays refused.
     if (m_role == WebDropTarget::PagePart && childAt(event.position().toPoint()))
-        return std::nullopt;
-    const std::optional<DraggedColour> dragged = DecodeColourDrop(event.mimeData());
-    if (!dragged || !WebPageAcceptsDrop(m_role, *dragged, this))
-        return std::nullopt;
-    return dragged;
-}
-
-void WebPageItem::dragEnterEvent(QDragEnterEvent* event)
-{
-    // Anything dragged over the page brings the window to the front.
-    window()->raise();
-    AnswerColourDrag(*event, AcceptableDrop(*event).has_value());
-}
-
-void WebPageItem::dragMoveEvent(QDragMoveEvent* event)
-{
-    AnswerColourDrag(*event, AcceptableDrop(*event).has_value());
-}
-
-void WebPageItem::dropEvent(QDropEvent* event)
-{
-    const std::optional<DraggedColour> dragged = AcceptableDrop(*event);
-    if (AnswerColourDrag(*event, dragged.has_value()))
-        emit colourDropped(dragged->colour);
+        return false;
+    return WebPageAcceptsDrop(m_role, dragged, this);
 }
 
 WebPageDivider::WebPageDivider(WebDivider which, QWidget* parent) : QWidget(parent), m_which(which)
@@ -205,7 +190,7 @@ WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
         const auto which = WebText(i);
         const WebTextPlacement place = PlaceWebText(which);
         auto* text = new WebPageItem(WebDropTarget::PageText, part(place.part));
-        text->setObjectName(QLatin1String(place.objectName));
+        text->setObjectName(QLatin1String(place.name));
         text->move(place.position);
         if (which == WebText::BodyText) {
             text->setWordWrap(true);

@@ -65,12 +65,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    std::optional<DraggedColour> AcceptableDrop(const QDropEvent& event) const;
+    bool AcceptsDrop(const DraggedColour& dragged, const QDropEvent& event) const;
 
     WebDropTarget m_role;
     ColorRef m_colour = 0;
