@@ -51,6 +51,8 @@ private slots:
     void formats();
     void unreadableLinesAreReportedAndSkipped();
     void unknownFormat();
+    void seeAs_data();
+    void seeAs();
     void helpListsTheOptions();
     void otherArgumentsStartTheProgram();
 };
@@ -107,11 +109,40 @@ void CommandLineTest::unknownFormat()
     QVERIFY(run.err.startsWith("qbkromi: there is no format \"cmyk\". Formats: oklch, oklab,"));
 }
 
+void CommandLineTest::seeAs_data()
+{
+    QTest::addColumn<QString>("vision");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("deuteranopia") << "deuteranopia:1"
+                                  << "#ff0000" << 0 << QByteArray("#A39000\n");
+    QTest::newRow("grey stays") << "tritanopia:0.4"
+                                << "#808080" << 0 << QByteArray("#808080\n");
+    QTest::newRow("achromatopsia") << "achromatopsia"
+                                   << "red" << 0 << QByteArray("#7F7F7F\n");
+    QTest::newRow("bad severity") << "deuteranopia:2"
+                                  << "#ff0000" << 64 << QByteArray();
+}
+
+void CommandLineTest::seeAs()
+{
+    QFETCH(QString, vision);
+    QFETCH(QString, colour);
+    QFETCH(int, status);
+    QFETCH(QByteArray, printed);
+    const Run run = RunWith({QStringLiteral("--format"), QStringLiteral("hex"),
+                             QStringLiteral("--see-as"), vision, colour});
+    QCOMPARE(run.status, std::optional<int>(status));
+    QCOMPARE(run.out.toUpper(), printed.toUpper());
+    QCOMPARE(run.err.isEmpty(), status == 0);
+}
+
 void CommandLineTest::helpListsTheOptions()
 {
     const Run run = RunWith({QStringLiteral("--help")});
     QCOMPARE(run.status, std::optional<int>(0));
-    QVERIFY(run.out.contains("qbkromi --format NAME [COLOUR...]\n"));
+    QVERIFY(run.out.contains("qbkromi --format NAME [--see-as KIND[:SEVERITY]] [COLOUR...]\n"));
     QVERIFY(run.out.contains("qbkromi --pick\n"));
 }
 
