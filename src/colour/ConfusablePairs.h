@@ -10,9 +10,9 @@
 // and then says it is incomplete, so a list of a million colours answers in well
 // under a second.
 
+#include "colour/ColourSpaces.h"
 #include "colour/ColourVision.h"
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -45,9 +45,8 @@ struct ConfusionResult
     bool complete = true;
 };
 
-// OKLab L, a, b of a colour given in linear sRGB (components 0..1).
-std::array<float, 3> OklabFromLinearSrgb(const std::array<float, 3>& linear);
-float DeltaEOk(const std::array<float, 3>& a, const std::array<float, 3>& b);
+// The colour as seen, in OKLab: the 8-bit colour the view paints.
+Lab SeenOkLab(const VisionSimulator& simulator, ColorRef colour);
 
 ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, ColourVision vision,
                                     const ConfusionLimits& limits = {});
