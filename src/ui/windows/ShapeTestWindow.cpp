@@ -9,6 +9,7 @@
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/SectionHeading.h"
+#include "ui/windows/ConfusablePairsWindow.h"
 #include "ui/windows/ShapeSchemeControls.h"
 #include "ui/windows/ShapeTestArea.h"
 
@@ -50,6 +51,9 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     m_viewAs->setFont(VerdanaPixels(11));
     m_viewAs->SetFace(219);
     m_viewAsMenu = new ViewAsMenu(this);
+    m_viewAsMenu->addSeparator();
+    m_viewAsMenu->addAction(QStringLiteral("Colors Hard to Tell Apart..."), this,
+                            &ShapeTestWindow::ShowConfusablePairs);
 
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("sideColumn"));
@@ -144,6 +148,28 @@ void ShapeTestWindow::SetVision(ColourVision vision)
                  : QStringLiteral("Simulated view: the test area is drawn as seen with ") +
                        ColourVisionLabel(vision).toLower() +
                        QStringLiteral(". Drops and readouts keep the real colors."));
+}
+
+void ShapeTestWindow::ShowConfusablePairs()
+{
+    std::vector<ColorRef> colours;
+    QStringList names;
+    const auto take = [&](const QWidget* item, ColorRef colour) {
+        // Parked items lie outside the area and are not seen.
+        if (item->geometry().left() >= m_area->width())
+            return;
+        colours.push_back(colour);
+        names.push_back(item->objectName());
+    };
+    for (int i = 0; i < kTestShapeCount; ++i)
+        take(m_area->shape(i), m_area->colours().shapeFills[std::size_t(i)]);
+    for (int i = 0; i < kTestTextCount; ++i)
+        take(m_area->text(i), m_area->colours().textColours[std::size_t(i)]);
+    colours.push_back(m_area->colours().background);
+    names.push_back(QStringLiteral("Background"));
+    if (!m_pairs)
+        m_pairs = std::make_unique<ConfusablePairsWindow>();
+    m_pairs->ShowPairs(colours, names);
 }
 
 ColourVision ShapeTestWindow::vision() const

@@ -9,6 +9,8 @@
 #include "ui/widgets/FramedWindow.h"
 
 #include <QHash>
+
+#include <memory>
 #include <QPoint>
 #include <QSize>
 
@@ -18,6 +20,7 @@ class QKeyEvent;
 class QLabel;
 class QListWidget;
 class ShapeSchemeControls;
+class ConfusablePairsWindow;
 class ShapeTestArea;
 class ViewAsMenu;
 
@@ -54,6 +57,10 @@ public:
     ColourVision vision() const;
     PanelButton* viewAsButton() const { return m_viewAs; }
     ViewAsMenu* viewAsMenu() const { return m_viewAsMenu; }
+    // "Colors Hard to Tell Apart..." in that menu: the pairs among the colours the
+    // test area shows (its items inside the area and the background).
+    void ShowConfusablePairs();
+    ConfusablePairsWindow* pairsWindow() const { return m_pairs.get(); }
 
     ShapeTestArea* area() const { return m_area; }
     QListWidget* layoutList() const { return m_layoutList; }
@@ -85,6 +92,7 @@ private:
     QLabel* m_hint;
     PanelButton* m_viewAs;
     ViewAsMenu* m_viewAsMenu;
+    std::unique_ptr<ConfusablePairsWindow> m_pairs;
     QHash<const QObject*, QString> m_hints;
     bool m_showTexts = true;
 };
