@@ -67,9 +67,9 @@ QString SeenHintSuffix(const VisionSimulator& simulator, ColorRef real)
 {
     if (simulator.IsNormal())
         return QString();
-    return QStringLiteral("| Simulated ") + ColourVisionLabel(simulator.vision()).toLower() +
-           QStringLiteral(", seen: ") + FormatHashHex(UnpackColour(simulator.See(real))) +
-           QLatin1Char(' ');
+    // The kind is on the "View as" control; the line has room for little more.
+    return QStringLiteral("| Simulated, seen: ") +
+           FormatHashHex(UnpackColour(simulator.See(real))) + QLatin1Char(' ');
 }
 
 QString SeenContrastToolTip(const VisionSimulator& simulator, ColorRef text, ColorRef background)

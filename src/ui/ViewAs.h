@@ -19,8 +19,8 @@ class SettingsStore;
 QString ColourVisionLabel(ColourVision vision);
 // "View as: Normal", "View as: Deuteranopia 1.0".
 QString ViewAsCaption(ColourVision vision);
-// The hint line's addition while a view is simulated: "| Simulated deuteranopia
-// 1.0, seen: #A39000 " for a real colour; empty for the normal view.
+// The hint line's addition while a view is simulated: "| Simulated, seen: #A39000 "
+// for a real colour; empty for the normal view.
 QString SeenHintSuffix(const VisionSimulator& simulator, ColorRef real);
 // The contrast tooltip of a text on a background, with a third line "As seen with
 // deuteranopia 1.0: 3.2:1" while a view is simulated.

@@ -563,8 +563,8 @@ void ListFilesTest::exitWriteKeepsOtherChanges_data()
     QTest::newRow("unchanged, file changed") << false << theirs << theirs << false;
     QTest::newRow("changed, file untouched") << true << mine << written << false;
     QTest::newRow("changed, file changed") << true << theirs << theirs << true;
-    QTest::newRow("changed, same size") << true << QByteArray("x - 0000FE\r\n")
-                                        << QByteArray("x - 0000FE\r\n") << true;
+    QTest::newRow("changed, same size")
+        << true << QByteArray("x - 0000FE\r\n") << QByteArray("x - 0000FE\r\n") << true;
     QTest::newRow("changed, file deleted") << true << QByteArray() << written << false;
 }
 
