@@ -36,6 +36,10 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
                                     const ConfusionLimits& limits)
 {
     ConfusionResult result;
+    if (count > limits.maxColours) {
+        count = limits.maxColours;
+        result.complete = false;
+    }
     if (count < 2 || !(limits.threshold > 0))
         return result;
     const VisionSimulator simulator(vision);
@@ -58,7 +62,8 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
     };
 
     std::size_t comparisons = 0;
-    for (std::size_t start = 0; start < grid.size() && result.complete;) {
+    bool stopped = false;
+    for (std::size_t start = 0; start < grid.size() && !stopped;) {
         std::size_t end = start;
         while (end < grid.size() && grid[end].cell == grid[start].cell)
             ++end;
@@ -66,21 +71,21 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
         const int cx = CellOf(anchor.l, width), cy = CellOf(anchor.a, width),
                   cz = CellOf(anchor.b, width);
         // Each unordered pair of cells once: the neighbour's key is not below ours.
-        for (int dx = -1; dx <= 1 && result.complete; ++dx)
-            for (int dy = -1; dy <= 1 && result.complete; ++dy)
-                for (int dz = -1; dz <= 1 && result.complete; ++dz) {
+        for (int dx = -1; dx <= 1 && !stopped; ++dx)
+            for (int dy = -1; dy <= 1 && !stopped; ++dy)
+                for (int dz = -1; dz <= 1 && !stopped; ++dz) {
                     const std::uint64_t key = CellKey(cx + dx, cy + dy, cz + dz);
                     if (key < grid[start].cell)
                         continue;
                     const auto [first, last] = cellRange(key);
-                    for (std::size_t i = start; i < end && result.complete; ++i) {
+                    for (std::size_t i = start; i < end && !stopped; ++i) {
                         const int a = grid[i].index;
                         for (auto j = first; j != last; ++j) {
                             const int b = j->index;
                             if (key == grid[start].cell && b <= a)
                                 continue;
                             if (++comparisons > limits.maxComparisons) {
-                                result.complete = false;
+                                stopped = true;
                                 break;
                             }
                             const float seenDelta = float(DeltaEOk(seen[a], seen[b]));
@@ -93,7 +98,7 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
                             result.pairs.push_back(
                                 {std::min(a, b), std::max(a, b), seenDelta, normalDelta});
                             if (result.pairs.size() >= limits.maxPairs) {
-                                result.complete = false;
+                                stopped = true;
                                 break;
                             }
                         }
@@ -101,6 +106,7 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
                 }
         start = end;
     }
+    result.complete = result.complete && !stopped;
     std::sort(result.pairs.begin(), result.pairs.end(),
               [](const ConfusablePair& a, const ConfusablePair& b) {
                   return a.seenDeltaE != b.seenDeltaE ? a.seenDeltaE < b.seenDeltaE

@@ -277,6 +277,10 @@ void ColourVisionTest::pairSearchStopsAtItsLimits()
         FindConfusablePairs(colours.data(), 1000, {VisionKind::Achromatopsia, 1.0}, limits);
     QVERIFY(!few.complete);
     QCOMPARE(few.pairs.size(), std::size_t(5));
+    limits = ConfusionLimits();
+    limits.maxColours = 2;
+    QVERIFY(
+        !FindConfusablePairs(colours.data(), 3, {VisionKind::Protanopia, 1.0}, limits).complete);
 }
 
 QTEST_APPLESS_MAIN(ColourVisionTest)

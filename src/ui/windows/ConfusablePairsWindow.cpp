@@ -115,7 +115,10 @@ void ConfusablePairsWindow::ShowPairs(const std::vector<ColorRef>& colours,
                        "right: as seen.")
             .arg(double(kHardToTellApartDeltaE)) +
         (complete ? QString()
-                  : QStringLiteral(" The search stopped early; there may be more pairs.")));
+                  : QStringLiteral(" The search stopped early (it looks at the first %1 colors, "
+                                   "at most %2 pairs per kind); there may be more pairs.")
+                        .arg(limits.maxColours)
+                        .arg(limits.maxPairs)));
     QGuiApplication::restoreOverrideCursor();
     ShowInFront(*this);
 }
