@@ -31,9 +31,12 @@ struct CommandLineOption
 
 // One row per option; --help lists them in this order.
 constexpr CommandLineOption kOptions[] = {
-    {"--format", "NAME [COLOUR...]",
+    {"--format", "NAME [--see-as KIND[:SEVERITY]] [COLOUR...]",
      "Print each COLOUR, or each line of standard input when none is given,\n"
      "in the text format NAME, one per line. A colour is any CSS colour text.\n"
+     "--see-as prints each colour as a person with a colour-vision deficiency\n"
+     "sees it: KIND is protanopia, deuteranopia, tritanopia or achromatopsia,\n"
+     "SEVERITY 0.1 to 1.0 (the default; below it, anomalous trichromacy).\n"
      "A colour that cannot be read is reported on standard error with its\n"
      "line, and the exit status is 2; the other lines are still printed."},
     {"--pick", "",
@@ -109,11 +112,26 @@ int RunFormat(const QStringList& arguments, const SettingsStore* settings,
                   ", or a format of your own.\n");
         return kUsageError;
     }
+    qsizetype first = 3; // the first colour argument
+    std::optional<VisionSimulator> seeAs;
+    if (arguments.size() > 3 && arguments[3] == QLatin1String("--see-as")) {
+        const QByteArray kind = arguments.value(4).toLatin1();
+        const std::optional<ColourVision> vision =
+            ParseColourVision(std::string_view(kind.constData(), std::size_t(kind.size())));
+        if (!vision) {
+            Write(streams.err, "qbkromi: --see-as needs KIND[:SEVERITY]: protanopia, "
+                               "deuteranopia, tritanopia or achromatopsia, and a severity "
+                               "0.1 to 1.0, for example deuteranopia:0.6.\n");
+            return kUsageError;
+        }
+        seeAs.emplace(*vision);
+        first = 5;
+    }
     int status = 0;
     QByteArray out;
     QString error;
     auto one = [&](QStringView text, qsizetype number) {
-        if (!FormatColourText(*format, text, out, error)) {
+        if (!FormatColourText(*format, text, out, error, seeAs ? &*seeAs : nullptr)) {
             status = kUnreadableColour;
             Write(streams.out, out);
             out.clear();
@@ -126,9 +144,9 @@ int RunFormat(const QStringList& arguments, const SettingsStore* settings,
             out.clear();
         }
     };
-    if (arguments.size() > 3) {
-        for (qsizetype i = 3; i < arguments.size(); ++i)
-            one(arguments[i], i - 2);
+    if (arguments.size() > first) {
+        for (qsizetype i = first; i < arguments.size(); ++i)
+            one(arguments[i], i - first + 1);
     } else {
         QByteArray line;
         for (qsizetype number = 1; ReadLine(streams.in, line); ++number)
@@ -246,14 +264,14 @@ void ColourTextFormat::Append(Rgb colour, QByteArray& out) const
 }
 
 bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArray& out,
-                      QString& error)
+                      QString& error, const VisionSimulator* seeAs)
 {
     const CssColourReading reading = ReadCssColour(text);
     if (!reading.colour) {
         error = ReadingNote(reading);
         return false;
     }
-    format.Append(*reading.colour, out);
+    format.Append(seeAs ? seeAs->See(*reading.colour) : *reading.colour, out);
     out.append('\n');
     return true;
 }

@@ -1,14 +1,18 @@
 #pragma once
 // The command line for scripts and desktop shortcuts, which never opens the main
 // window:
-//   qbkromi --format NAME [COLOUR...]   each colour (or each line of standard
-//                                       input) in a text format, one per line
+//   qbkromi --format NAME [--see-as KIND[:SEVERITY]] [COLOUR...]
+//                                       each colour (or each line of standard
+//                                       input) in a text format, one per line;
+//                                       with --see-as, as a person with that
+//                                       colour-vision deficiency sees it
 //   qbkromi --pick                      the eye dropper alone; the colour as hex
 //   qbkromi --help
 // Each option is a row of one table; a colour list path (or nothing) starts the
 // program as usual.
 
 #include "colour/ColourValues.h"
+#include "colour/ColourVision.h"
 
 #include <QByteArray>
 #include <QString>
@@ -41,9 +45,10 @@ private:
 
 // What one colour text becomes: its line (ending "\n") appended to `out`, or
 // false with the reason in `error`. The step --format runs for every colour;
-// options that change the colour on its way wrap it.
+// options that change the colour on its way wrap it: `seeAs` (may be null) prints
+// the colour as seen with a colour-vision deficiency.
 bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArray& out,
-                      QString& error);
+                      QString& error, const VisionSimulator* seeAs = nullptr);
 
 // Where the command line reads and writes; the program's are stdin, stdout and
 // stderr, a test's are files.

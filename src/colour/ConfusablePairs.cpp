@@ -20,50 +20,38 @@ std::uint64_t CellKey(int x, int y, int z)
            std::uint64_t(z + kCellBias);
 }
 
-int CellOf(float value, float width)
+int CellOf(double value, float width)
 {
     return int(std::floor(value / width));
 }
 
 } // namespace
 
-std::array<float, 3> OklabFromLinearSrgb(const std::array<float, 3>& c)
+Lab SeenOkLab(const VisionSimulator& simulator, ColorRef colour)
 {
-    // Björn Ottosson's OKLab: linear sRGB to cone responses, cube root, then L, a, b.
-    const float l = std::cbrt(0.4122214708f * c[0] + 0.5363325363f * c[1] + 0.0514459929f * c[2]);
-    const float m = std::cbrt(0.2119034982f * c[0] + 0.6806995451f * c[1] + 0.1073969566f * c[2]);
-    const float s = std::cbrt(0.0883024619f * c[0] + 0.2817188376f * c[1] + 0.6299787005f * c[2]);
-    return {0.2104542553f * l + 0.7936177850f * m - 0.0040720468f * s,
-            1.9779984951f * l - 2.4285922050f * m + 0.4505937099f * s,
-            0.0259040371f * l + 0.7827717662f * m - 0.8086757660f * s};
-}
-
-float DeltaEOk(const std::array<float, 3>& a, const std::array<float, 3>& b)
-{
-    const float dl = a[0] - b[0], da = a[1] - b[1], db = a[2] - b[2];
-    return std::sqrt(dl * dl + da * da + db * db);
+    return RgbToOkLab(simulator.See(UnpackColour(colour)));
 }
 
 ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, ColourVision vision,
                                     const ConfusionLimits& limits)
 {
     ConfusionResult result;
+    if (count > limits.maxColours) {
+        count = limits.maxColours;
+        result.complete = false;
+    }
     if (count < 2 || !(limits.threshold > 0))
         return result;
     const VisionSimulator simulator(vision);
     const VisionSimulator normal;
     const float width = limits.threshold;
-    std::vector<std::array<float, 3>> seen(count);
+    std::vector<Lab> seen(count);
     std::vector<GridPoint> grid(count);
     for (std::size_t i = 0; i < count; ++i) {
-        std::array<float, 3> linear = simulator.SeeLinear(UnpackColour(colours[i]));
-        // The view is what reaches the screen: clamped to what it can show.
-        for (float& v : linear)
-            v = std::clamp(v, 0.0f, 1.0f);
-        seen[i] = OklabFromLinearSrgb(linear);
-        grid[i] = {CellKey(CellOf(seen[i][0], width), CellOf(seen[i][1], width),
-                           CellOf(seen[i][2], width)),
-                   int(i)};
+        seen[i] = SeenOkLab(simulator, colours[i]);
+        grid[i] = {
+            CellKey(CellOf(seen[i].l, width), CellOf(seen[i].a, width), CellOf(seen[i].b, width)),
+            int(i)};
     }
     std::sort(grid.begin(), grid.end(),
               [](const GridPoint& a, const GridPoint& b) { return a.cell < b.cell; });
@@ -74,43 +62,43 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
     };
 
     std::size_t comparisons = 0;
-    for (std::size_t start = 0; start < grid.size() && result.complete;) {
+    bool stopped = false;
+    for (std::size_t start = 0; start < grid.size() && !stopped;) {
         std::size_t end = start;
         while (end < grid.size() && grid[end].cell == grid[start].cell)
             ++end;
-        const std::array<float, 3>& anchor = seen[std::size_t(grid[start].index)];
-        const int cx = CellOf(anchor[0], width), cy = CellOf(anchor[1], width),
-                  cz = CellOf(anchor[2], width);
+        const Lab& anchor = seen[std::size_t(grid[start].index)];
+        const int cx = CellOf(anchor.l, width), cy = CellOf(anchor.a, width),
+                  cz = CellOf(anchor.b, width);
         // Each unordered pair of cells once: the neighbour's key is not below ours.
-        for (int dx = -1; dx <= 1 && result.complete; ++dx)
-            for (int dy = -1; dy <= 1 && result.complete; ++dy)
-                for (int dz = -1; dz <= 1 && result.complete; ++dz) {
+        for (int dx = -1; dx <= 1 && !stopped; ++dx)
+            for (int dy = -1; dy <= 1 && !stopped; ++dy)
+                for (int dz = -1; dz <= 1 && !stopped; ++dz) {
                     const std::uint64_t key = CellKey(cx + dx, cy + dy, cz + dz);
                     if (key < grid[start].cell)
                         continue;
                     const auto [first, last] = cellRange(key);
-                    for (std::size_t i = start; i < end && result.complete; ++i) {
+                    for (std::size_t i = start; i < end && !stopped; ++i) {
                         const int a = grid[i].index;
                         for (auto j = first; j != last; ++j) {
                             const int b = j->index;
                             if (key == grid[start].cell && b <= a)
                                 continue;
                             if (++comparisons > limits.maxComparisons) {
-                                result.complete = false;
+                                stopped = true;
                                 break;
                             }
-                            const float seenDelta = DeltaEOk(seen[a], seen[b]);
+                            const float seenDelta = float(DeltaEOk(seen[a], seen[b]));
                             if (seenDelta >= limits.threshold)
                                 continue;
-                            const float normalDelta = DeltaEOk(
-                                OklabFromLinearSrgb(normal.SeeLinear(UnpackColour(colours[a]))),
-                                OklabFromLinearSrgb(normal.SeeLinear(UnpackColour(colours[b]))));
+                            const float normalDelta = float(DeltaEOk(
+                                SeenOkLab(normal, colours[a]), SeenOkLab(normal, colours[b])));
                             if (normalDelta < limits.threshold)
                                 continue;
                             result.pairs.push_back(
                                 {std::min(a, b), std::max(a, b), seenDelta, normalDelta});
                             if (result.pairs.size() >= limits.maxPairs) {
-                                result.complete = false;
+                                stopped = true;
                                 break;
                             }
                         }
@@ -118,6 +106,7 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
                 }
         start = end;
     }
+    result.complete = result.complete && !stopped;
     std::sort(result.pairs.begin(), result.pairs.end(),
               [](const ConfusablePair& a, const ConfusablePair& b) {
                   return a.seenDeltaE != b.seenDeltaE ? a.seenDeltaE < b.seenDeltaE

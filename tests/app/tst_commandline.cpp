@@ -54,6 +54,8 @@ private slots:
     void unreadableLinesAreReportedAndSkipped();
     void unknownFormat();
     void userFormat();
+    void seeAs_data();
+    void seeAs();
     void helpListsTheOptions();
     void otherArgumentsStartTheProgram();
 };
@@ -122,11 +124,40 @@ void CommandLineTest::userFormat()
     QCOMPARE(run.out, QByteArray("Color(red: 255, hex: \"#FF6347\") // tomato\n"));
 }
 
+void CommandLineTest::seeAs_data()
+{
+    QTest::addColumn<QString>("vision");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("deuteranopia") << "deuteranopia:1"
+                                  << "#ff0000" << 0 << QByteArray("#A39000\n");
+    QTest::newRow("grey stays") << "tritanopia:0.4"
+                                << "#808080" << 0 << QByteArray("#808080\n");
+    QTest::newRow("achromatopsia") << "achromatopsia"
+                                   << "red" << 0 << QByteArray("#7F7F7F\n");
+    QTest::newRow("bad severity") << "deuteranopia:2"
+                                  << "#ff0000" << 64 << QByteArray();
+}
+
+void CommandLineTest::seeAs()
+{
+    QFETCH(QString, vision);
+    QFETCH(QString, colour);
+    QFETCH(int, status);
+    QFETCH(QByteArray, printed);
+    const Run run = RunWith({QStringLiteral("--format"), QStringLiteral("hex"),
+                             QStringLiteral("--see-as"), vision, colour});
+    QCOMPARE(run.status, std::optional<int>(status));
+    QCOMPARE(run.out.toUpper(), printed.toUpper());
+    QCOMPARE(run.err.isEmpty(), status == 0);
+}
+
 void CommandLineTest::helpListsTheOptions()
 {
     const Run run = RunWith({QStringLiteral("--help")});
     QCOMPARE(run.status, std::optional<int>(0));
-    QVERIFY(run.out.contains("qbkromi --format NAME [COLOUR...]\n"));
+    QVERIFY(run.out.contains("qbkromi --format NAME [--see-as KIND[:SEVERITY]] [COLOUR...]\n"));
     QVERIFY(run.out.contains("qbkromi --pick\n"));
 }
 

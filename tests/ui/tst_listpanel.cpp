@@ -3,11 +3,13 @@
 #include "ui/widgets/ColourListDelegate.h"
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
+#include "ui/windows/ConfusablePairsWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -46,6 +48,7 @@ private slots:
     void init();
     void cleanup();
     void placeAndMenuEntries();
+    void hardToTellApartPairsSelectBothItems();
     void menuOpensFromListHeadingAndButton();
     void addMainColour_data();
     void addMainColour();
@@ -112,7 +115,8 @@ void ListPanelTest::placeAndMenuEntries()
                                "&Small Color List",
                                "-",
                                "Export\tCtrl+X",
-                               "Clear Duplicate Colors"};
+                               "Clear Duplicate Colors",
+                               "Colors Hard to Tell Apart..."};
     QStringList entries;
     QMenu* menu = m_kit->panel->listMenu();
     QCOMPARE(menu->objectName(), QStringLiteral("listMenu"));
@@ -137,8 +141,29 @@ void ListPanelTest::placeAndMenuEntries()
         menu->actions().at(i)->trigger();
     QCOMPARE(m_kit->ran, (QList<Command>{Command::SaveList, Command::LoadList, Command::Reopen,
                                          Command::ExportMenu}));
-    menu->actions().last()->trigger();
+    menu->actions().at(12)->trigger(); // "Clear Duplicate Colors"
     QVERIFY(m_kit->list.IsChanged());
+}
+
+void ListPanelTest::hardToTellApartPairsSelectBothItems()
+{
+    Kit kit;
+    // Red and #A39000, red as a deuteranope sees it; blue apart from both.
+    for (const ColorRef colour : {kRed, PackColour(0, 0, 255), PackColour(0xA3, 0x90, 0)})
+        kit.list.AddDroppedColourToList(colour);
+    kit.panel->ShowConfusablePairs();
+    QListWidget* pairs = kit.panel->pairsWindow()->pairList();
+    const QList<QListWidgetItem*> found =
+        pairs->findItems(QStringLiteral("#FF0000 and #A39000"), Qt::MatchStartsWith);
+    QVERIFY(!found.isEmpty());
+    emit pairs->itemActivated(found.first());
+    QCOMPARE(kit.panel->SelectedRows(), (QList<int>{0, 2}));
+
+    // A list changed since then is left alone.
+    kit.panel->listView()->clearSelection();
+    kit.list.DeleteRows({0});
+    emit pairs->itemActivated(found.first());
+    QVERIFY(kit.panel->SelectedRows().isEmpty());
 }
 
 void ListPanelTest::menuOpensFromListHeadingAndButton()

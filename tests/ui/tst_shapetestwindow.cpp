@@ -2,8 +2,10 @@
 #include "support/MainWindowKit.h"
 #include "ui/ColourDrag.h"
 #include "ui/features/ShapeTestFeature.h"
+#include "ui/ViewAs.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/TitleStrip.h"
+#include "ui/windows/ConfusablePairsWindow.h"
 #include "ui/windows/ShapeSchemeControls.h"
 #include "ui/windows/ShapeTestArea.h"
 #include "ui/windows/ShapeTestWindow.h"
@@ -56,6 +58,7 @@ private slots:
     void backgroundOutlivesLayoutsAndHiding();
     void textsCatchDropsOverTheirBoxAndThePictureNone();
     void hints();
+    void viewAsChangesOnlyTheDrawing();
     void schemeRoundTrip();
     void schemeLoads_data();
     void schemeLoads();
@@ -397,6 +400,46 @@ void ShapeTestWindowTest::hints()
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), Area()->text(0)->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Area()->text(0), &help);
     QVERIFY(QToolTip::text().startsWith(QStringLiteral("Contrast 4.62:1\n")));
+}
+
+void ShapeTestWindowTest::viewAsChangesOnlyTheDrawing()
+{
+    m_kit->settings.SetSetting(QStringLiteral("shp.view"), QStringLiteral("deuteranopia:1"));
+    MakeFeature();
+    QCOMPARE(Window()->viewAsButton()->text(), QStringLiteral("View as: Deuteranopia 1.0"));
+    DropOn(Area()->shape(7), DraggedColour{kRed, ColourSourceKind::MainSwatch, nullptr});
+    QCOMPARE(Area()->colours().shapeFills[7], kRed);
+    // Shape8 of "Shapes 1" shows at 153, 120, inside Shape9 and below Shape7.
+    const QImage seen = Area()->grab().toImage();
+    QCOMPARE(seen.pixelColor(160, 125), QColor(0xA3, 0x90, 0x00));
+
+    QTest::mouseMove(Area()->shape(7), QPoint(5, 5));
+    QCOMPARE(Window()->hint(),
+             QStringLiteral(" R: 255, G: 0, B: 0, HEX: #FF0000 | Simulated, seen: #A39000 "));
+    // The longest readout still fits the window.
+    QTest::mouseMove(Area(), QPoint(5, 5));
+    QVERIFY(Window()->hint().endsWith(QStringLiteral("seen: #FFFFFF ")));
+    QVERIFY(Window()->hintLine()->geometry().right() < Window()->width());
+
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), Area()->text(0)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(Area()->text(0), &help);
+    QVERIFY(QToolTip::text().contains(QStringLiteral("\nAs seen with deuteranopia 1.0: 21:1")));
+
+    // Choosing in the menu redraws and keeps the choice.
+    Window()->viewAsMenu()->actions().first()->trigger();
+    QCOMPARE(m_kit->settings.GetSetting(QStringLiteral("shp.view")), QStringLiteral("normal"));
+    QCOMPARE(Area()->grab().toImage().pixelColor(160, 125), QColor(Qt::red));
+    QTest::mouseMove(Area()->shape(7), QPoint(5, 5));
+    QCOMPARE(Window()->hint(), QStringLiteral(" R: 255, G: 0, B: 0, HEX: #FF0000 "));
+
+    // The scheme's pairs: red and the colour a deuteranope sees for it.
+    DropOn(Area()->shape(6),
+           DraggedColour{PackColour(0xA3, 0x90, 0), ColourSourceKind::MainSwatch, nullptr});
+    Window()->ShowConfusablePairs();
+    const QListWidget* pairs = Window()->pairsWindow()->pairList();
+    QVERIFY(
+        !pairs->findItems(QStringLiteral("Shape7 #A39000 and Shape8 #FF0000"), Qt::MatchStartsWith)
+             .isEmpty());
 }
 
 void ShapeTestWindowTest::schemeRoundTrip()

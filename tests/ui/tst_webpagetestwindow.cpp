@@ -3,6 +3,7 @@
 #include "ui/ColourDrag.h"
 #include "ui/features/WebPageTestFeature.h"
 #include "ui/HowToTexts.h"
+#include "ui/ViewAs.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/windows/WebPageTestWindow.h"
 #include "ui/windows/WebPageView.h"
@@ -73,6 +74,7 @@ private slots:
     void styleFileRoundTripAndExport();
     void fileFailuresAreReported_data();
     void fileFailuresAreReported();
+    void viewAsChangesOnlyTheDrawing();
     void placement_data();
     void placement();
     void keys_data();
@@ -387,6 +389,27 @@ void WebPageTestWindowTest::fileFailuresAreReported()
              qPrintable(m_kit->fake.messages.shown[0].text));
     // The good lines of a bad file are taken.
     QCOMPARE(Window()->style().size(WebDivider::AboveFooter), content.isEmpty() ? 25 : 3);
+}
+
+void WebPageTestWindowTest::viewAsChangesOnlyTheDrawing()
+{
+    m_kit->settings.SetSetting(QStringLiteral("web.view"), QStringLiteral("achromatopsia"));
+    MakeFeature();
+    WebPageItem* header = View()->part(WebPart::Header);
+    // Sample 1's header 200,224,133 keeps its colour; it is drawn in its luminance.
+    QCOMPARE(header->colour(), PackColour(200, 224, 133));
+    QCOMPARE(header->palette().color(QPalette::Window), QColor(214, 214, 214));
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 5), header->mapToGlobal(QPointF(300, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(header, &move);
+    QCOMPARE(Window()->seenLine()->text(),
+             QStringLiteral("Simulated achromatopsia 1.0. Real #C8E085, seen #D6D6D6"));
+    QVERIFY(Named(QStringLiteral("Label7"))->toolTip().contains(QStringLiteral("As seen with")));
+
+    Window()->viewAsMenu()->actions().first()->trigger();
+    QCOMPARE(m_kit->settings.GetSetting(QStringLiteral("web.view")), QStringLiteral("normal"));
+    QCOMPARE(header->palette().color(QPalette::Window), QColor(200, 224, 133));
+    QVERIFY(Window()->seenLine()->text().isEmpty());
 }
 
 void WebPageTestWindowTest::placement_data()

@@ -3,14 +3,25 @@
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/ViewAs.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/ShapeSchemeControls.h"
 #include "ui/windows/ShapeTestWindow.h"
+
+namespace {
+
+// "View as": the command line's KIND[:SEVERITY], written when the user chooses.
+constexpr char kViewAsKey[] = "shp.view";
+
+} // namespace
 
 ShapeTestFeature::ShapeTestFeature(AppContext& context, bool firstStart)
     : m_context(context), m_window(std::make_unique<ShapeTestWindow>(context))
 {
     ApplySettings(firstStart);
+    connect(m_window.get(), &ShapeTestWindow::visionChosen, this, [this](ColourVision vision) {
+        WriteViewAsSetting(m_context.settings, QLatin1String(kViewAsKey), vision);
+    });
     context.commands.Handle(Command::ShapeTest, this, [this] { m_window->ShowWindow(); });
     context.commands.Handle(Command::CloseShapeTest, this, [this] { m_window->CloseWindow(); });
 }
@@ -24,6 +35,7 @@ void ShapeTestFeature::ApplySettings(bool firstStart)
                           ShapeTestWindow::kDefaultPosition, firstStart ? &kFirstStart : nullptr);
     m_window->SetShowTexts(m_context.settings.GetSetting(QStringLiteral("showtext")) ==
                            QLatin1String("1"));
+    m_window->SetVision(ReadViewAsSetting(m_context.settings, QLatin1String(kViewAsKey)));
 }
 
 void ShapeTestFeature::ReleaseSchemeList()

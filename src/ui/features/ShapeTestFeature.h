@@ -1,8 +1,8 @@
 #pragma once
 // The Shape Test as the program uses it: its window, the commands that show it (F7
 // and the tool button in the main window) and close it (F7 in the Shape Test,
-// Reopen and History windows), and its settings keys "shp.left", "shp.top" and
-// "showtext".
+// Reopen and History windows), and its settings keys "shp.left", "shp.top",
+// "showtext" and "shp.view" (the "View as" choice, written when it is made).
 
 #include <QObject>
 #include <QPoint>

@@ -3,13 +3,25 @@
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/ViewAs.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/WebPageTestWindow.h"
+
+namespace {
+
+// "View as": the command line's KIND[:SEVERITY], written when the user chooses.
+constexpr char kViewAsKey[] = "web.view";
+
+} // namespace
 
 WebPageTestFeature::WebPageTestFeature(AppContext& context, bool firstStart)
     : m_context(context), m_window(std::make_unique<WebPageTestWindow>(context))
 {
     Place(firstStart);
+    m_window->SetVision(ReadViewAsSetting(m_context.settings, QLatin1String(kViewAsKey)));
+    connect(m_window.get(), &WebPageTestWindow::visionChosen, this, [this](ColourVision vision) {
+        WriteViewAsSetting(m_context.settings, QLatin1String(kViewAsKey), vision);
+    });
     context.commands.Handle(Command::WebPageTest, this, [this] { m_window->ShowAndRaise(); });
     context.commands.Handle(Command::CloseWebPageTest, this, [this] { m_window->close(); });
 }

@@ -2,7 +2,8 @@
 // The Simple Web Page Test as the program uses it: the window, created once at
 // its stored place ("web.left", "web.top") or, on the program's first start, at
 // the place for the screen size; the commands that show it (the tool button, F8)
-// and close it (F8 inside it); its position written back at shut-down.
+// and close it (F8 inside it); its position written back at shut-down; its
+// "View as" choice kept in "web.view" (written when it is made).
 
 #include <QObject>
 #include <QPoint>

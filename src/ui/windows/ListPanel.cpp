@@ -11,6 +11,7 @@
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/ScrollBarThumbs.h"
+#include "ui/windows/ConfusablePairsWindow.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QActionGroup>
@@ -120,6 +121,32 @@ void ListPanel::BuildMenu()
             run(Command::ExportMenu));
     connect(AddEntry(m_menu, QStringLiteral("Clear Duplicate Colors"), nullptr),
             &QAction::triggered, this, &ListPanel::ClearDuplicateColours);
+    connect(AddEntry(m_menu, QStringLiteral("Colors Hard to Tell Apart..."), nullptr),
+            &QAction::triggered, this, &ListPanel::ShowConfusablePairs);
+}
+
+void ListPanel::ShowConfusablePairs()
+{
+    if (!m_pairs) {
+        m_pairs = std::make_unique<ConfusablePairsWindow>();
+        connect(m_pairs.get(), &ConfusablePairsWindow::pairChosen, this,
+                [this](int first, ColorRef firstColour, int second, ColorRef secondColour) {
+                    const ColourList& list = m_context.colourList;
+                    // The list may have changed since the pairs were found.
+                    if (second >= list.count() || list.colourAt(first) != firstColour ||
+                        list.colourAt(second) != secondColour)
+                        return;
+                    QItemSelectionModel* selection = m_view->selectionModel();
+                    selection->select(list.index(first), QItemSelectionModel::ClearAndSelect);
+                    selection->select(list.index(second), QItemSelectionModel::Select);
+                    m_view->scrollTo(list.index(first));
+                });
+    }
+    const ColourList& list = m_context.colourList;
+    std::vector<ColorRef> colours(std::size_t(list.count()));
+    for (int row = 0; row < list.count(); ++row)
+        colours[std::size_t(row)] = list.colourAt(row);
+    m_pairs->ShowPairs(colours);
 }
 
 void ListPanel::ShowListMenu(const QPoint& globalPos)

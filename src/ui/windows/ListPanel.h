@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QPoint>
 
+#include <memory>
+
 struct AppContext;
 class ColourListView;
+class ConfusablePairsWindow;
 class QAction;
 class QMenu;
 
@@ -37,6 +40,10 @@ public:
     void ClearDuplicateColours();
     // Asks first only when the list has changed; removes the "lastcll" setting.
     void NewList();
+    // "Colors Hard to Tell Apart...": the pairs of listed colours each deficiency
+    // confuses; choosing a pair selects both items.
+    void ShowConfusablePairs();
+    ConfusablePairsWindow* pairsWindow() const { return m_pairs.get(); }
 
     void SetSmallMode(bool small);
     bool IsSmallMode() const;
@@ -57,4 +64,5 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_bigAction = nullptr;
     QAction* m_smallAction = nullptr;
+    std::unique_ptr<ConfusablePairsWindow> m_pairs;
 };

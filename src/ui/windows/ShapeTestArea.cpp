@@ -4,7 +4,9 @@
 #include "copy/QtColour.h"
 #include "state/ShapeTestTexts.h"
 #include "ui/JpegImage.h"
+#include "ui/ViewAs.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QHelpEvent>
 #include <QLabel>
@@ -86,8 +88,7 @@ bool ShapeTestItem::event(QEvent* event)
     if (event->type() == QEvent::ToolTip && m_role == ShapeTestTarget::Text) {
         QToolTip::showText(
             static_cast<QHelpEvent*>(event)->globalPos(),
-            ContrastToolTip(UnpackColour(m_colour), UnpackColour(m_area->colours().background)),
-            this);
+            SeenContrastToolTip(m_area->vision(), m_colour, m_area->colours().background), this);
         return true;
     }
     return QWidget::event(event);
@@ -98,12 +99,12 @@ void ShapeTestItem::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect box = rect().adjusted(0, 0, -1, -1);
     if (m_role == ShapeTestTarget::Shape) {
-        painter.setPen(ToQColor(m_outline));
-        painter.setBrush(ToQColor(m_colour));
+        painter.setPen(ToQColor(m_area->Seen(m_outline)));
+        painter.setBrush(ToQColor(m_area->Seen(m_colour)));
         painter.drawRect(box);
         return;
     }
-    painter.setPen(ToQColor(m_colour));
+    painter.setPen(ToQColor(m_area->Seen(m_colour)));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
     // While editing, the transparent box shows where it can be grabbed.
@@ -165,7 +166,9 @@ ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&St
     m_picture->setAccessibleName(QStringLiteral("Page picture"));
     m_picture->setGeometry(kLayoutPictureLeft, kLayoutPictureTop, kLayoutPictureSize,
                            kLayoutPictureSize);
-    m_picture->setPixmap(QPixmap::fromImage(LoadJpeg(QStringLiteral(":/pictures/page1.jpg"))));
+    m_pictureImage =
+        LoadJpeg(QStringLiteral(":/pictures/page1.jpg")).convertToFormat(QImage::Format_RGB32);
+    m_picture->setPixmap(QPixmap::fromImage(m_pictureImage));
     for (int i = kTestTextCount - 1; i >= 0; --i)
         m_texts[i] = new ShapeTestItem(ShapeTestTarget::Text, i, this);
     BuildLayout(0);
@@ -208,6 +211,26 @@ void ShapeTestArea::PaintItemColours()
     for (int i = 0; i < kTestTextCount; ++i)
         m_texts[i]->SetColour(m_colours.textColours[i]);
     update();
+}
+
+void ShapeTestArea::SetVision(ColourVision vision)
+{
+    m_vision = VisionSimulator(vision);
+    QImage seen = m_pictureImage;
+    if (!seen.isNull())
+        m_vision.SeePixels(reinterpret_cast<std::uint32_t*>(seen.bits()),
+                           std::size_t(seen.width()) * std::size_t(seen.height()));
+    m_picture->setPixmap(QPixmap::fromImage(seen));
+    for (ShapeTestItem* shape : m_shapes)
+        shape->update();
+    for (ShapeTestItem* text : m_texts)
+        text->update();
+    update();
+}
+
+QString ShapeTestArea::Hint(const QString& realHint, ColorRef real) const
+{
+    return realHint + SeenHintSuffix(m_vision, real);
 }
 
 void ShapeTestArea::SyncOutlines()
@@ -260,13 +283,15 @@ void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
 {
     switch (target) {
     case ShapeTestTarget::Shape:
-        emit hintChanged(TestItemHint(m_colours.shapeFills[index]));
+        emit hintChanged(
+            Hint(TestItemHint(m_colours.shapeFills[index]), m_colours.shapeFills[index]));
         break;
     case ShapeTestTarget::Text:
-        emit hintChanged(TestItemHint(m_colours.textColours[index]));
+        emit hintChanged(
+            Hint(TestItemHint(m_colours.textColours[index]), m_colours.textColours[index]));
         break;
     case ShapeTestTarget::Area:
-        emit hintChanged(TestAreaHint(m_colours.background));
+        emit hintChanged(Hint(TestAreaHint(m_colours.background), m_colours.background));
         break;
     }
 }
@@ -288,7 +313,7 @@ void ShapeTestArea::MakeDropTarget(QWidget* widget, ShapeTestTarget target, int 
 void ShapeTestArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(m_colours.background));
+    painter.fillRect(rect(), ToQColor(Seen(m_colours.background)));
 }
 
 void ShapeTestArea::mousePressEvent(QMouseEvent* event)
@@ -301,4 +326,10 @@ void ShapeTestArea::mousePressEvent(QMouseEvent* event)
 void ShapeTestArea::mouseMoveEvent(QMouseEvent*)
 {
     PointerOver(ShapeTestTarget::Area, 0);
+}
+
+void ShapeTestArea::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Items pass their right clicks up to here.
+    emit viewMenuRequested(event->globalPos());
 }

@@ -5,11 +5,13 @@
 // while "Edit Layout" is on, a press moves or resizes an item instead and the area
 // starts no drag.
 
+#include "colour/ColourVision.h"
 #include "state/LayoutEditing.h"
 #include "state/ShapeLayouts.h"
 #include "ui/ColourDrag.h"
 #include "ui/widgets/AccessibleColour.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -109,6 +111,13 @@ public:
     ShapeTestItem* text(int index) const { return m_texts[index]; }
     QLabel* picture() const { return m_picture; }
 
+    // "View as": what is painted is the colours as seen; the colours themselves,
+    // drops and the hint readouts stay real (the hint adds the seen colour).
+    void SetVision(ColourVision vision);
+    const VisionSimulator& vision() const { return m_vision; }
+    // A colour as painted in the current view.
+    ColorRef Seen(ColorRef colour) const { return m_vision.See(colour); }
+
     // Tests replace the drag, whose nested loop a synthetic press cannot end.
     void SetDragStarter(DragStarter starter) { m_startDrag = std::move(starter); }
 
@@ -127,19 +136,25 @@ signals:
     // After every drop, taken or refused: the scheme record is due for a refresh.
     void dropped();
     void hintChanged(const QString& hint);
+    // A right click on the area or an item: the "View as" menu is wanted there.
+    void viewMenuRequested(const QPoint& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PaintItemColours();
+    QString Hint(const QString& realHint, ColorRef real) const;
 
     std::array<ShapeTestItem*, kTestShapeCount> m_shapes{};
     std::array<ShapeTestItem*, kTestTextCount> m_texts{};
     QLabel* m_picture;
+    QImage m_pictureImage; // the picture's real colours
     ShapeTestColours m_colours;
+    VisionSimulator m_vision;
     int m_builtLayout = 0;
     bool m_editing = false;
     DragStarter m_startDrag;

@@ -5,9 +5,11 @@
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
+#include "ui/ViewAs.h"
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/SectionHeading.h"
+#include "ui/windows/ConfusablePairsWindow.h"
 #include "ui/windows/ShapeSchemeControls.h"
 #include "ui/windows/ShapeTestArea.h"
 
@@ -27,6 +29,8 @@ const QRect LayoutCaptionGeometry(1, 4, 168, 14);
 const QRect LayoutListGeometry(3, 18, 166, 359);
 const QRect EditLayoutGeometry(2, 377, 167, 17);
 const QPoint HintPosition(8, 432);
+// Inside the right end of the " Test Area" caption, on its grey.
+const QRect ViewAsGeometry(253, 26, 180, 14);
 
 } // namespace
 
@@ -41,6 +45,15 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     MakeSectionHeading(this, QStringLiteral(" Test Area"), TestAreaCaptionGeometry);
     m_area = new ShapeTestArea(this);
     m_area->setGeometry(TestAreaGeometry);
+    m_viewAs = new PanelButton(QString(), this);
+    m_viewAs->setObjectName(QStringLiteral("viewAsButton"));
+    m_viewAs->setGeometry(ViewAsGeometry);
+    m_viewAs->setFont(VerdanaPixels(11));
+    m_viewAs->SetFace(219);
+    m_viewAsMenu = new ViewAsMenu(this);
+    m_viewAsMenu->addSeparator();
+    m_viewAsMenu->addAction(QStringLiteral("Colors Hard to Tell Apart..."), this,
+                            &ShapeTestWindow::ShowConfusablePairs);
 
     auto* column = new QWidget(this);
     column->setObjectName(QStringLiteral("sideColumn"));
@@ -80,6 +93,15 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     connect(m_area, &ShapeTestArea::hintChanged, this, &ShapeTestWindow::SetHint);
     connect(m_layoutList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { SelectLayout(m_layoutList->row(item)); });
+    connect(m_viewAs, &PanelButton::clicked, this,
+            [this] { m_viewAsMenu->popup(m_viewAs->mapToGlobal(QPoint(0, m_viewAs->height()))); });
+    connect(m_area, &ShapeTestArea::viewMenuRequested, this,
+            [this](const QPoint& pos) { m_viewAsMenu->popup(pos); });
+    connect(m_viewAsMenu, &ViewAsMenu::chosen, this, [this](ColourVision vision) {
+        SetVision(vision);
+        emit visionChosen(vision);
+    });
+    SetVision(ColourVision{});
     connect(m_editLayout, &PanelButton::clicked, this, [this] { SetEditing(!IsEditing()); });
     new KeyPreview(this, [this](const QKeyEvent& key) { return HandleKey(key); });
 }
@@ -113,6 +135,47 @@ void ShapeTestWindow::SetEditing(bool on)
 bool ShapeTestWindow::IsEditing() const
 {
     return m_area->IsEditing();
+}
+
+void ShapeTestWindow::SetVision(ColourVision vision)
+{
+    m_area->SetVision(vision);
+    m_viewAsMenu->SetCurrent(vision);
+    m_viewAs->setText(ViewAsCaption(vision));
+    HintOver(m_viewAs,
+             vision.kind == VisionKind::Normal
+                 ? QStringLiteral("Click to see the test area as people with a "
+                                  "color vision deficiency see it.")
+                 : QStringLiteral("Simulated view: the test area is drawn as seen with ") +
+                       ColourVisionLabel(vision).toLower() +
+                       QStringLiteral(". Drops and readouts keep the real colors."));
+}
+
+void ShapeTestWindow::ShowConfusablePairs()
+{
+    std::vector<ColorRef> colours;
+    QStringList names;
+    const auto take = [&](const QWidget* item, ColorRef colour) {
+        // Parked items lie outside the area and are not seen.
+        if (item->geometry().left() >= m_area->width())
+            return;
+        colours.push_back(colour);
+        names.push_back(item->objectName());
+    };
+    for (int i = 0; i < kTestShapeCount; ++i)
+        take(m_area->shape(i), m_area->colours().shapeFills[std::size_t(i)]);
+    for (int i = 0; i < kTestTextCount; ++i)
+        take(m_area->text(i), m_area->colours().textColours[std::size_t(i)]);
+    colours.push_back(m_area->colours().background);
+    names.push_back(QStringLiteral("Background"));
+    if (!m_pairs)
+        m_pairs = std::make_unique<ConfusablePairsWindow>();
+    m_pairs->ShowPairs(colours, names);
+}
+
+ColourVision ShapeTestWindow::vision() const
+{
+    return m_area->vision().vision();
 }
 
 QString ShapeTestWindow::hint() const

@@ -5,9 +5,12 @@
 // Sees every key first: the function keys of the main window, F7 closing it; no
 // Ctrl combinations.
 
+#include "colour/ColourVision.h"
 #include "ui/widgets/FramedWindow.h"
 
 #include <QHash>
+
+#include <memory>
 #include <QPoint>
 #include <QSize>
 
@@ -17,7 +20,9 @@ class QKeyEvent;
 class QLabel;
 class QListWidget;
 class ShapeSchemeControls;
+class ConfusablePairsWindow;
 class ShapeTestArea;
+class ViewAsMenu;
 
 class ShapeTestWindow : public FramedWindow
 {
@@ -46,11 +51,26 @@ public:
 
     QString hint() const;
 
+    // "View as", from the control at the right end of the " Test Area" caption or a
+    // right click on the test area: only the drawing changes.
+    void SetVision(ColourVision vision);
+    ColourVision vision() const;
+    PanelButton* viewAsButton() const { return m_viewAs; }
+    ViewAsMenu* viewAsMenu() const { return m_viewAsMenu; }
+    // "Colors Hard to Tell Apart..." in that menu: the pairs among the colours the
+    // test area shows (its items inside the area and the background).
+    void ShowConfusablePairs();
+    ConfusablePairsWindow* pairsWindow() const { return m_pairs.get(); }
+
     ShapeTestArea* area() const { return m_area; }
     QListWidget* layoutList() const { return m_layoutList; }
     PanelButton* editLayoutButton() const { return m_editLayout; }
     ShapeSchemeControls* schemeControls() const { return m_scheme; }
     QLabel* hintLine() const { return m_hint; }
+
+signals:
+    // The user chose a view in the menu.
+    void visionChosen(ColourVision vision);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,6 +90,9 @@ private:
     PanelButton* m_editLayout;
     ShapeSchemeControls* m_scheme;
     QLabel* m_hint;
+    PanelButton* m_viewAs;
+    ViewAsMenu* m_viewAsMenu;
+    std::unique_ptr<ConfusablePairsWindow> m_pairs;
     QHash<const QObject*, QString> m_hints;
     bool m_showTexts = true;
 };

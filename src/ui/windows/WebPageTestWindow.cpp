@@ -6,10 +6,13 @@
 #include "ui/DialogFolders.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
+#include "ui/ViewAs.h"
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/windows/TipWindow.h"
 #include "ui/windows/WebPageView.h"
+
+#include "colour/ColourText.h"
 
 #include <QDragEnterEvent>
 #include <QMenu>
@@ -106,6 +109,16 @@ void WebPageTestWindow::BuildControls()
     m_exportButton = AddButton(new PanelButton(QStringLiteral("Export as HTML"), this),
                                "exportButton", QRect(8, 304, 153, 17), 243);
 
+    // The free space between the border text and the sample button.
+    m_seenLine = new QLabel(this);
+    m_seenLine->setObjectName(QStringLiteral("seenLine"));
+    m_seenLine->setFont(SansSerifPixels(11));
+    m_seenLine->setWordWrap(true);
+    m_seenLine->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    m_seenLine->setGeometry(8, 190, 153, 40);
+    m_viewAsButton =
+        AddButton(new PanelButton(QString(), this), "viewAsButton", QRect(8, 234, 153, 17), 235);
+
     m_view = new WebPageView(m_style, this);
     m_view->setObjectName(QStringLiteral("pageFrame"));
     m_view->move(kWebPageFramePosition);
@@ -121,6 +134,15 @@ void WebPageTestWindow::BuildMenus()
     AddHowToEntries(*m_helpMenu, HelpMenu::WebTest, m_context.tip);
 
     connect(m_sampleButton, &PanelButton::clicked, this, &WebPageTestWindow::ShowSampleMenu);
+    m_viewAsMenu = new ViewAsMenu(this);
+    connect(m_viewAsButton, &PanelButton::clicked, this, [this] {
+        m_viewAsMenu->popup(m_viewAsButton->mapToGlobal(QPoint(0, m_viewAsButton->height())));
+    });
+    connect(m_viewAsMenu, &ViewAsMenu::chosen, this, [this](ColourVision vision) {
+        SetVision(vision);
+        emit visionChosen(vision);
+    });
+    SetVision(ColourVision{});
     connect(m_helpBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)
             ShowHelpMenu();
@@ -148,6 +170,15 @@ void WebPageTestWindow::WireView()
         DragDivider(m_style, divider, size);
         m_view->RefreshLayout();
     });
+    connect(m_view, &WebPageView::colourPointed, this, [this](ColorRef real) {
+        const VisionSimulator& seen = m_view->vision();
+        if (seen.IsNormal())
+            return;
+        m_seenLine->setText(QStringLiteral("Simulated ") +
+                            ColourVisionLabel(seen.vision()).toLower() + QStringLiteral(". Real ") +
+                            FormatHashHex(UnpackColour(real)) + QStringLiteral(", seen ") +
+                            FormatHashHex(UnpackColour(seen.See(real))));
+    });
     connect(m_view, &WebPageView::textRightPressed, this, &WebPageTestWindow::AskNewText);
     connect(m_view, &WebPageView::textDoubleClicked, this, &WebPageTestWindow::ChooseFont);
 }
@@ -155,6 +186,22 @@ void WebPageTestWindow::WireView()
 void WebPageTestWindow::Refresh()
 {
     m_view->Refresh();
+}
+
+void WebPageTestWindow::SetVision(ColourVision vision)
+{
+    m_view->SetVision(vision);
+    m_viewAsMenu->SetCurrent(vision);
+    m_viewAsButton->setText(ViewAsCaption(vision));
+    m_seenLine->setText(vision.kind == VisionKind::Normal
+                            ? QString()
+                            : QStringLiteral("Simulated ") + ColourVisionLabel(vision).toLower() +
+                                  QStringLiteral(". Point at a color to compare."));
+}
+
+ColourVision WebPageTestWindow::vision() const
+{
+    return m_view->vision().vision();
 }
 
 void WebPageTestWindow::ShowAndRaise()

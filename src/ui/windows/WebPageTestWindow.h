@@ -6,6 +6,7 @@
 // WebPageStyle; every change goes to it and the page is drawn again from it.
 // Closing only hides the window; the page stays as it was.
 
+#include "colour/ColourVision.h"
 #include "state/WebPageStyle.h"
 #include "ui/widgets/FramedWindow.h"
 
@@ -18,6 +19,7 @@ class ClickableBox;
 class PanelButton;
 class QLabel;
 class QMenu;
+class ViewAsMenu;
 class WebPageItem;
 class WebPageView;
 
@@ -49,6 +51,15 @@ public:
     void ShowSampleMenu();
     void ShowHelpMenu();
 
+    // "View as", from the button under the border text: only the page's drawing
+    // changes. While a view is simulated, the line above the button names it and
+    // gives the real and the seen colour of the part or text under the pointer.
+    void SetVision(ColourVision vision);
+    ColourVision vision() const;
+    PanelButton* viewAsButton() const { return m_viewAsButton; }
+    ViewAsMenu* viewAsMenu() const { return m_viewAsMenu; }
+    QLabel* seenLine() const { return m_seenLine; }
+
     WebPageView* view() const { return m_view; }
     WebPageItem* borderText() const { return m_borderText; }
     PanelButton* sampleButton() const { return m_sampleButton; }
@@ -58,6 +69,10 @@ public:
     QMenu* sampleMenu() const { return m_sampleMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     ClickableBox* helpBox() const { return m_helpBox; }
+
+signals:
+    // The user chose a view in the menu.
+    void visionChosen(ColourVision vision);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -81,4 +96,7 @@ private:
     QMenu* m_sampleMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     ClickableBox* m_helpBox = nullptr;
+    PanelButton* m_viewAsButton = nullptr;
+    ViewAsMenu* m_viewAsMenu = nullptr;
+    QLabel* m_seenLine = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "colour/Contrast.h"
 #include "copy/QtColour.h"
 #include "ui/Fonts.h"
+#include "ui/ViewAs.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -90,6 +91,13 @@ WebPageItem::WebPageItem(WebDropTarget role, QWidget* parent)
                [this](const DraggedColour& dragged) { emit colourDropped(dragged.colour); },
                // Anything dragged over the page brings the window to the front.
                [this](const std::optional<DraggedColour>&) { window()->raise(); }});
+    setMouseTracking(true);
+}
+
+void WebPageItem::mouseMoveEvent(QMouseEvent* event)
+{
+    emit pointed();
+    OverstrikeLabel::mouseMoveEvent(event);
 }
 
 void WebPageItem::mousePressEvent(QMouseEvent* event)
@@ -182,6 +190,8 @@ WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
         auto* part = new WebPageItem(WebDropTarget::PagePart, this);
         part->setObjectName(QLatin1String(WebPartName(WebPart(i))));
         part->setAutoFillBackground(true);
+        connect(part, &WebPageItem::pointed, this,
+                [this, part] { emit colourPointed(part->colour()); });
         connect(part, &WebPageItem::colourDropped, this,
                 [this, i](ColorRef colour) { emit partColourDropped(WebPart(i), colour); });
         m_parts[std::size_t(i)] = part;
@@ -199,6 +209,8 @@ WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
         }
         connect(text, &WebPageItem::colourDropped, this,
                 [this, which](ColorRef colour) { emit textColourDropped(which, colour); });
+        connect(text, &WebPageItem::pointed, this,
+                [this, text] { emit colourPointed(text->colour()); });
         connect(text, &WebPageItem::rightPressed, this,
                 [this, which] { emit textRightPressed(which); });
         connect(text, &WebPageItem::doubleClicked, this,
@@ -218,17 +230,24 @@ WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
     Refresh();
 }
 
+void WebPageView::SetVision(ColourVision vision)
+{
+    m_vision = VisionSimulator(vision);
+    Refresh();
+}
+
 void WebPageView::Refresh()
 {
-    SetPaletteColour(this, QPalette::Window, m_style.borderColour);
+    const auto seen = [this](ColorRef colour) { return m_vision.See(colour); };
+    SetPaletteColour(this, QPalette::Window, seen(m_style.borderColour));
     for (int i = 0; i < kWebPartCount; ++i) {
         WebPageItem* item = m_parts[std::size_t(i)];
         const ColorRef colour = m_style.partColours[std::size_t(i)];
         item->SetColour(colour);
-        SetPaletteColour(item, QPalette::Window, colour);
+        SetPaletteColour(item, QPalette::Window, seen(colour));
     }
     for (WebPageDivider* divider : m_dividers)
-        divider->SetColour(m_style.borderColour);
+        divider->SetColour(seen(m_style.borderColour));
     for (int i = 0; i < kWebTextCount; ++i) {
         const auto which = WebText(i);
         const WebPageText& content = m_style.text(which);
@@ -236,12 +255,12 @@ void WebPageView::Refresh()
         item->setFont(WebPageFont(content.font));
         item->setText(content.text);
         item->SetColour(content.font.colour);
-        SetPaletteColour(item, QPalette::WindowText, content.font.colour);
-        item->setToolTip(ContrastToolTip(UnpackColour(content.font.colour),
-                                         UnpackColour(m_style.colour(PlaceWebText(which).part))));
+        SetPaletteColour(item, QPalette::WindowText, seen(content.font.colour));
+        item->setToolTip(SeenContrastToolTip(m_vision, content.font.colour,
+                                             m_style.colour(PlaceWebText(which).part)));
         if (which == WebText::BodyText)
             // The body text's background is the body's own colour.
-            SetPaletteColour(item, QPalette::Window, m_style.colour(WebPart::Body));
+            SetPaletteColour(item, QPalette::Window, seen(m_style.colour(WebPart::Body)));
         else
             item->adjustSize();
     }

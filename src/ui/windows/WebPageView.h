@@ -5,6 +5,7 @@
 // drop targets; the dividers resize their parts. The view never changes the
 // style itself: it reports what the user did and shows the style again when told.
 
+#include "colour/ColourVision.h"
 #include "platform/FontDialog.h"
 #include "state/WebPageStyle.h"
 #include "ui/ColourDrag.h"
@@ -61,9 +62,12 @@ signals:
     void colourDropped(ColorRef colour);
     void rightPressed();
     void doubleClicked();
+    // The pointer moved over the item (for the "View as" readout).
+    void pointed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -112,6 +116,10 @@ public:
     void Refresh();
     // Enough after a change of part sizes only (a divider drag).
     void RefreshLayout();
+    // "View as": the page is painted in the colours as seen; the style, drags and
+    // drops keep the real ones.
+    void SetVision(ColourVision vision);
+    const VisionSimulator& vision() const { return m_vision; }
 
     WebPageItem* part(WebPart which) const { return m_parts[std::size_t(which)]; }
     WebPageItem* text(WebText which) const { return m_texts[std::size_t(which)]; }
@@ -124,6 +132,8 @@ signals:
     void dividerDragged(WebDivider divider, int requestedSize);
     void textRightPressed(WebText text);
     void textDoubleClicked(WebText text);
+    // The pointer is over a part or a text of this real colour.
+    void colourPointed(ColorRef colour);
 
 private:
     const WebPageStyle& m_style;
@@ -131,4 +141,5 @@ private:
     std::array<WebPageItem*, kWebTextCount> m_texts{};
     std::array<WebPageDivider*, kWebDividerCount> m_dividers{};
     int m_dragStartSize = 0;
+    VisionSimulator m_vision;
 };
