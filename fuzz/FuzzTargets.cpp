@@ -31,9 +31,18 @@ int ColourListFile(const std::uint8_t* data, std::size_t size)
     const ColourListFileContent content = ParseColourListData(Bytes(data, size));
     if (content.status == ColourListLoadStatus::Loaded) {
         ColourList list;
-        list.ReplaceWithLoadedColours(content.colours);
+        list.ReplaceWithLoadedColours(content.colours, content.notes);
         for (const ColourListItem& item : list.items())
             ListItemColour(item.text);
+        // What is written back, kept lines included, reads back as the list.
+        if (list.count() > 0)
+            list.DeleteRows({0});
+        const ColourListFileContent again = ParseColourListData(ColourListFileText(list));
+        QList<ColorRef> colours;
+        for (int row = 0; row < list.count(); ++row)
+            colours.append(list.colourAt(row));
+        if (again.status != ColourListLoadStatus::Loaded || again.colours != colours)
+            std::abort();
     }
     return 0;
 }

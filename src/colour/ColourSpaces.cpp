@@ -1,5 +1,6 @@
 #include "colour/ColourSpaces.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -41,6 +42,19 @@ constexpr Matrix kXyzToLinearP3{{{446124.0 / 178915, -333277.0 / 357830, -72051.
                                  {-14852.0 / 17905, 63121.0 / 35810, 423.0 / 17905},
                                  {11844.0 / 330415, -50337.0 / 660830, 316169.0 / 330415}}};
 
+constexpr Matrix kLinearA98ToXyz{{{573536.0 / 994567, 263643.0 / 1420810, 187206.0 / 994567},
+                                  {591459.0 / 1989134, 6239551.0 / 9945670, 374412.0 / 4972835},
+                                  {53769.0 / 1989134, 351524.0 / 4972835, 4929758.0 / 4972835}}};
+constexpr Matrix kLinear2020ToXyz{
+    {{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
+     {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
+     {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
+// ProPhoto's primaries give no exact fractions; 64-bit values.
+constexpr Matrix kLinearProPhotoToXyz{
+    {{0.79776664490064230, 0.13518129740053308, 0.03134773412839220},
+     {0.28807482881940130, 0.71183523424187300, 0.00008993693872564},
+     {0.0, 0.0, 0.82510460251046020}}};
+
 constexpr Matrix kD65ToD50{{{1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
                             {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
                             {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371}}};
@@ -61,6 +75,20 @@ constexpr Matrix kLmsToXyz{{{1.2268798758459243, -0.5578149944602171, 0.28139104
 constexpr Matrix kOkLabToLms{{{1.0, 0.3963377773761749, 0.2158037573099136},
                               {1.0, -0.1055613458156586, -0.0638541728258133},
                               {1.0, -0.0894841775298119, -1.2914855480194092}}};
+
+constexpr Matrix Product(const Matrix& a, const Matrix& b)
+{
+    Matrix p{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            p.m[i][j] = a.m[i][0] * b.m[0][j] + a.m[i][1] * b.m[1][j] + a.m[i][2] * b.m[2][j];
+    return p;
+}
+
+// OKLab straight from and to linear sRGB: one matrix where two would run, for
+// the conversions made a million times over (printing, picture palettes).
+constexpr Matrix kLinearSrgbToLms = Product(kXyzToLms, kLinearSrgbToXyz);
+constexpr Matrix kLmsToLinearSrgb = Product(kXyzToLinearSrgb, kLmsToXyz);
 
 // D50 white from its four-figure chromaticity, as CIE Lab is defined on it.
 constexpr double kD50X = 0.3457 / 0.3585;
@@ -86,7 +114,7 @@ RgbReal Clipped(RgbReal c)
 
 Lab SrgbToOkLab(RgbReal srgb)
 {
-    return XyzD65ToOkLab(LinearSrgbToXyzD65(SrgbToLinear(srgb)));
+    return LinearSrgbToOkLab(SrgbToLinear(srgb));
 }
 
 bool IsGrey(Rgb c)
@@ -130,9 +158,8 @@ RgbReal RgbToReal(Rgb c)
 Rgb RealToRgb(RgbReal c)
 {
     const RgbReal clipped = Clipped(c);
-    return Rgb{std::uint8_t(std::nearbyint(clipped.red * 255)),
-               std::uint8_t(std::nearbyint(clipped.green * 255)),
-               std::uint8_t(std::nearbyint(clipped.blue * 255))};
+    auto byte = [](double v) { return std::uint8_t(std::floor(v * 255 + 0.5)); };
+    return Rgb{byte(clipped.red), byte(clipped.green), byte(clipped.blue)};
 }
 
 Xyz LinearSrgbToXyzD65(RgbReal c)
@@ -153,6 +180,36 @@ Xyz LinearDisplayP3ToXyzD65(RgbReal c)
 RgbReal XyzD65ToLinearDisplayP3(Xyz c)
 {
     return Apply(kXyzToLinearP3, c.x, c.y, c.z);
+}
+
+Xyz A98RgbToXyzD65(RgbReal c)
+{
+    auto linear = [](double v) { return std::copysign(std::pow(std::fabs(v), 563.0 / 256), v); };
+    return ToXyz(Apply(kLinearA98ToXyz, linear(c.red), linear(c.green), linear(c.blue)));
+}
+
+Xyz Rec2020ToXyzD65(RgbReal c)
+{
+    auto linear = [](double v) {
+        constexpr double alpha = 1.09929682680944;
+        constexpr double beta = 0.018053968510807;
+        const double magnitude = std::fabs(v);
+        if (magnitude < beta * 4.5)
+            return v / 4.5;
+        return std::copysign(std::pow((magnitude + alpha - 1) / alpha, 1 / 0.45), v);
+    };
+    return ToXyz(Apply(kLinear2020ToXyz, linear(c.red), linear(c.green), linear(c.blue)));
+}
+
+Xyz ProPhotoRgbToXyzD50(RgbReal c)
+{
+    auto linear = [](double v) {
+        const double magnitude = std::fabs(v);
+        if (magnitude <= 16.0 / 512)
+            return v / 16;
+        return std::copysign(std::pow(magnitude, 1.8), v);
+    };
+    return ToXyz(Apply(kLinearProPhotoToXyz, linear(c.red), linear(c.green), linear(c.blue)));
 }
 
 Xyz XyzD65ToD50(Xyz c)
@@ -223,7 +280,15 @@ double DeltaEOk(Lab a, Lab b)
 
 RgbReal RgbToLinearSrgb(Rgb c)
 {
-    return SrgbToLinear(RgbToReal(c));
+    // The 256 values, each the same double the curve gives, made on first use:
+    // three powers per colour are most of a conversion's time.
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> values{};
+        for (int i = 0; i < 256; ++i)
+            values[i] = SrgbToLinear(i / 255.0);
+        return values;
+    }();
+    return RgbReal{linear[c.red], linear[c.green], linear[c.blue]};
 }
 
 Xyz RgbToXyzD65(Rgb c)
@@ -250,9 +315,22 @@ Lch RgbToLch(Rgb c)
     return LabToLch(RgbToLab(c));
 }
 
+Lab LinearSrgbToOkLab(RgbReal c)
+{
+    const RgbReal lms = Apply(kLinearSrgbToLms, c.red, c.green, c.blue);
+    return ToLab(Apply(kLmsToOkLab, std::cbrt(lms.red), std::cbrt(lms.green), std::cbrt(lms.blue)));
+}
+
+RgbReal OkLabToLinearSrgb(Lab c)
+{
+    const RgbReal lms = Apply(kOkLabToLms, c.l, c.a, c.b);
+    return Apply(kLmsToLinearSrgb, lms.red * lms.red * lms.red, lms.green * lms.green * lms.green,
+                 lms.blue * lms.blue * lms.blue);
+}
+
 Lab RgbToOkLab(Rgb c)
 {
-    Lab lab = XyzD65ToOkLab(RgbToXyzD65(c));
+    Lab lab = LinearSrgbToOkLab(RgbToLinearSrgb(c));
     if (IsGrey(c))
         lab.a = lab.b = 0;
     return lab;
@@ -285,7 +363,7 @@ RgbReal LabToSrgb(Lab c)
 
 RgbReal OkLabToSrgb(Lab c)
 {
-    return XyzD65ToSrgb(OkLabToXyzD65(c));
+    return LinearToSrgb(OkLabToLinearSrgb(c));
 }
 
 RgbReal DisplayP3ToSrgb(RgbReal c)
@@ -306,10 +384,6 @@ RgbReal GamutMapToSrgb(Lch okLch, bool* mapped)
     constexpr double kHalfStep = 0.5 / 255;
     if (mapped)
         *mapped = false;
-    if (okLch.l >= 1)
-        return RgbReal{1, 1, 1};
-    if (okLch.l <= 0)
-        return RgbReal{0, 0, 0};
     Lch current = okLch;
     const RgbReal origin = OkLabToSrgb(LchToLab(current));
     // Less than half an 8-bit step outside rounds as the edge itself does: a
@@ -318,6 +392,10 @@ RgbReal GamutMapToSrgb(Lch okLch, bool* mapped)
         return Clipped(origin);
     if (mapped)
         *mapped = true;
+    if (okLch.l >= 1)
+        return RgbReal{1, 1, 1};
+    if (okLch.l <= 0)
+        return RgbReal{0, 0, 0};
     RgbReal clipped = Clipped(origin);
     if (DeltaEOk(SrgbToOkLab(clipped), LchToLab(current)) < kJnd)
         return clipped;

@@ -50,7 +50,7 @@ RgbReal SrgbToLinear(RgbReal c);
 RgbReal LinearToSrgb(RgbReal c);
 
 // 8-bit components as 0..1 and back: clamped to 0..1, times 255, rounded to the
-// nearest integer (ties to even).
+// nearest integer, halves up as web browsers round (30% is 77).
 RgbReal RgbToReal(Rgb c);
 Rgb RealToRgb(RgbReal c);
 
@@ -59,6 +59,11 @@ RgbReal XyzD65ToLinearSrgb(Xyz c);
 // Display P3 shares the sRGB transfer curve; these take and give linear light.
 Xyz LinearDisplayP3ToXyzD65(RgbReal c);
 RgbReal XyzD65ToLinearDisplayP3(Xyz c);
+// The other predefined RGB spaces of CSS colour texts, gamma-encoded in:
+// A98 RGB and Rec. 2020 relative to D65, ProPhoto RGB relative to D50.
+Xyz A98RgbToXyzD65(RgbReal c);
+Xyz Rec2020ToXyzD65(RgbReal c);
+Xyz ProPhotoRgbToXyzD50(RgbReal c);
 // Bradford chromatic adaptation.
 Xyz XyzD65ToD50(Xyz c);
 Xyz XyzD50ToD65(Xyz c);
@@ -69,6 +74,11 @@ Xyz LabToXyzD50(Lab c);
 // OKLab from XYZ relative to D65.
 Lab XyzD65ToOkLab(Xyz c);
 Xyz OkLabToXyzD65(Lab c);
+
+// OKLab from and to linear sRGB in one matrix each (the same values as through
+// XYZ but for the last bits).
+Lab LinearSrgbToOkLab(RgbReal c);
+RgbReal OkLabToLinearSrgb(Lab c);
 
 // For CIE Lab and OKLab alike.
 Lch LabToLch(Lab c);
@@ -98,10 +108,11 @@ RgbReal XyzD50ToSrgb(Xyz c);
 // True when every component lies in 0..1, allowing `tolerance` either side.
 bool IsInUnitRange(RgbReal c, double tolerance = 0);
 
-// An OKLCH colour brought into sRGB the CSS Color 4 way: lightness at or past
-// the ends gives white or black; otherwise the chroma is reduced by a binary
-// search until clipping the colour moves it less than the just-noticeable
-// difference deltaE OK 0.02. The result is gamma-encoded sRGB, within 0..1.
-// Less than half an 8-bit step outside 0..1 counts as in gamut and is clipped.
+// An OKLCH colour brought into sRGB the CSS Color 4 way. In gamut it is kept
+// (less than half an 8-bit step outside 0..1 counts as in gamut, clipped). Out
+// of gamut, a lightness at or past the ends gives white or black; otherwise the
+// chroma is reduced by a binary search until clipping the colour moves it less
+// than the just-noticeable difference deltaE OK 0.02. The result is
+// gamma-encoded sRGB within 0..1.
 // `mapped` (when given) says whether the colour was out of gamut.
 RgbReal GamutMapToSrgb(Lch okLch, bool* mapped = nullptr);

@@ -230,8 +230,8 @@ void ColourSpacesTest::gamutMapping_data()
     QTest::addColumn<double>("h");
     QTest::addColumn<bool>("mapped");
     QTest::newRow("in gamut") << 0.51975 << 0.17686 << 142.495 << false;
-    QTest::newRow("lightness past white") << 1.2 << 0.3 << 30.0 << false;
-    QTest::newRow("negative lightness") << -0.1 << 0.3 << 30.0 << false;
+    QTest::newRow("lightness past white") << 1.2 << 0.3 << 30.0 << true;
+    QTest::newRow("negative lightness") << -0.1 << 0.3 << 30.0 << true;
     QTest::newRow("vivid red") << 0.6 << 0.4 << 30.0 << true;
     QTest::newRow("vivid cyan") << 0.9 << 0.3 << 200.0 << true;
     QTest::newRow("dark blue") << 0.2 << 0.5 << 264.0 << true;

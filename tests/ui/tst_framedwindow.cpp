@@ -1,6 +1,8 @@
+#include "ui/Fonts.h"
 #include "ui/widgets/FramedWindow.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PinPicture.h"
+#include "ui/widgets/SectionHeading.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@ private slots:
     void panelButtonLowersWhilePressed();
     void pinPictureFromProgramDirectoryElseDefault();
     void tipsShowWhileAnotherWindowIsActive();
+    void headingCaptionsAreNeverCut();
 
 private:
     static void SendMouse(QWidget* target, QEvent::Type type, QPoint global,
@@ -257,6 +260,16 @@ void FramedWindowTest::tipsShowWhileAnotherWindowIsActive()
     QTest::mouseMove(text, QPoint(12, 10));
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("Contrast"));
+}
+
+void FramedWindowTest::headingCaptionsAreNeverCut()
+{
+    QWidget window;
+    const QString caption = QStringLiteral(" Saved Schemes");
+    QLabel* narrow = MakeSectionHeading(&window, caption, QRect(94, 90, 73, 14));
+    QVERIFY(QFontMetrics(narrow->font()).horizontalAdvance(caption) <= 73);
+    QLabel* wide = MakeSectionHeading(&window, caption, QRect(0, 0, 300, 14));
+    QCOMPARE(wide->font(), VerdanaPixels(11));
 }
 
 QTEST_MAIN(FramedWindowTest)

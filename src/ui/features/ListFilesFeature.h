@@ -45,7 +45,8 @@ public:
     // into the recent lists (reporting one that cannot be read), then loads the
     // list named by "lastcll" or the default list, with the messages about
     // missing lists. A list that fails to load leaves an empty list that is not
-    // read in full.
+    // read in full. Then tells what the last exit left to say (where a list went
+    // that could not be written over its file, what could not be saved).
     void ChooseStartupList();
 
     // Creates the Reopen window (once, after the main window).
@@ -55,12 +56,14 @@ public:
     // A Reopen entry was chosen: asks when the list has changed, then loads it.
     void ReopenEntry(int row);
 
-    // Exit: "lastcll" is the current list path (removed when empty).
+    // Exit: "lastcll" is the current list path (removed when empty), or the new
+    // file the list goes to (ListExitWrite.h).
     void WriteLastListSetting();
     // Exit: the recent lists to "colorlist.cl1".
     void WriteListFilesAtExit();
-    // Exit: the list to its current path, or to the default list; a list not
-    // read in full is written only when the user changed it.
+    // Exit: a changed list to its current path or the default list when that file
+    // is still what was read, else to a new file (ListExitWrite.h); what the next
+    // start is to tell goes to a notes file in the program folder.
     void WriteColourListAtExit();
 
 protected:
@@ -70,7 +73,9 @@ private:
     // A message box over the main window.
     void Tell(const QString& text) const;
     bool ConfirmLoad(const QString& title);
+    void ChooseStartupListFile();
     void LoadStartupList(const QString& path);
+    void TellPendingNotes();
     QString ProgramFile(const char* name) const;
 
     AppContext& m_context;
