@@ -8,30 +8,6 @@
 
 namespace {
 
-CopyText TextOf(CopyFormat format, const QStringList& entries, const CopyOptions& options)
-{
-    switch (format) {
-    case CopyFormat::Css:
-        return {BuildCssText(entries, options.css), QString()};
-    case CopyFormat::Html:
-        return {BuildHtmlText(entries, options.html), QString()};
-    case CopyFormat::Value:
-        return BuildValueText(entries, options.value);
-    case CopyFormat::Text:
-        return BuildTextReport(entries, options.text);
-    case CopyFormat::Swatches:
-    case CopyFormat::List:
-        break;
-    }
-    return {};
-}
-
-PictureResult BitmapOf(CopyFormat format, const QStringList& entries, const CopyOptions& options)
-{
-    return format == CopyFormat::Swatches ? BuildSwatchesBitmap(entries, options.swatches)
-                                          : BuildListBitmap(entries);
-}
-
 // Offers image/png encoded on a worker thread from the moment of copying. A grid
 // of 10,000 swatches took a second to compress at the default setting, all of it
 // on the user-interface thread when another program asked for the PNG; now it is
@@ -73,19 +49,9 @@ private:
 
 } // namespace
 
-bool IsPicture(CopyFormat format)
-{
-    return format == CopyFormat::Swatches || format == CopyFormat::List;
-}
-
 QStringList CopyFormatCaptions()
 {
-    return {QStringLiteral("Swatches (BMP - WMF)"),
-            QStringLiteral("List (BMP - WMF)"),
-            QStringLiteral("CSS"),
-            QStringLiteral("HTML"),
-            QStringLiteral("Value"),
-            QStringLiteral("Text")};
+    return CopyFormats().Captions();
 }
 
 QStringList WmfMimeTypes()
@@ -95,35 +61,32 @@ QStringList WmfMimeTypes()
 }
 
 CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options)
+                             const CopyOptions& options, const CopyFormats& formats)
 {
-    if (IsPicture(format)) {
-        const PictureResult picture = BitmapOf(format, entries, options);
+    if (formats.IsPicture(format)) {
+        const PictureResult picture = BuiltInCopyFormat(format).picture->bitmap(entries, options);
         return {QString(), picture.image, picture.error};
     }
-    const CopyText text = TextOf(format, entries, options);
+    const CopyText text = formats.Text(format, entries, options);
     return {text.text, QImage(), text.error};
 }
 
 CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options)
+                             const CopyOptions& options, const CopyFormats& formats)
 {
-    if (!IsPicture(format)) {
-        const CopyText text = TextOf(format, entries, options);
+    if (!formats.IsPicture(format)) {
+        const CopyText text = formats.Text(format, entries, options);
         if (!text.ok())
             return {nullptr, text.error};
         return {TextMimeData(text.text), QString()};
     }
-    const PictureResult bitmap = BitmapOf(format, entries, options);
+    const CopyPictureWriter& writer = *BuiltInCopyFormat(format).picture;
+    const PictureResult bitmap = writer.bitmap(entries, options);
     if (!bitmap.ok())
         return {nullptr, bitmap.error};
-    const PictureKind kind =
-        format == CopyFormat::Swatches ? options.swatchesKind : options.listKind;
-    if (kind == PictureKind::Bmp)
+    if (options.*writer.kind == PictureKind::Bmp)
         return {BitmapMimeData(bitmap.image), QString()};
-    const MetafileResult metafile = format == CopyFormat::Swatches
-                                        ? BuildSwatchesMetafile(entries, options.swatches)
-                                        : BuildListMetafile(entries);
+    const MetafileResult metafile = writer.metafile(entries, options);
     if (!metafile.ok())
         return {nullptr, metafile.error};
     return {MetafileMimeData(metafile.wmf, bitmap.image), QString()};
