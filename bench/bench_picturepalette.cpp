@@ -4,6 +4,8 @@
 #include "colour/PaletteClustering.h"
 #include "ui/features/PicturePaletteFeature.h"
 
+#include "BenchReport.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -40,6 +42,7 @@ void Report(const char* what, double ms, bool target)
         "%-44s %9.1f ms%s\n", what, ms,
         target ? (ms >= 0 && ms < 1000 ? "  (target < 1000: met)" : "  (target < 1000: MISSED)")
                : "");
+    RecordFigure(what, ms, "ms");
 }
 
 // Something like a photo: soft gradients of several hues, shapes and grain.
