@@ -13,8 +13,8 @@
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
-#include "ui/PaletteFileTexts.h"
 #include "ui/features/PicturePaletteFeature.h"
+#include "ui/PaletteFileTexts.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
 
