@@ -10,10 +10,11 @@ JOBS ?= $(shell nproc)
 PACKAGES := qt6-base-dev cmake g++ make libjpeg62-turbo-dev zlib1g-dev \
             fonts-liberation2 fonts-dejavu-core fonts-wine
 # What only the tests use: an X server and its tools, the pictures' and pages' checkers,
-# the desktop-file validators, the format check, and ccache for the second build.
+# the desktop-file and file-type validators (xdg-mime asks mimetype, from
+# libfile-mimeinfo-perl), the format check, and ccache for the second build.
 TEST_PACKAGES := xvfb xauth xdotool xclip dbus imagemagick libmagickcore-6.q16-6-extra \
                  libwmf-bin chromium-headless-shell desktop-file-utils appstream \
-                 shared-mime-info xdg-utils clang-format ccache
+                 shared-mime-info xdg-utils libfile-mimeinfo-perl clang-format ccache
 # Only make fuzz needs these: clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 

@@ -3,6 +3,8 @@
 // by hand; it takes minutes. An argument N checks every N-th colour only.
 #include "colour/CssColourText.h"
 
+#include "BenchReport.h"
+
 #include <QElapsedTimer>
 
 #include <cstdio>
@@ -35,5 +37,6 @@ int main(int argc, char** argv)
     }
     std::printf("%lld texts printed and read back, %lld failures, %.1f s\n", checked, failures,
                 timer.elapsed() / 1000.0);
+    RecordFigure("texts printed and read back", timer.elapsed() / 1000.0, "s");
     return failures == 0 ? 0 : 1;
 }

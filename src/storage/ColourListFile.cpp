@@ -5,8 +5,8 @@
 #include "storage/RecentLists.h"
 #include "storage/TextFile.h"
 
-#include <QHashFunctions>
 #include <QFileInfo>
+#include <QHashFunctions>
 
 #include <algorithm>
 

@@ -65,8 +65,8 @@ ListExitPlan PlanListExit(const ColourList& list, const QString& defaultList)
     if (!list.IsChanged()) {
         // Only a list named for a file that does not exist yet is written
         // unchanged: that creates the file and overwrites nothing.
-        const bool create = !exists && !list.IsNotReadInFull() &&
-                            list.FileStamp().path != target && list.OriginName().isEmpty();
+        const bool create = !exists && !list.IsNotReadInFull() && list.FileStamp().path != target &&
+                            list.OriginName().isEmpty();
         return {create ? ListExitAction::Write : ListExitAction::Nothing, target};
     }
     const bool ownFile = list.FileStamp().path == target && ListFileIsUnchanged(list.FileStamp());
@@ -110,10 +110,11 @@ ListExitResult WriteListAtExit(const ColourList& list, const QString& defaultLis
         note = NewFileNote(list, target, path);
     }
     if (!created)
-        return {QString(), {note + QStringLiteral(" The changed color list could not be saved "
-                                                  "anywhere (%1).")
-                                       .arg(created.error)
-                                       .trimmed()}};
+        return {QString(),
+                {note + QStringLiteral(" The changed color list could not be saved "
+                                       "anywhere (%1).")
+                            .arg(created.error)
+                            .trimmed()}};
     if (plan.action == ListExitAction::Write)
         note += QStringLiteral(" It was saved as '%1'.").arg(Quoted(path));
     return {path, {note}};

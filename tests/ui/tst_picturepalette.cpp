@@ -120,6 +120,8 @@ void PicturePaletteTest::DropOnList(const QStringList& paths)
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(target, &drop);
+    // The drop is accepted at once and its files are taken from the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 // The colours the picture under way added. Only for work started without the
