@@ -38,10 +38,12 @@ int ColourListFile(const std::uint8_t* data, std::size_t size)
         if (list.count() > 0)
             list.DeleteRows({0});
         const ColourListFileContent again = ParseColourListData(ColourListFileText(list));
-        QList<ColorRef> colours;
-        for (int row = 0; row < list.count(); ++row)
-            colours.append(list.colourAt(row));
-        if (again.status != ColourListLoadStatus::Loaded || again.colours != colours)
+        // Compared by hand: QList's == hands memcmp a null pointer for empty lists.
+        bool same =
+            again.status == ColourListLoadStatus::Loaded && again.colours.size() == list.count();
+        for (int row = 0; same && row < list.count(); ++row)
+            same = again.colours.at(row) == list.colourAt(row);
+        if (!same)
             std::abort();
     }
     return 0;

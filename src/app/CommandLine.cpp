@@ -8,6 +8,7 @@
 #include "platform/QtPlatform.h"
 #include "storage/ProgramDirectory.h"
 #include "storage/SettingsStore.h"
+#include "storage/UserTextFormats.h"
 #include "ui/features/EyeDropperFeature.h"
 #include "ui/windows/EyeDropperWindow.h"
 
@@ -190,7 +191,6 @@ bool FirstArgumentIs(const QStringList& arguments, const char* option)
 std::optional<ColourTextFormat> ColourTextFormat::Find(const QString& name,
                                                        const SettingsStore* settings)
 {
-    Q_UNUSED(settings);
     const QString key = NormalisedName(name);
     ColourTextFormat format;
     for (const CssFormRow& row : kCssForms) {
@@ -214,6 +214,16 @@ std::optional<ColourTextFormat> ColourTextFormat::Find(const QString& name,
                 out.append(ValueLine(field, DeriveEntryValues(FormatHashHex(c))).text.toLatin1());
             };
             return format;
+        }
+    }
+    if (settings) {
+        for (const UserTextFormat& user : LoadUserTextFormats(*settings)) {
+            if (key == NormalisedName(user.name)) {
+                format.m_write = [text = user.text](Rgb c, QByteArray& out) {
+                    out.append(ExpandTemplate(text, c).toUtf8());
+                };
+                return format;
+            }
         }
     }
     return std::nullopt;

@@ -117,9 +117,12 @@ Lab SrgbToOkLab(RgbReal srgb)
     return LinearSrgbToOkLab(SrgbToLinear(srgb));
 }
 
-bool IsGrey(Rgb c)
+// The matrices leave an exact grey a few units in the last place off neutral.
+Lab NeutralForGrey(Lab lab, Rgb c)
 {
-    return c.red == c.green && c.green == c.blue;
+    if (c.red == c.green && c.green == c.blue)
+        lab.a = lab.b = 0;
+    return lab;
 }
 
 } // namespace
@@ -303,11 +306,7 @@ Xyz RgbToXyzD50(Rgb c)
 
 Lab RgbToLab(Rgb c)
 {
-    Lab lab = XyzD50ToLab(RgbToXyzD50(c));
-    // The adaptation matrix leaves a grey a few units in the last place off neutral.
-    if (IsGrey(c))
-        lab.a = lab.b = 0;
-    return lab;
+    return NeutralForGrey(XyzD50ToLab(RgbToXyzD50(c)), c);
 }
 
 Lch RgbToLch(Rgb c)
@@ -330,10 +329,7 @@ RgbReal OkLabToLinearSrgb(Lab c)
 
 Lab RgbToOkLab(Rgb c)
 {
-    Lab lab = LinearSrgbToOkLab(RgbToLinearSrgb(c));
-    if (IsGrey(c))
-        lab.a = lab.b = 0;
-    return lab;
+    return NeutralForGrey(LinearSrgbToOkLab(RgbToLinearSrgb(c)), c);
 }
 
 Lch RgbToOkLch(Rgb c)

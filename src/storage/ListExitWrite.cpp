@@ -12,11 +12,6 @@ namespace {
 
 const QLatin1String kListExtension("cll");
 
-QString Quoted(const QString& path)
-{
-    return QuotedValue(path);
-}
-
 // The file the list stands for: its current list path or the default list.
 QString TargetOf(const ColourList& list, const QString& defaultList)
 {
@@ -46,14 +41,14 @@ QString NewFileNote(const ColourList& list, const QString& target, const QString
     if (!list.OriginName().isEmpty())
         return QStringLiteral("The color list taken from the palette '%1' was changed; it was "
                               "saved as '%2'.")
-            .arg(Quoted(list.OriginName()), Quoted(saved));
+            .arg(QuotedValue(list.OriginName()), QuotedValue(saved));
     if (list.FileStamp().path == target)
         return QStringLiteral("'%1' was changed by another program while the color list was "
                               "open. Both are kept: your changes were saved as '%2'.")
-            .arg(Quoted(target), Quoted(saved));
+            .arg(QuotedValue(target), QuotedValue(saved));
     return QStringLiteral("'%1' holds colors this program did not load, so it was not "
                           "written over: your color list was saved as '%2'.")
-        .arg(Quoted(target), Quoted(saved));
+        .arg(QuotedValue(target), QuotedValue(saved));
 }
 
 } // namespace
@@ -102,21 +97,20 @@ ListExitResult WriteListAtExit(const ColourList& list, const QString& defaultLis
     QString note;
     if (plan.action == ListExitAction::Write) {
         note = QStringLiteral("The color list could not be saved to '%1' (%2).")
-                   .arg(Quoted(target), failed.error);
+                   .arg(QuotedValue(target), failed.error);
         if (!failed.keptCopy.isEmpty())
             note += QStringLiteral(" Its earlier content is kept in '%1'.")
-                        .arg(Quoted(failed.keptCopy));
+                        .arg(QuotedValue(failed.keptCopy));
     } else if (created) {
         note = NewFileNote(list, target, path);
     }
-    if (!created)
-        return {QString(),
-                {note + QStringLiteral(" The changed color list could not be saved "
-                                       "anywhere (%1).")
-                            .arg(created.error)
-                            .trimmed()}};
+    if (!created) {
+        note += QStringLiteral(" The changed color list could not be saved anywhere (%1).")
+                    .arg(created.error);
+        return {QString(), {note.trimmed()}};
+    }
     if (plan.action == ListExitAction::Write)
-        note += QStringLiteral(" It was saved as '%1'.").arg(Quoted(path));
+        note += QStringLiteral(" It was saved as '%1'.").arg(QuotedValue(path));
     return {path, {note}};
 }
 

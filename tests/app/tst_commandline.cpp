@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "storage/SettingsStore.h"
+#include "storage/UserTextFormats.h"
 
 #include <QtTest>
 
@@ -27,14 +28,15 @@ QByteArray Contents(std::FILE* file)
     return bytes;
 }
 
-Run RunWith(const QStringList& arguments, const QByteArray& input = {})
+Run RunWith(const QStringList& arguments, const QByteArray& input = {},
+            const SettingsStore* settings = nullptr)
 {
     CommandLineStreams streams{std::tmpfile(), std::tmpfile(), std::tmpfile()};
     std::fwrite(input.constData(), 1, std::size_t(input.size()), streams.in);
     std::rewind(streams.in);
     Run run;
     run.status =
-        RunTextCommandLine(QStringList{QStringLiteral("qbkromi")} + arguments, nullptr, streams);
+        RunTextCommandLine(QStringList{QStringLiteral("qbkromi")} + arguments, settings, streams);
     std::fclose(streams.in);
     run.out = Contents(streams.out);
     run.err = Contents(streams.err);
@@ -51,6 +53,7 @@ private slots:
     void formats();
     void unreadableLinesAreReportedAndSkipped();
     void unknownFormat();
+    void userFormat();
     void helpListsTheOptions();
     void otherArgumentsStartTheProgram();
 };
@@ -105,6 +108,18 @@ void CommandLineTest::unknownFormat()
     QCOMPARE(run.status, std::optional<int>(64));
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.startsWith("qbkromi: there is no format \"cmyk\". Formats: oklch, oklab,"));
+}
+
+void CommandLineTest::userFormat()
+{
+    SettingsStore settings;
+    SaveUserTextFormats(settings, {{QStringLiteral("Swift UI"),
+                                    QStringLiteral("Color(red: {r}, hex: \"{#hex}\") // {name}")}});
+    const Run run =
+        RunWith({QStringLiteral("--format"), QStringLiteral("swiftui"), QStringLiteral("tomato")},
+                {}, &settings);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.out, QByteArray("Color(red: 255, hex: \"#FF6347\") // tomato\n"));
 }
 
 void CommandLineTest::helpListsTheOptions()

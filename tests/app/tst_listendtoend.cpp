@@ -140,7 +140,7 @@ void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack()
     QFETCH(QByteArray, listAfter);
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
-    const QString list = folder + QStringLiteral("notes.txt");
+    const QString list = folder + QStringLiteral("notes.cll");
     WriteFile(list, content);
     WriteFile(folder + QStringLiteral("default.cll"), kDefaultList);
     WriteFile(folder + QStringLiteral("set.set"), "Settings\r\nlastcll=" + list.toUtf8() + "\r\n");
@@ -156,7 +156,7 @@ void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack()
     QCOMPARE(ReadFile(list), listAfter);
     QCOMPARE(ReadFile(folder + QStringLiteral("default.cll")), kDefaultList);
     // The colour added goes to a new file, which the next start loads and names.
-    const QString saved = folder + QStringLiteral("notes.cll");
+    const QString saved = folder + QStringLiteral("notes (2).cll");
     QCOMPARE(ReadFile(saved), userAddsAColour
                                   ? QByteArray("6,167,255             #06A7FF - FFA706\r\n")
                                   : QByteArray("<missing>"));

@@ -6,6 +6,7 @@
 #include "state/MainColour.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
+#include "storage/UserTextFormats.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/features/CopyFeature.h"
@@ -18,6 +19,7 @@
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/UserFormatMenu.h"
 #include "ui/windows/WheelPanel.h"
 
 #include <QCheckBox>
@@ -27,6 +29,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabBar>
 #include <QtTest>
@@ -61,6 +64,8 @@ private slots:
     void settingsAreApplied();
     void settingsAreWritten();
     void quickCopyMenuEntries();
+    void userFormatsAddedEditedRemoved();
+    void lineFormatsInTheFormatList();
     void quickCopy_data();
     void quickCopy();
     void ctrlCInTheMainWindow();
@@ -268,7 +273,8 @@ void CopyWindowTest::onlyThePageOfTheChosenFormatShows()
             window->formatList()->viewport(), Qt::LeftButton, {},
             window->formatList()->visualItemRect(window->formatList()->item(row)).center());
         QCOMPARE(window->format(), CopyFormat(row));
-        QCOMPARE(window->options()->currentIndex(), row);
+        // Formats after the built-in ones have no options: the empty page.
+        QCOMPARE(window->options()->currentIndex(), qMin(row, int(CopyOptionsPage::None)));
         QVERIFY(window->options()->currentWidget()->isVisible());
         const bool swatches = row == int(CopyFormat::Swatches);
         QCOMPARE(window->options()->swatchSizeBox()->isVisible(), swatches);
@@ -554,10 +560,81 @@ void CopyWindowTest::quickCopyMenuEntries()
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         QVERIFY(action->isEnabled());
     }
-    QCOMPARE(captions,
-             (QStringList{"&RGB", "H&SL", "&HTML Style Hex", "H&TML Style  Hex (with #)",
-                          "&Delphi Hex", "V&B Hex", "V&C++ Hex", "&ActionScript Hex",
-                          "&Main Color as Bitmap", "Color &Wheel as Bitmap", "-", "M&ore..."}));
+    QCOMPARE(captions, (QStringList{"&RGB",
+                                    "H&SL",
+                                    "&HTML Style Hex",
+                                    "H&TML Style  Hex (with #)",
+                                    "&Delphi Hex",
+                                    "V&B Hex",
+                                    "V&C++ Hex",
+                                    "&ActionScript Hex",
+                                    "-",
+                                    "OKLCH",
+                                    "OKLab",
+                                    "CIE Lab",
+                                    "CIE LCH",
+                                    "Display P3",
+                                    "CSS rgb()",
+                                    "CSS hsl()",
+                                    "Color Name",
+                                    "Ctrl+&C Copies",
+                                    "-",
+                                    "&Main Color as Bitmap",
+                                    "Color &Wheel as Bitmap",
+                                    "-",
+                                    "M&ore..."}));
+}
+
+void CopyWindowTest::userFormatsAddedEditedRemoved()
+{
+    Select({});
+    MakeFeature();
+    UserFormatMenu* menu = m_copy->window()->userFormatMenu();
+    QSignalSpy changed(menu, &UserFormatMenu::formatsChanged);
+    m_fake->inputBox.answers = {QStringLiteral("Mine"), QStringLiteral("<{hex}>")};
+    menu->AddFormat();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("textformat1.text")), QStringLiteral("<{hex}>"));
+    MenuAction(QStringLiteral("Mine"))->trigger();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("<06A7FF>"));
+
+    m_fake->inputBox.answers = {QStringLiteral("Yours"), QStringLiteral("{oklch.h}")};
+    menu->EditFormat(0);
+    QVERIFY(!MenuAction(QStringLiteral("Mine")));
+    MenuAction(QStringLiteral("Yours"))->trigger();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("243.52"));
+
+    m_fake->messages.answers = {false, true};
+    menu->RemoveFormat(0);
+    QVERIFY(MenuAction(QStringLiteral("Yours")));
+    menu->RemoveFormat(0);
+    QVERIFY(!MenuAction(QStringLiteral("Yours")));
+    QVERIFY(m_settings->GetSetting(QStringLiteral("textformat1.name")).isEmpty());
+    QCOMPARE(changed.size(), 3);
+}
+
+void CopyWindowTest::lineFormatsInTheFormatList()
+{
+    Select({});
+    SaveUserTextFormats(*m_settings, {{QStringLiteral("Mine"), QStringLiteral("<{name}>")}});
+    MakeFeature();
+    CopyWindow* window = m_copy->window();
+    QStringList captions;
+    for (int row = 0; row < window->formatList()->count(); ++row)
+        captions << window->formatList()->item(row)->text();
+    QCOMPARE(captions.mid(captions.indexOf(QStringLiteral("Text"))),
+             (QStringList{"Text", "OKLCH", "OKLab", "CIE Lab", "CIE LCH", "Display P3", "CSS rgb()",
+                          "CSS hsl()", "Color Name", "Mine"}));
+    window->formatList()->setCurrentRow(captions.indexOf(QStringLiteral("OKLCH")));
+    QCOMPARE(window->preview()->text(), QStringLiteral("oklch(70.07% 0.1701 243.52)\r\n"));
+    window->CopyNow();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("oklch(70.07% 0.1701 243.52)\r\n"));
+
+    // Renamed, the chosen format stays chosen under its new name.
+    window->formatList()->setCurrentRow(captions.indexOf(QStringLiteral("Mine")));
+    m_fake->inputBox.answers = {QStringLiteral("Ours"), QStringLiteral("[{name}]")};
+    window->userFormatMenu()->EditFormat(0);
+    QCOMPARE(window->formatList()->currentItem()->text(), QStringLiteral("Ours"));
+    QCOMPARE(window->preview()->text(), QStringLiteral("[dodgerblue]\r\n"));
 }
 
 void CopyWindowTest::quickCopy_data()
@@ -586,6 +663,10 @@ void CopyWindowTest::quickCopy_data()
                               << "RGB(255,0,0)\r\nRGB(0,255,0)\r\n";
     QTest::newRow("two, VB") << two << "V&B Hex"
                              << "&H0000FF\r\n&H00FF00\r\n";
+    QTest::newRow("none, OKLCH") << none << "OKLCH"
+                                 << "oklch(70.07% 0.1701 243.52)";
+    QTest::newRow("two, name") << two << "Color Name"
+                               << "red\r\nlime\r\n";
 }
 
 void CopyWindowTest::quickCopy()
@@ -616,6 +697,24 @@ void CopyWindowTest::ctrlCInTheMainWindow()
     QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FF0000\r\n123456\r\n"));
     QCOMPARE(m_fake->clipboard.changes, 2);
     QVERIFY(!m_copy->window()->isVisible());
+
+    // Chosen under "Ctrl+C Copies", a CSS form or a format of the user's.
+    QMenu* choices = MenuAction(QStringLiteral("Ctrl+&C Copies"))->menu();
+    for (QAction* choice : choices->actions())
+        if (choice->text() == QLatin1String("CSS hsl()"))
+            choice->trigger();
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("copy.ctrlc")), QStringLiteral("CSS hsl()"));
+    Select({});
+    hex->setText(QStringLiteral("008000"));
+    QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("hsl(120 100% 25%)"));
+    SaveUserTextFormats(*m_settings, {{QStringLiteral("Mine"), QStringLiteral("[{r} {name}]")}});
+    m_copy->RefreshQuickCopyMenu();
+    MenuAction(QStringLiteral("Mine"))->trigger();
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("[0 green]"));
+    m_settings->SetSetting(QStringLiteral("copy.ctrlc"), QStringLiteral("Mine"));
+    QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("[0 green]"));
 }
 
 void CopyWindowTest::rightButtonOnCopyPopsUpTheMenu()

@@ -1,19 +1,39 @@
 #include "ui/features/CopyFeature.h"
 
+#include "copy/ColourLineFormats.h"
 #include "copy/CopyPayload.h"
 #include "copy/CopyPictures.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
+#include "storage/UserTextFormats.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/CopyWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/UserFormatMenu.h"
 #include "ui/windows/WheelPanel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
+
+namespace {
+
+// The settings key naming the format Ctrl+C copies, by its caption without "&".
+const QString& CtrlCKey()
+{
+    static const QString key = QStringLiteral("copy.ctrlc");
+    return key;
+}
+
+QString WithoutAccelerator(const char* caption)
+{
+    return QString::fromLatin1(caption).remove(QLatin1Char('&'));
+}
+
+} // namespace
 
 CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
     : m_context(context), m_listPanel(listPanel),
@@ -24,11 +44,13 @@ CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
 
     CommandTable& commands = context.commands;
     commands.Handle(Command::CopyWindow, this, [this] { ShowCopyWindow(); });
-    commands.Handle(Command::QuickCopy, this, [this] { QuickCopy(ValueField::HtmlHex); });
+    commands.Handle(Command::QuickCopy, this, [this] { QuickCopyChosen(); });
     commands.Handle(Command::QuickCopyMenu, this,
                     [this] { ShowQuickCopyMenu(m_context.platform.screen.CursorPosition()); });
     connect(&context.mainWindow, &MainWindow::copyMainColourRequested, this,
             &CopyFeature::CopyMainColourAsBitmap);
+    connect(m_window->userFormatMenu(), &UserFormatMenu::formatsChanged, this,
+            &CopyFeature::RefreshQuickCopyMenu);
 }
 
 CopyFeature::~CopyFeature() = default;
@@ -43,10 +65,39 @@ void CopyFeature::ApplySettings()
 
 void CopyFeature::BuildQuickCopyMenu()
 {
+    // Built again each time it opens: the user's formats may have changed.
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &CopyFeature::RefreshQuickCopyMenu);
+    RefreshQuickCopyMenu();
+}
+
+void CopyFeature::RefreshQuickCopyMenu()
+{
+    m_menu->clear();
+    delete m_ctrlCMenu;
+    const QString chosen = ChosenCtrlCFormat();
+    auto* ctrlC = new QMenu(QStringLiteral("Ctrl+&C Copies"), m_menu.get());
+    m_ctrlCMenu = ctrlC;
+    auto* choices = new QActionGroup(ctrlC);
+    auto addChoice = [&](const QString& caption) {
+        QAction* choice = ctrlC->addAction(
+            caption, this, [this, caption] { m_context.settings.SetSetting(CtrlCKey(), caption); });
+        choice->setCheckable(true);
+        choice->setChecked(caption == chosen);
+        choices->addAction(choice);
+    };
     for (const QuickCopyItem& item : kQuickCopyItems) {
         const ValueField field = item.field;
         m_menu->addAction(QLatin1String(item.caption), this, [this, field] { QuickCopy(field); });
+        addChoice(WithoutAccelerator(item.caption));
     }
+    m_menu->addSeparator();
+    ctrlC->addSeparator();
+    for (const ColourLineFormat& format : LineFormats()) {
+        m_menu->addAction(format.caption, this, [this, format] { QuickCopyLine(format); });
+        addChoice(format.caption);
+    }
+    m_menu->addMenu(ctrlC);
+    m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("&Main Color as Bitmap"), this,
                       &CopyFeature::CopyMainColourAsBitmap);
     m_menu->addAction(QStringLiteral("Color &Wheel as Bitmap"), this,
@@ -69,8 +120,41 @@ void CopyFeature::QuickCopy(ValueField field)
 {
     // One selected row or none copies the main colour: the list is not read.
     const QList<int> rows = m_listPanel.SelectedRows();
-    const CopyText text =
-        QuickCopyText(field, TakeCopySourceInput(m_context, rows, rows.size() >= 2));
+    PutOnClipboard(QuickCopyText(field, TakeCopySourceInput(m_context, rows, rows.size() >= 2)));
+}
+
+QVector<ColourLineFormat> CopyFeature::LineFormats() const
+{
+    return ColourLineFormats(LoadUserTextFormats(m_context.settings));
+}
+
+QString CopyFeature::ChosenCtrlCFormat() const
+{
+    const QString chosen = m_context.settings.GetSetting(CtrlCKey());
+    return chosen.isEmpty() ? QStringLiteral("HTML Style Hex") : chosen;
+}
+
+void CopyFeature::QuickCopyChosen()
+{
+    const QString chosen = ChosenCtrlCFormat();
+    for (const QuickCopyItem& item : kQuickCopyItems)
+        if (WithoutAccelerator(item.caption) == chosen)
+            return QuickCopy(item.field);
+    for (const ColourLineFormat& format : LineFormats())
+        if (format.caption == chosen)
+            return QuickCopyLine(format);
+    // A format removed since it was chosen.
+    QuickCopy(ValueField::HtmlHex);
+}
+
+void CopyFeature::QuickCopyLine(const ColourLineFormat& format)
+{
+    const QList<int> rows = m_listPanel.SelectedRows();
+    PutOnClipboard(QuickCopyLines(format, TakeCopySourceInput(m_context, rows, rows.size() >= 2)));
+}
+
+void CopyFeature::PutOnClipboard(const CopyText& text)
+{
     if (!text.ok()) {
         m_context.platform.messages.Information(&m_context.mainWindow, text.error);
         return;

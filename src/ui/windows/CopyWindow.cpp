@@ -1,6 +1,8 @@
 #include "ui/windows/CopyWindow.h"
 
+#include "copy/ColourLineFormats.h"
 #include "state/ColourList.h"
+#include "storage/UserTextFormats.h"
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/KeyPreview.h"
@@ -12,11 +14,13 @@
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/UserFormatMenu.h"
 #include "ui/windows/WheelPanel.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -80,6 +84,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     m_sourceList = AddList(this, "sourceList", QStringLiteral("Copy from"), CopySourceCaptions(),
                            QRect(8, 56, 129, 105));
     MakeLabel(this, QStringLiteral("In which format?"), 152, 32);
+    AddLineFormats();
     m_formatList = AddList(this, "formatList", QStringLiteral("Format"), m_formats.Captions(),
                            QRect(152, 56, 129, 105));
     MakeLabel(this, QStringLiteral("Options"), 296, 32);
@@ -102,6 +107,12 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
         RebuildPreview();
     });
     connect(m_options, &CopyOptionsPanel::previewOptionsChanged, this, &CopyWindow::RebuildPreview);
+    m_userFormats = new UserFormatMenu(context.platform, context.settings, this);
+    connect(m_userFormats, &UserFormatMenu::formatsChanged, this, &CopyWindow::ReloadFormats);
+    m_formatList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_formatList, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        m_userFormats->popup(m_formatList->viewport()->mapToGlobal(pos));
+    });
     connect(m_copyNow, &PanelButton::clicked, this, &CopyWindow::CopyNow);
     connect(m_previewButton, &PanelButton::clicked, this, &CopyWindow::TogglePreview);
 
@@ -113,6 +124,35 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
 }
 
 CopyWindow::~CopyWindow() = default;
+
+void CopyWindow::AddLineFormats()
+{
+    for (const ColourLineFormat& line : ColourLineFormats(LoadUserTextFormats(m_context.settings)))
+        m_formats.AddTextFormat(line.caption, [line](const QStringList& entries) {
+            return ColourLinesText(line, entries);
+        });
+}
+
+void CopyWindow::ReloadFormats()
+{
+    const QString current =
+        m_formatList->currentItem() ? m_formatList->currentItem()->text() : QString();
+    const int currentRow = m_formatList->currentRow();
+    m_formats = CopyFormats();
+    AddLineFormats();
+    {
+        const QSignalBlocker blocker(m_formatList);
+        m_formatList->clear();
+        m_formatList->addItems(m_formats.Captions());
+        const QList<QListWidgetItem*> same = m_formatList->findItems(current, Qt::MatchExactly);
+        // A renamed format keeps its row; a removed one leaves the next chosen.
+        m_formatList->setCurrentRow(same.isEmpty()
+                                        ? qBound(0, currentRow, m_formatList->count() - 1)
+                                        : m_formatList->row(same.first()));
+    }
+    m_options->ShowPage(m_formats.OptionsPage(format()));
+    RebuildPreview();
+}
 
 void CopyWindow::ShowModal()
 {

@@ -18,6 +18,7 @@ class QKeyEvent;
 class QListWidget;
 class CopyOptionsPanel;
 class CopyPreviewPanel;
+class UserFormatMenu;
 
 // The main window's state as the copy formats read it: the hex edit's text as
 // typed, the R, G, B edits' texts, the colour list's item texts with the selected
@@ -60,6 +61,8 @@ public:
     CopyPreviewPanel* preview() const { return m_preview; }
     PanelButton* copyNowButton() const { return m_copyNow; }
     PanelButton* previewButton() const { return m_previewButton; }
+    // The format list's menu for the user's own text formats.
+    UserFormatMenu* userFormatMenu() const { return m_userFormats; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,6 +74,11 @@ private:
     QStringList TakeSourceColours() const;
     void GatherSource();
     void RebuildPreview();
+    // After the built-in formats: the CSS forms, the colour name, the user's formats.
+    void AddLineFormats();
+    // The user's formats changed: the format list is made again, the chosen
+    // format kept (renamed, in its row).
+    void ReloadFormats();
 
     AppContext& m_context;
     const ListPanel& m_listPanel;
@@ -82,5 +90,6 @@ private:
     PanelButton* m_copyNow;
     PanelButton* m_previewButton;
     CopyPreviewPanel* m_preview;
+    UserFormatMenu* m_userFormats;
     QStringList m_entries;
 };
