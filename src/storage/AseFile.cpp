@@ -158,10 +158,15 @@ void AppendFloat(QByteArray& out, float value)
 
 } // namespace
 
+bool LooksLikeAse(QByteArrayView head)
+{
+    return head.startsWith("ASEF");
+}
+
 PaletteFileContent ParseAse(QByteArrayView data, const QString& path)
 {
     PaletteFileContent content;
-    if (!data.startsWith("ASEF")) {
+    if (!LooksLikeAse(data)) {
         content.status = ColourListLoadStatus::Failed;
         content.error =
             QStringLiteral("The file '%1' is not an Adobe Swatch Exchange file.").arg(path);

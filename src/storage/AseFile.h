@@ -18,6 +18,9 @@
 #include <QString>
 #include <QStringList>
 
+// True when the data starts as an ASE file: "ASEF".
+bool LooksLikeAse(QByteArrayView head);
+
 // Reads an ASE file through ReadWholeFile:
 // - Missing: no file at the path.
 // - Failed: the file cannot be read, or does not start with "ASEF" ("The file

@@ -3,6 +3,8 @@
 #include "state/ColourList.h"
 #include "storage/AcoExport.h"
 #include "storage/AcoImport.h"
+#include "storage/AseFile.h"
+#include "storage/CodeExports.h"
 #include "storage/GimpPalette.h"
 #include "storage/RecentLists.h"
 
@@ -39,6 +41,20 @@ constexpr std::array<ListFileFormat, kListFileKinds> kFormats{{
      [](const QString& path, const ProgressCallback&) { return ReadAcoFile(path); },
      [](const QString&, const QStringList& itemTexts) { return ExportListAsAco(itemTexts); },
      false},
+    {ListFileKind::Ase, "ase", LooksLikeAse,
+     [](const QString& path, const ProgressCallback&) { return ReadAseFile(path); },
+     [](const QString&, const QStringList& itemTexts) { return ExportListAsAse(itemTexts); }, true},
+    {ListFileKind::Css, "css", nullptr, nullptr,
+     [](const QString&, const QStringList& itemTexts) { return ExportListAsCss(itemTexts); },
+     false},
+    {ListFileKind::Scss, "scss", nullptr, nullptr,
+     [](const QString&, const QStringList& itemTexts) { return ExportListAsScss(itemTexts); },
+     false},
+    {ListFileKind::DesignTokens, "json", nullptr, nullptr,
+     [](const QString&, const QStringList& itemTexts) {
+         return ExportListAsDesignTokens(itemTexts);
+     },
+     false},
 }};
 
 constexpr bool RowsMatchTheirKinds()
@@ -48,7 +64,7 @@ constexpr bool RowsMatchTheirKinds()
             return false;
     return true;
 }
-static_assert(int(ListFileKind::Aco) + 1 == kListFileKinds,
+static_assert(int(ListFileKind::DesignTokens) + 1 == kListFileKinds,
               "kListFileKinds counts the ListFileKind values");
 static_assert(RowsMatchTheirKinds(), "one row per ListFileKind, in order");
 
@@ -56,7 +72,8 @@ std::optional<ListFileKind> KindOfExtension(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix();
     for (const ListFileFormat& format : kFormats)
-        if (suffix.compare(QLatin1String(format.extension), Qt::CaseInsensitive) == 0)
+        if ((format.read || format.kind == ListFileKind::ColourList) &&
+            suffix.compare(QLatin1String(format.extension), Qt::CaseInsensitive) == 0)
             return format.kind;
     return std::nullopt;
 }

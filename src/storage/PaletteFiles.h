@@ -38,9 +38,14 @@ enum class ListFileKind
 {
     ColourList,  // ".cll"
     GimpPalette, // ".gpl"
-    Aco          // ".aco"
+    Aco,         // ".aco"
+    Ase,         // ".ase"
+    // Written only: exports for code.
+    Css,         // ".css", CSS custom properties
+    Scss,        // ".scss", SCSS variables
+    DesignTokens // ".tokens.json", design tokens
 };
-constexpr int kListFileKinds = 3;
+constexpr int kListFileKinds = 7;
 
 struct ListFileFormat
 {
@@ -62,8 +67,8 @@ struct ListFileFormat
 const std::array<ListFileFormat, kListFileKinds>& ListFileFormats();
 const ListFileFormat& ListFileFormatOf(ListFileKind kind);
 
-// By the extension, letter case ignored; any other name is a colour list, as the
-// command line always loaded it.
+// By the extension of a format that loads, letter case ignored; any other name is
+// a colour list, as the command line always loaded it.
 ListFileKind ListFileKindOf(const QString& path);
 // By the content: the first format whose signature the start of a file matches.
 // A colour list starts with a list item line ("R,G,B  #RRGGBB - BBGGRR") after any
@@ -73,7 +78,7 @@ std::optional<ListFileKind> ListFileKindOfContent(QByteArrayView head);
 // file that is none of the formats. A file that cannot be read goes by its name.
 std::optional<ListFileKind> DetectListFileKind(const QString& path);
 
-// Dropped files that load (see ListFileFormat::dropLoads): ".cll" and ".gpl".
+// Dropped files that load (see ListFileFormat::dropLoads): ".cll", ".gpl", ".ase".
 bool IsDroppableListFile(const QString& path);
 
 // "The file '<path>' is not a colour file. ..." with the extensions that load.
@@ -95,7 +100,7 @@ struct ListLoadResult
 // Fails with NotAColourFileMessage and changes nothing:
 // - a colour list file exactly as LoadColourList does (a missing file becomes the
 //   current list path);
-// - a palette (GIMP, ACO): Missing and Failed change nothing. Loaded replaces the
+// - a palette (GIMP, ACO, ASE): Missing and Failed change nothing. Loaded replaces the
 //   list by the palette's colours (repeats dropped), clears the changed flag and
 //   empties the current list path: the palette is no ".cll", so the list is
 //   never written over the palette, and it counts as not read in full, so it is

@@ -8,6 +8,11 @@ constexpr std::array<PaletteFileTexts, kListFileKinds> kTexts{{
     {ListFileKind::ColourList, "QB Color List", "*.cll", nullptr, nullptr, nullptr},
     {ListFileKind::Aco, "Photoshop ACO File", "*.aco;*.ACO", "Export as &ACO", "*.ACO", "ACO"},
     {ListFileKind::GimpPalette, "GIMP Palette", "*.gpl", "Export as &GIMP Palette", "*.gpl", "gpl"},
+    {ListFileKind::Ase, "Adobe Swatch Exchange", "*.ase", "Export as AS&E", "*.ase", "ase"},
+    {ListFileKind::Css, "CSS Custom Properties", nullptr, "Export as &CSS", "*.css", "css"},
+    {ListFileKind::Scss, "SCSS Variables", nullptr, "Export as &SCSS", "*.scss", "scss"},
+    {ListFileKind::DesignTokens, "Design Tokens", nullptr, "Export as Design &Tokens",
+     "*.tokens.json;*.json", "tokens.json"},
 }};
 
 constexpr bool EveryKindOnce()
@@ -49,6 +54,8 @@ QString LoadListFilter()
         pairs << QLatin1String(texts.name) << QLatin1String(texts.loadPatterns);
         allPatterns << QLatin1String(texts.loadPatterns);
     }
+    // Not a list: a picture adds its palette (PicturePaletteFeature).
+    pairs << QStringLiteral("Pictures") << QStringLiteral("*.png;*.jpg;*.jpeg");
     pairs << QStringLiteral("Color Lists and Palettes") << allPatterns.join(QLatin1Char(';'));
     return pairs.join(QLatin1Char('|'));
 }

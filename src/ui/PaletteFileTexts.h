@@ -22,9 +22,9 @@ struct PaletteFileTexts
 const std::array<PaletteFileTexts, kListFileKinds>& PaletteFileTextRows();
 const PaletteFileTexts& PaletteFileTextsOf(ListFileKind kind);
 
-// The Load dialog: every format that loads in ListFileKind order, then all of them
-// together ("Color Lists and Palettes"). It starts on the colour lists, as it always
-// has; palettes are one choice away.
+// The Load dialog: every format that loads in ListFileKind order, "Pictures"
+// (PNG, JPEG), then the formats together ("Color Lists and Palettes"). It starts on the colour
+// lists, as it always has; palettes are one choice away.
 QString LoadListFilter();
 // The save dialog of a format's export (with the overwrite prompt).
 FileDialogRequest ExportFileRequest(ListFileKind kind);

@@ -2,6 +2,8 @@
 #include "state/ColourList.h"
 #include "storage/AcoExport.h"
 #include "storage/AcoImport.h"
+#include "storage/AseFile.h"
+#include "storage/CodeExports.h"
 #include "storage/GimpPalette.h"
 #include "storage/PaletteFiles.h"
 #include "storage/RecentLists.h"
@@ -253,6 +255,8 @@ void PalettesTest::fileKinds_data()
     QTest::newRow("any other name") << "/p/web.txt" << ListFileKind::ColourList << false;
     QTest::newRow("gpl") << "/p/web.gpl" << ListFileKind::GimpPalette << true;
     QTest::newRow("ACO as the export names it") << "/p/web.ACO" << ListFileKind::Aco << false;
+    QTest::newRow("ase") << "/p/web.ase" << ListFileKind::Ase << true;
+    QTest::newRow("a format only written") << "/p/site.css" << ListFileKind::ColourList << false;
     QTest::newRow("only the last extension")
         << "/p/web.gpl.cll" << ListFileKind::ColourList << true;
 }
@@ -274,6 +278,7 @@ void PalettesTest::kindByContent_data()
     QTest::newRow("GIMP after a byte order mark")
         << QByteArray("\xEF\xBB\xBFGIMP Palette\n") << Kind(ListFileKind::GimpPalette);
     QTest::newRow("ACO") << ExportListAsAco(Items({kSky})) << Kind(ListFileKind::Aco);
+    QTest::newRow("ASE") << ExportListAsAse(Items({kSky})) << Kind(ListFileKind::Ase);
     QTest::newRow("list") << QByteArray("255,0,0             #FF0000 - 0000FF\r\n")
                           << Kind(ListFileKind::ColourList);
     QTest::newRow("list after blank lines")
@@ -313,12 +318,21 @@ void PalettesTest::load_data()
         << "gimp.txt" << ExportListAsGimpPalette("in", items) << kLoaded << QString();
     QTest::newRow("GIMP palette named .cll")
         << "gimp.cll" << ExportListAsGimpPalette("in", items) << kLoaded << QString();
+    QTest::newRow("ASE") << "in.ase" << ExportListAsAse(items) << kLoaded << QString();
+    QTest::newRow("ASE cut short")
+        << "cut.ase" << ExportListAsAse(items).chopped(3) << kLoaded
+        << "The file '" + m_dir.filePath("cut.ase") +
+               "' ends early at byte 96; the colors before the end were read.";
+    QTest::newRow("CSS is only written")
+        << "site.css" << ExportListAsCss(items) << kFailed
+        << "The file '" + m_dir.filePath("site.css") +
+               "' is not a colour file. QB Kromi loads .cll, .gpl, .aco, .ase.";
     QTest::newRow("ACO under another name")
         << "swatches.bin" << ExportListAsAco(items) << kLoaded << QString();
     QTest::newRow("not a colour file")
         << "notes.txt" << QByteArray("Notes - 2024\r\n") << kFailed
         << "The file '" + m_dir.filePath("notes.txt") +
-               "' is not a colour file. QB Kromi loads .cll, .gpl, .aco.";
+               "' is not a colour file. QB Kromi loads .cll, .gpl, .aco, .ase.";
     QTest::newRow("not a GIMP palette")
         << "text.gpl" << QByteArray("hello") << kFailed
         << "The file '" + m_dir.filePath("text.gpl") + "' is not a GIMP palette.";

@@ -66,10 +66,12 @@ QByteArray ExportMenuTest::ReadFile(const QString& path) const
 void ExportMenuTest::menuEntriesAndPlace()
 {
     const QList<QAction*> actions = m_export->exportMenu()->actions();
-    QCOMPARE(actions.size(), 3);
-    QCOMPARE(actions[0]->text(), QStringLiteral("Export as &HTML"));
-    QCOMPARE(actions[1]->text(), QStringLiteral("Export as &ACO"));
-    QCOMPARE(actions[2]->text(), QStringLiteral("Export as &GIMP Palette"));
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << action->text();
+    QCOMPARE(texts, (QStringList{"Export as &HTML", "Export as &ACO", "Export as &GIMP Palette",
+                                 "Export as AS&E", "Export as &CSS", "Export as &SCSS",
+                                 "Export as Design &Tokens"}));
     m_export->ShowExportMenu();
     PictureButton* button = m_window->toolButton(MainWindow::ExportButton);
     QCOMPARE(m_export->exportMenu()->pos(), button->mapToGlobal(button->rect().center()));
@@ -144,6 +146,18 @@ void ExportMenuTest::paletteEntriesAskWithTheirOwnTexts_data()
     QTest::newRow("GIMP") << 2 << "Export as GIMP Palette"
                           << "GIMP Palette|*.gpl"
                           << "gpl" << QByteArray("GIMP Palette\nName: out\n");
+    QTest::newRow("ASE") << 3 << "Export as ASE"
+                         << "Adobe Swatch Exchange|*.ase"
+                         << "ase" << QByteArray("ASEF\0\1\0\0\0\0\0\1", 12);
+    QTest::newRow("CSS") << 4 << "Export as CSS"
+                         << "CSS Custom Properties|*.css"
+                         << "css" << QByteArray(":root {\r\n  --color-06a7ff: #06a7ff;\r\n}");
+    QTest::newRow("SCSS") << 5 << "Export as SCSS"
+                          << "SCSS Variables|*.scss"
+                          << "scss" << QByteArray("$color-06a7ff: #06a7ff;\r\n");
+    QTest::newRow("design tokens") << 6 << "Export as Design Tokens"
+                                   << "Design Tokens|*.tokens.json;*.json"
+                                   << "tokens.json" << QByteArray("{\r\n  \"color-06a7ff\": {");
 }
 
 void ExportMenuTest::paletteEntriesAskWithTheirOwnTexts()

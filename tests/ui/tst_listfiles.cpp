@@ -179,7 +179,8 @@ void ListFilesTest::loadExamples()
     QCOMPARE(m_fake->fileDialogs.openRequests.size(), 1);
     QCOMPARE(m_fake->fileDialogs.openRequests[0].filter,
              QStringLiteral("QB Color List|*.cll|GIMP Palette|*.gpl|Photoshop ACO File|*.aco;*.ACO|"
-                            "Color Lists and Palettes|*.cll;*.gpl;*.aco;*.ACO"));
+                            "Adobe Swatch Exchange|*.ase|Pictures|*.png;*.jpg;*.jpeg|"
+                            "Color Lists and Palettes|*.cll;*.gpl;*.aco;*.ACO;*.ase"));
     QCOMPARE(m_fake->fileDialogs.openRequests[0].defaultExtension, QStringLiteral("cll"));
     QCOMPARE(Colours(*m_list), colours);
     QCOMPARE(m_colour->colour(), mainColour);

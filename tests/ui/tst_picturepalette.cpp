@@ -78,7 +78,7 @@ private slots:
 private:
     QString Save(const QString& name, const QImage& image, const char* format);
     void DropOnList(const QStringList& paths);
-    int WaitForDone(int pictures = 1);
+    int WaitForDone();
 
     QTemporaryDir m_dir;
     std::unique_ptr<Kit> m_kit;
@@ -124,15 +124,12 @@ void PicturePaletteTest::DropOnList(const QStringList& paths)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
-// The colours the last picture added.
-int PicturePaletteTest::WaitForDone(int pictures)
+// The colours the picture under way added. Only for work started without the
+// event loop running since.
+int PicturePaletteTest::WaitForDone()
 {
     QSignalSpy done(m_kit->pictures, &PicturePaletteFeature::pictureDone);
-    for (int i = 0; i < pictures; ++i) {
-        if (done.size() <= i && !done.wait(60000))
-            return -1;
-    }
-    return done.last().at(1).toInt();
+    return done.wait(60000) ? done.last().at(1).toInt() : -1;
 }
 
 void PicturePaletteTest::loadedPngAddsItsColours()
@@ -222,9 +219,12 @@ void PicturePaletteTest::picturesWaitTheirTurn()
     const QString first = Save("first.png", FourBlocks(), "PNG");
     const QString second = Save("second.png", grey, "PNG");
     m_kit->fake.inputBox.answers = {QString("2"), QString("5")};
+    QSignalSpy done(m_kit->pictures, &PicturePaletteFeature::pictureDone);
     DropOnList({first, second});
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 60000);
     QCOMPARE(m_kit->fake.inputBox.calls.size(), 2);
-    QCOMPARE(WaitForDone(2), 1);
+    QCOMPARE(done[0][0].toString(), first);
+    QCOMPARE(done[1][1].toInt(), 1);
     QCOMPARE(Colours(m_kit->list),
              (QList<ColorRef>{kStart, m_kit->list.colourAt(1), m_kit->list.colourAt(2),
                               PackColour(128, 128, 128)}));

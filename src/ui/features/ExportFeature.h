@@ -1,6 +1,6 @@
 #pragma once
 // The Export menu: the colour list as an HTML page or in any palette format the
-// program writes (ACO, GIMP palette).
+// program writes (ACO, GIMP palette, ASE, CSS, SCSS, design tokens).
 
 #include "storage/PaletteFiles.h"
 

@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QProgressBar>
 #include <QPromise>
 #include <QThreadPool>
