@@ -1,10 +1,9 @@
 #include "copy/CopyPayload.h"
 
+#include "copy/BmpFile.h"
 #include "copy/FastPng.h"
 
-#include <QThreadPool>
-
-#include <future>
+#include "copy/WorkerMimeData.h"
 
 namespace {
 
@@ -32,44 +31,19 @@ PictureResult BitmapOf(CopyFormat format, const QStringList& entries, const Copy
                                           : BuildListBitmap(entries);
 }
 
-// Offers image/png encoded on a worker thread from the moment of copying. A grid
-// of 10,000 swatches took a second to compress at the default setting, all of it
-// on the user-interface thread when another program asked for the PNG; now it is
-// usually ready by the time anyone pastes, and a request that comes sooner waits
-// only for the rest.
-class PngOnRequestMimeData : public QMimeData
+QString BitmapProblem(CopyFormat format, const QStringList& entries, const CopyOptions& options)
 {
-public:
-    explicit PngOnRequestMimeData(const QImage& image)
-    {
-        auto promise = std::make_shared<std::promise<QByteArray>>();
-        m_png = promise->get_future().share();
-        // The task keeps its own promise: the clipboard may drop this data first.
-        QThreadPool::globalInstance()->start(
-            [image, promise] { promise->set_value(EncodeFastPng(image)); });
-    }
+    return format == CopyFormat::Swatches ? SwatchesBitmapProblem(entries, options.swatches)
+                                          : ListBitmapProblem(entries);
+}
 
-    QStringList formats() const override
-    {
-        QStringList all = QMimeData::formats();
-        if (!all.contains(pngType()))
-            all << pngType();
-        return all;
-    }
-
-protected:
-    QVariant retrieveData(const QString& mimeType, QMetaType type) const override
-    {
-        if (mimeType != pngType())
-            return QMimeData::retrieveData(mimeType, type);
-        return m_png.get();
-    }
-
-private:
-    static QString pngType() { return QStringLiteral("image/png"); }
-
-    std::shared_future<QByteArray> m_png;
-};
+std::unique_ptr<QMimeData> MetafileAndPicture(const QByteArray& wmf,
+                                              std::unique_ptr<QMimeData> picture)
+{
+    for (const QString& type : WmfMimeTypes())
+        picture->setData(type, wmf);
+    return picture;
+}
 
 } // namespace
 
@@ -94,14 +68,48 @@ QStringList WmfMimeTypes()
             QStringLiteral("image/x-wmf"), QStringLiteral("image/wmf")};
 }
 
-CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options)
+int PreviewEntryCount(CopyFormat format, int count, const CopyOptions& options,
+                      const PreviewArea& area)
 {
+    if (area.pixels.isEmpty())
+        return count;
+    // One row (or line) more than fits: the cut row is drawn whole.
+    const auto rowsIn = [](int extent, int step) { return step > 0 ? extent / step + 2 : -1; };
+    qint64 shown = -1;
+    switch (format) {
+    case CopyFormat::Swatches: {
+        const SwatchOptions& swatches = options.swatches;
+        const int rows = rowsIn(area.pixels.height(), swatches.size + swatches.space);
+        if (rows > 0 && swatches.columns > 0)
+            shown = qint64(rows) * swatches.columns;
+        break;
+    }
+    case CopyFormat::List:
+        shown = rowsIn(area.pixels.height(), kListSwatch);
+        break;
+    default:
+        // Every entry makes at least one line.
+        shown = area.lines + 1;
+        break;
+    }
+    return shown < 0 ? count : int(qMin<qint64>(count, shown));
+}
+
+CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
+                             const CopyOptions& options, const PreviewArea& area)
+{
+    const QStringList shown =
+        entries.mid(0, PreviewEntryCount(format, int(entries.size()), options, area));
     if (IsPicture(format)) {
-        const PictureResult picture = BitmapOf(format, entries, options);
+        if (shown.size() < entries.size()) {
+            const QString problem = BitmapProblem(format, entries, options);
+            if (!problem.isEmpty())
+                return {QString(), QImage(), problem};
+        }
+        const PictureResult picture = BitmapOf(format, shown, options);
         return {QString(), picture.image, picture.error};
     }
-    const CopyText text = TextOf(format, entries, options);
+    const CopyText text = TextOf(format, shown, options);
     return {text.text, QImage(), text.error};
 }
 
@@ -114,19 +122,23 @@ CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
             return {nullptr, text.error};
         return {TextMimeData(text.text), QString()};
     }
-    const PictureResult bitmap = BitmapOf(format, entries, options);
-    if (!bitmap.ok())
-        return {nullptr, bitmap.error};
+    const QString problem = BitmapProblem(format, entries, options);
+    if (!problem.isEmpty())
+        return {nullptr, problem};
+    // A list without colours has no picture: the clipboard is left empty.
+    if (format == CopyFormat::List && entries.isEmpty())
+        return {std::make_unique<QMimeData>(), QString()};
+    auto paint = [format, entries, options] { return BitmapOf(format, entries, options).image; };
     const PictureKind kind =
         format == CopyFormat::Swatches ? options.swatchesKind : options.listKind;
     if (kind == PictureKind::Bmp)
-        return {BitmapMimeData(bitmap.image), QString()};
+        return {PictureMimeData(paint), QString()};
     const MetafileResult metafile = format == CopyFormat::Swatches
                                         ? BuildSwatchesMetafile(entries, options.swatches)
                                         : BuildListMetafile(entries);
     if (!metafile.ok())
         return {nullptr, metafile.error};
-    return {MetafileMimeData(metafile.wmf, bitmap.image), QString()};
+    return {MetafileAndPicture(metafile.wmf, PictureMimeData(paint)), QString()};
 }
 
 std::unique_ptr<QMimeData> TextMimeData(const QString& text)
@@ -136,20 +148,53 @@ std::unique_ptr<QMimeData> TextMimeData(const QString& text)
     return data;
 }
 
+std::unique_ptr<QMimeData> TextMimeDataFromWorker(std::function<QString()> make)
+{
+    auto data = std::make_unique<WorkerMimeData>();
+    data->OfferFromWorker(QStringLiteral("text/plain"),
+                          [make = std::move(make)] { return QVariant(make()); });
+    return data;
+}
+
 std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image)
 {
     // An empty picture (no colours) leaves the clipboard empty.
     if (image.isNull())
         return std::make_unique<QMimeData>();
-    auto data = std::make_unique<PngOnRequestMimeData>(image);
-    data->setImageData(image);
+    return PictureMimeData([image] { return image; });
+}
+
+std::unique_ptr<QMimeData> PictureMimeData(std::function<QImage()> paint)
+{
+    auto data = std::make_unique<WorkerMimeData>();
+    const ValuePromise image = MakeValuePromise();
+    const ValuePromise bmp = MakeValuePromise();
+    const ValuePromise png = MakeValuePromise();
+    data->Offer(QStringLiteral("application/x-qt-image"), image->get_future().share());
+    data->Offer(QStringLiteral("image/bmp"), bmp->get_future().share());
+    data->Offer(QStringLiteral("image/png"), png->get_future().share());
+    RunOnWorker([paint = std::move(paint), image, bmp, png] {
+        // The painted picture is dropped once copied into the BMP file: the two
+        // forms share that file's memory. Out of memory, the types are empty.
+        BmpPicture picture;
+        try {
+            picture = ToBmpPicture(paint());
+        } catch (...) {
+        }
+        image->set_value(picture.image.isNull() ? QVariant() : QVariant(picture.image));
+        bmp->set_value(picture.file);
+        QByteArray encoded;
+        try {
+            encoded = EncodeFastPng(picture.image);
+        } catch (...) {
+        }
+        png->set_value(encoded);
+    });
     return data;
 }
 
+
 std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering)
 {
-    std::unique_ptr<QMimeData> data = BitmapMimeData(rendering);
-    for (const QString& type : WmfMimeTypes())
-        data->setData(type, wmf);
-    return data;
+    return MetafileAndPicture(wmf, BitmapMimeData(rendering));
 }

@@ -2,6 +2,7 @@
 
 #include "copy/CopyPayload.h"
 #include "copy/CopyPictures.h"
+#include "state/ColourList.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
@@ -69,6 +70,25 @@ void CopyFeature::QuickCopy(ValueField field)
 {
     // One selected row or none copies the main colour: the list is not read.
     const QList<int> rows = m_listPanel.SelectedRows();
+    if (rows.size() >= 2) {
+        // Items the program made itself need only their colours: the text is then
+        // written on a worker thread, so a million selected colours copy at once.
+        const ColourList& list = m_context.colourList;
+        QList<ColorRef> colours;
+        colours.reserve(rows.size());
+        for (int row : rows) {
+            if (list.HasOwnText(row))
+                break;
+            colours.append(list.colourAt(row));
+        }
+        if (colours.size() == rows.size()) {
+            m_context.platform.clipboard.SetMimeData(
+                TextMimeDataFromWorker([field, colours] {
+                    return QuickCopyColoursText(field, colours);
+                }).release());
+            return;
+        }
+    }
     const CopyText text =
         QuickCopyText(field, TakeCopySourceInput(m_context, rows, rows.size() >= 2));
     if (!text.ok()) {
