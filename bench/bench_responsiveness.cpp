@@ -61,8 +61,8 @@ double Time(const std::function<void()>& work)
 void Report(const char* what, double ms, bool target = true)
 {
     if (target)
-        std::printf("%-58s %9.1f ms  (%7.1f ms CPU; target < %.0f ms: %s)\n", what, ms,
-                    g_lastCpuMs, kTargetMs, ms < kTargetMs ? "met" : "MISSED");
+        std::printf("%-58s %9.1f ms  (%7.1f ms CPU; target < %.0f ms: %s)\n", what, ms, g_lastCpuMs,
+                    kTargetMs, ms < kTargetMs ? "met" : "MISSED");
     else
         std::printf("%-58s %9.1f ms  (%7.1f ms CPU)\n", what, ms, g_lastCpuMs);
     std::fflush(stdout);
@@ -211,8 +211,7 @@ void CopyWindowPictures(const QString& folder)
     Report("2. reopening the Copy window (preview again)", Time([&] { window->ShowModal(); }));
     PassiveClipboard& clipboard = kit.clipboard;
     const auto paste = [&clipboard](const char* type) {
-        return clipboard.mimeData ? AskFor(*clipboard.mimeData, QLatin1String(type))
-                                  : QByteArray();
+        return clipboard.mimeData ? AskFor(*clipboard.mimeData, QLatin1String(type)) : QByteArray();
     };
     QByteArray bmp;
     Report("3.   pasted as image/bmp at once (waits for the picture)",

@@ -45,8 +45,8 @@ BmpPicture ToBmpPicture(const QImage& source)
     Put<quint32>(out + 14, 40);
     Put<qint32>(out + 18, image.width());
     Put<qint32>(out + 22, -image.height()); // negative: rows top-down
-    Put<quint16>(out + 26, 1);               // planes
-    Put<quint16>(out + 28, 32);              // bits per pixel; compression 0 = BI_RGB
+    Put<quint16>(out + 26, 1);              // planes
+    Put<quint16>(out + 28, 32);             // bits per pixel; compression 0 = BI_RGB
     Put<quint32>(out + 34, quint32(pixelBytes));
     Put<qint32>(out + 38, 3780); // 96 dpi in pixels per metre
     Put<qint32>(out + 42, 3780);

@@ -2,7 +2,6 @@
 
 #include "copy/BmpFile.h"
 #include "copy/FastPng.h"
-
 #include "copy/WorkerMimeData.h"
 
 namespace {
@@ -192,7 +191,6 @@ std::unique_ptr<QMimeData> PictureMimeData(std::function<QImage()> paint)
     });
     return data;
 }
-
 
 std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering)
 {

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-void LoadListOrPaletteInBackground(const QString& path, QObject* context,
-                                   ProgressCallback progress, LoadDone done)
+void LoadListOrPaletteInBackground(const QString& path, QObject* context, ProgressCallback progress,
+                                   LoadDone done)
 {
     // Filled only by the worker until its result is reported, then read only here:
     // it has no connections and receives no events.
@@ -31,8 +31,9 @@ void LoadListOrPaletteInBackground(const QString& path, QObject* context,
         promise->setProgressRange(0, 100);
         ListLoadResult result;
         try {
-            result = LoadListOrPalette(path, *loaded, nullptr,
-                                       [&promise](int percent) { promise->setProgressValue(percent); });
+            result = LoadListOrPalette(path, *loaded, nullptr, [&promise](int percent) {
+                promise->setProgressValue(percent);
+            });
         } catch (const std::bad_alloc&) {
             result.status = ColourListLoadStatus::Failed;
             result.error = QStringLiteral("Not enough memory to load %1.").arg(path);

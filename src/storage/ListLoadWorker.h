@@ -21,5 +21,5 @@ using LoadDone = std::function<void(const ListLoadResult& result, ColourList& lo
 // Runs LoadListOrPalette(path, a new list) on a worker thread (no recent lists are
 // touched there). `progress` and then `done` run on the thread of `context`; when
 // `context` is gone by then, neither runs and the loaded list is dropped.
-void LoadListOrPaletteInBackground(const QString& path, QObject* context,
-                                   ProgressCallback progress, LoadDone done);
+void LoadListOrPaletteInBackground(const QString& path, QObject* context, ProgressCallback progress,
+                                   LoadDone done);

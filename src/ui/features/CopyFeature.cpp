@@ -82,10 +82,10 @@ void CopyFeature::QuickCopy(ValueField field)
             colours.append(list.colourAt(row));
         }
         if (colours.size() == rows.size()) {
-            m_context.platform.clipboard.SetMimeData(
-                TextMimeDataFromWorker([field, colours] {
-                    return QuickCopyColoursText(field, colours);
-                }).release());
+            m_context.platform.clipboard.SetMimeData(TextMimeDataFromWorker([field, colours] {
+                                                         return QuickCopyColoursText(field,
+                                                                                     colours);
+                                                     }).release());
             return;
         }
     }

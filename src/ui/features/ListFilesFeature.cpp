@@ -142,7 +142,7 @@ void ListFilesFeature::LoadListFileInBackground(const QString& path)
     LoadListOrPaletteInBackground(
         path, this, [progress](int percent) { progress->setValue(percent); },
         [this, path, load, changedBefore, progress](const ListLoadResult& result,
-                                                     ColourList& loaded) {
+                                                    ColourList& loaded) {
             if (load == m_loadsStarted) {
                 progress->hide();
                 TakeBackgroundLoad(path, result, loaded, changedBefore);

@@ -75,14 +75,15 @@ void ColourListView::setSelection(const QRect& rect, QItemSelectionModel::Select
 {
     // Shift+End, Shift+click: the list view would make an index of every item
     // between the two ends (a million of them); in one column they are one range.
-    if (state() != DragSelectingState && selectionModel() && (rect.width() > 1 || rect.height() > 1)) {
+    if (state() != DragSelectingState && selectionModel() &&
+        (rect.width() > 1 || rect.height() > 1)) {
         const QModelIndex first = indexAt(rect.topLeft());
         const QModelIndex last = indexAt(rect.bottomRight());
         if (first.isValid() && last.isValid()) {
             const int top = qMin(first.row(), last.row());
             const int bottom = qMax(first.row(), last.row());
-            selectionModel()->select(QItemSelection(model()->index(top, 0), model()->index(bottom, 0)),
-                                     command);
+            selectionModel()->select(
+                QItemSelection(model()->index(top, 0), model()->index(bottom, 0)), command);
             return;
         }
     }

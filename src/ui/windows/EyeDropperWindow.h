@@ -2,9 +2,9 @@
 // The eye dropper ("Eye Dropper"): a borderless window over the whole primary
 // screen showing a picture of it taken at opening, under a cross-hair cursor,
 // with the info panel on top. It samples the pixel under the cursor at every
-// mouse move over the picture and ten times a second. A left click or F2 takes the sampled colour and closes, a right click or
-// F3 takes it and stays open; F4, Escape, "X" and "Quit" close without taking.
-// The arrow keys move the cursor by one pixel of the picture (Shift: ten).
+// mouse move over the picture and ten times a second. A left click or F2 takes the sampled colour
+// and closes, a right click or F3 takes it and stays open; F4, Escape, "X" and "Quit" close without
+// taking. The arrow keys move the cursor by one pixel of the picture (Shift: ten).
 //
 // On a scaled screen the picture has more pixels than the screen has global
 // coordinates: the cursor reaches every second (third ...) one, the arrow keys
