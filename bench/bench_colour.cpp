@@ -1,6 +1,8 @@
 // Cost of the colour model on the slider hot path.
 #include "colour/Harmonies.h"
 
+#include "BenchReport.h"
+
 #include <QElapsedTimer>
 
 #include <cstdio>
@@ -48,5 +50,8 @@ int main()
     std::printf("harmonies without grid: %8.2f us per call\n", withoutGrid / 1000);
     std::printf("harmonies with grid:    %8.2f us per call\n", withGrid / 1000);
     std::printf("1,000,000 RgbToHsl + HslToRgb pairs: %8.1f ms\n", pairsMs);
+    RecordFigure("harmonies without grid", withoutGrid / 1000, "us");
+    RecordFigure("harmonies with grid", withGrid / 1000, "us");
+    RecordFigure("1,000,000 RgbToHsl + HslToRgb pairs", pairsMs, "ms");
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "storage/ColourListFile.h"
 #include "ui/widgets/ColourListView.h"
 
+#include "BenchReport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -31,6 +33,7 @@ void Report(const char* what, double ms, double targetMs = 0)
                     ms < targetMs ? "met" : "MISSED");
     else
         std::printf("%-46s %9.1f ms\n", what, ms);
+    RecordFigure(what, ms, "ms");
 }
 
 // Every twentieth line repeats an earlier colour, as a hand-merged list would.
@@ -134,6 +137,7 @@ int main(int argc, char* argv[])
     bar->setValue(bar->maximum());
     frame = RenderViewport(view.viewport());
     ++pages;
+    RecordFigure("scroll by a page and paint", Milliseconds(step) / pages, "ms");
     std::printf("%-46s %9.3f ms per page (%d pages)\n", "scroll by a page and paint",
                 Milliseconds(step) / pages, pages);
     step.restart();

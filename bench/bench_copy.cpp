@@ -3,6 +3,8 @@
 #include "copy/CopyPayload.h"
 #include "copy/FastPng.h"
 
+#include "BenchReport.h"
+
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -40,6 +42,7 @@ void Measure(const char* name, int runs, const std::function<void()>& work)
     std::sort(ms.begin(), ms.end());
     std::printf("%-52s first %8.1f ms   median %8.1f ms   best %8.1f ms  (%d runs)\n", name, first,
                 ms[ms.size() / 2], ms.front(), runs);
+    RecordFigure(name, ms[ms.size() / 2], "ms");
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
 
+#include "BenchReport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,5 +39,7 @@ int main(int argc, char* argv[])
     const double rgbStep = double(timer.nsecsElapsed()) / steps / 1000;
     std::printf("lightness slider step: %7.2f us\n", hslStep);
     std::printf("red slider step:       %7.2f us\n", rgbStep);
+    RecordFigure("lightness slider step", hslStep, "us");
+    RecordFigure("red slider step", rgbStep, "us");
     return 0;
 }

@@ -9,6 +9,8 @@
 #include "storage/PaletteFiles.h"
 #include "storage/TextFile.h"
 
+#include "BenchReport.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -44,6 +46,7 @@ double BestMilliseconds(
 void Report(const char* what, double ms)
 {
     std::printf("%-44s %9.1f ms\n", what, ms);
+    RecordFigure(what, ms, "ms");
 }
 
 void Compare(const char* what, double gplMs, double cllMs)

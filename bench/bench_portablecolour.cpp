@@ -3,6 +3,8 @@
 // any mismatch.
 #include "colour/PortableColourArithmetic.h"
 
+#include "BenchReport.h"
+
 #include <QElapsedTimer>
 
 #include <cstdio>
@@ -47,6 +49,8 @@ int main()
 {
     const double portableRgb = RgbToHslNanoseconds(RgbToHslPortable);
     const double portableHsl = HslToRgbNanoseconds(HslToRgbPortable);
+    RecordFigure("RgbToHsl, portable", portableRgb, "ns");
+    RecordFigure("HslToRgb, portable", portableHsl, "ns");
 #ifdef KROMI_HAS_X87_COLOUR_ARITHMETIC
     long long rgbCompared = 0;
     long long rgbMismatches = 0;
@@ -77,6 +81,8 @@ int main()
     std::printf("HslToRgb: %lld triples compared, %lld mismatches\n", hslCompared, hslMismatches);
     std::printf("RgbToHsl: x87 %6.1f ns, portable %6.1f ns per call\n", x87Rgb, portableRgb);
     std::printf("HslToRgb: x87 %6.1f ns, portable %6.1f ns per call\n", x87Hsl, portableHsl);
+    RecordFigure("RgbToHsl, x87", x87Rgb, "ns");
+    RecordFigure("HslToRgb, x87", x87Hsl, "ns");
     return rgbMismatches == 0 && hslMismatches == 0 ? 0 : 1;
 #else
     std::printf("no x87 arithmetic on this target: portable path timed only\n");

@@ -17,6 +17,8 @@
 #include "ui/windows/EyeDropperWindow.h"
 #include "ui/windows/ListPanel.h"
 
+#include "BenchReport.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -66,6 +68,7 @@ void Report(const char* what, double ms, bool target = true)
     else
         std::printf("%-58s %9.1f ms  (%7.1f ms CPU)\n", what, ms, g_lastCpuMs);
     std::fflush(stdout);
+    RecordFigure(what, ms, "ms");
 }
 
 long ResidentMiB()
@@ -227,9 +230,13 @@ void CopyWindowPictures(const QString& folder)
     Report("3. another program pastes it as image/png", Time([&] { png = paste("image/png"); }));
     std::printf("     %lld bytes\n", static_cast<long long>(png.size()));
     png.clear();
-    std::printf("2. resident memory after copying and pasting: %ld MiB\n", ResidentMiB());
+    const long held = ResidentMiB();
+    std::printf("2. resident memory after copying and pasting: %ld MiB\n", held);
+    RecordFigure("2. resident memory after copying and pasting", double(held), "MiB");
     clipboard.SetText(QString());
-    std::printf("2. resident memory once the clipboard is taken over: %ld MiB\n", ResidentMiB());
+    const long after = ResidentMiB();
+    std::printf("2. resident memory once the clipboard is taken over: %ld MiB\n", after);
+    RecordFigure("2. resident memory once the clipboard is taken over", double(after), "MiB");
 
     window->SetSource(CopySource::MainColor);
     kit.main.list.ReplaceWithLoadedColours(Colours(100000));

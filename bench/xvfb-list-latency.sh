@@ -39,7 +39,7 @@ with open(sys.argv[1], "wb") as f:
         f.write(b"%d,%d,%d             #%02X%02X%02X - %02X%02X%02X\r\n" % (r, g, b, r, g, b, b, g, r))
 EOF
 
-ms() { date +%s%N | awk '{ printf "%d", $1 / 1000000 }'; }
+ms() { echo $(($(date +%s%N) / 1000000)); }
 probe() { timeout 30 xclip -selection clipboard -o -t TARGETS >/dev/null 2>&1; }
 # Sends keys, then waits for the program to answer; prints the milliseconds.
 timed_key() {
@@ -58,7 +58,7 @@ for run in $(seq 1 "$runs"); do
   (cd "$work" && ./qbkromi >/dev/null 2>&1) &
   app_pid=$!
   window=$(xdotool search --sync --onlyvisible --name '^QB Kromi$' | head -n 1)
-  sleep 3 # the splash, the list at start
+  sleep 8 # the splash, the list at start
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # The first item of the list box (at 328, 80 in the window); Ctrl+C with one
   # item selected copies the main colour, so the program owns the clipboard.
@@ -67,6 +67,8 @@ for run in $(seq 1 "$runs"); do
   probe
   xdotool key Home
   probe
+  # What the probe costs by itself, the program idle.
+  idle=$(timed_key shift)
   shift_end=$(timed_key shift+End)
   ctrl_c=$(timed_key ctrl+c)
   start=$(ms)
@@ -76,7 +78,7 @@ for run in $(seq 1 "$runs"); do
   xdotool key ctrl+d
   sleep 1
   delete=$(timed_key Return)
-  echo "run $run: Shift+End ${shift_end} ms, Ctrl+C ${ctrl_c} ms, paste ${paste} ms" \
+  echo "run $run: idle ${idle} ms, Shift+End ${shift_end} ms, Ctrl+C ${ctrl_c} ms, paste ${paste} ms" \
        "(${chars} bytes), Delete+Yes ${delete} ms"
   kill "$app_pid" 2>/dev/null || true
   wait "$app_pid" 2>/dev/null || true

@@ -7,6 +7,7 @@
 #include "state/HistoryList.h"
 #include "state/WebPageStyle.h"
 #include "storage/AcoImport.h"
+#include "storage/AseFile.h"
 #include "storage/ColourListFile.h"
 #include "storage/GimpPalette.h"
 #include "storage/HistoryFile.h"
@@ -15,6 +16,7 @@
 #include "storage/TextFile.h"
 #include "storage/WebStyleFile.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -29,9 +31,18 @@ int ColourListFile(const std::uint8_t* data, std::size_t size)
     const ColourListFileContent content = ParseColourListData(Bytes(data, size));
     if (content.status == ColourListLoadStatus::Loaded) {
         ColourList list;
-        list.ReplaceWithLoadedColours(content.colours);
+        list.ReplaceWithLoadedColours(content.colours, content.notes);
         for (const ColourListItem& item : list.items())
             ListItemColour(item.text);
+        // What is written back, kept lines included, reads back as the list.
+        if (list.count() > 0)
+            list.DeleteRows({0});
+        const ColourListFileContent again = ParseColourListData(ColourListFileText(list));
+        QList<ColorRef> colours;
+        for (int row = 0; row < list.count(); ++row)
+            colours.append(list.colourAt(row));
+        if (again.status != ColourListLoadStatus::Loaded || again.colours != colours)
+            std::abort();
     }
     return 0;
 }
@@ -112,6 +123,21 @@ int AcoFile(const std::uint8_t* data, std::size_t size)
     return 0;
 }
 
+// The colours read go out again as ASE, which must read back the same.
+int AseFile(const std::uint8_t* data, std::size_t size)
+{
+    const PaletteFileContent content = ParseAse(Bytes(data, size), QStringLiteral("/p/fuzz.ase"));
+    if (content.names.size() != content.colours.size())
+        std::abort();
+    QStringList items;
+    for (const ColorRef colour : content.colours)
+        items << FormatListItemText(colour);
+    const PaletteFileContent again = ParseAse(ExportListAsAse(items), QStringLiteral("again"));
+    if (again.colours != content.colours || !again.notice.isEmpty())
+        std::abort();
+    return 0;
+}
+
 } // namespace
 
 const FuzzTarget kFuzzTargets[] = {
@@ -124,6 +150,7 @@ const FuzzTarget kFuzzTargets[] = {
     {"webstyle", WebStyleFile},
     {"gimppalette", GimpPaletteFile},
     {"aco", AcoFile},
+    {"ase", AseFile},
 };
 const std::size_t kFuzzTargetCount = sizeof kFuzzTargets / sizeof kFuzzTargets[0];
 

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/KromiApplication.h"
 #include "app/SessionEnd.h"
 #include "app/SingleInstance.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     if (PreferXWayland(qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"),
                        QList<QByteArray>(argv, argv + argc)))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    if (const std::optional<int> status = RunCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
     const QString folder = ProgramDirectory();

@@ -1,5 +1,7 @@
 #include "colour/ColourText.h"
 
+#include "colour/ColourNames.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -55,7 +57,8 @@ QString RgbHexReadout(ColorRef colour)
 
 QString SwatchReadoutText(ColorRef colour)
 {
-    return QStringLiteral("\r ( ") + RgbHexReadout(colour) + QStringLiteral(" )");
+    return QStringLiteral("\r ( ") + RgbHexReadout(colour) + QStringLiteral(", ") +
+           NearestNameText(UnpackColour(colour)) + QStringLiteral(" )");
 }
 
 QString QuotedValue(QStringView text)

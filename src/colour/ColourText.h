@@ -97,7 +97,8 @@ inline QString TextFromBuffer(const char16_t* begin, const char16_t* end)
 
 // "R: 6, G: 167, B: 255, HEX: #06A7FF": decimal values without leading zeros.
 QString RgbHexReadout(ColorRef colour);
-// "\r ( R: 6, G: 167, B: 255, HEX: #06A7FF )": the readout under a swatch's status text.
+// "\r ( R: 6, G: 167, B: 255, HEX: #06A7FF, ≈ dodgerblue )": the readout under a
+// swatch's status text, with the nearest CSS colour name.
 QString SwatchReadoutText(ColorRef colour);
 
 // Values quoted in messages are cut to this many characters: a message box cannot

@@ -22,3 +22,19 @@ SchemeColourParse ParseSchemeColour(const QString& text)
         return {std::nullopt, IntegerConversionMessage(text)};
     return {std::uint32_t(*number), QString()};
 }
+
+SchemeColourParse ParseSchemePlainColour(const QString& text, const SystemColourLookup& system)
+{
+    SchemeColourParse parsed = ParseSchemeColour(text);
+    if (!parsed.value || *parsed.value <= 0xFFFFFFu)
+        return parsed;
+    // Only a name stands for a system colour; a number of the same value is none.
+    for (const NamedColour& named : kNamedColours) {
+        if (named.value >= kSystemColourBase && system &&
+            text.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0) {
+            if (const std::optional<ColorRef> colour = system(int(named.value - kSystemColourBase)))
+                return {*colour & 0xFFFFFFu, QString()};
+        }
+    }
+    return {std::nullopt, IntegerConversionMessage(text)};
+}

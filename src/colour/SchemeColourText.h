@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 struct NamedColour
@@ -89,3 +90,15 @@ struct SchemeColourParse
 // reads it (decimal, or hexadecimal after "$"; a negative number gives its 32-bit
 // two's complement). "clRed", "CLRED", "$000000FF" and "255" all give red.
 SchemeColourParse ParseSchemeColour(const QString& text);
+
+// The colour a system colour name stands for on this desktop, by the platform's
+// system colour index (clWindow 5, clBtnFace 15 ...); empty when it has none.
+using SystemColourLookup = std::function<std::optional<ColorRef>(int index)>;
+
+// For the shapes and texts of a scheme, which take plain colours only: read as
+// ParseSchemeColour, then a system colour name gives `system`'s colour, and a
+// value that is no plain 0x00BBGGRR (clNone, clDefault, a system colour without
+// a lookup, a number with a top byte) is refused with the message of a text that
+// is no number.
+SchemeColourParse ParseSchemePlainColour(const QString& text,
+                                         const SystemColourLookup& system = {});

@@ -43,11 +43,11 @@ class QtMessageBoxes : public MessageBoxes
 public:
     void Information(QWidget* parent, const QString& text) override
     {
-        if (m_ending)
-            return;
-        QMessageBox box(QMessageBox::Information, QStringLiteral("QB Kromi"), WithLineFeeds(text),
-                        QMessageBox::Ok, parent);
-        box.exec();
+        Show(QMessageBox::Information, parent, text);
+    }
+    void Error(QWidget* parent, const QString& text) override
+    {
+        Show(QMessageBox::Critical, parent, text);
     }
     bool Question(QWidget* parent, const QString& text, const QString& title) override
     {
@@ -57,6 +57,15 @@ public:
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    void Show(QMessageBox::Icon icon, QWidget* parent, const QString& text)
+    {
+        if (m_ending)
+            return;
+        QMessageBox box(icon, QStringLiteral("QB Kromi"), WithLineFeeds(text), QMessageBox::Ok,
+                        parent);
+        box.exec();
     }
 
     void EndSession()

@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -63,15 +64,14 @@ QString ColourListStatusText(const QString& currentListPath, int count)
 }
 
 // Which item texts are listed, letter case ignored. A text in the program's own
-// form stands for exactly one 24-bit colour, so those are kept as one bit per
-// colour (2 MB for all of them) instead of hashed strings; a loaded list of a
-// million colours is checked in a few milliseconds. Other texts, which only
-// ReplaceItems can give, are kept upper-cased.
+// form stands for exactly one 24-bit colour: a small list keeps those colours in
+// a hash set, and once it grows large they are kept as one bit per colour (2 MB
+// for all of them), so a loaded list of a million colours is checked in a few
+// milliseconds while a list of a few colours costs no 2 MB. Other texts, which
+// only ReplaceItems can give, are kept upper-cased.
 class ColourList::TextIndex
 {
 public:
-    TextIndex() : m_bits(kColours / 64, 0) {}
-
     // False when the text was listed already: the item is a repeat.
     bool Insert(const Entry& entry)
     {
@@ -84,6 +84,14 @@ public:
     bool InsertColour(ColorRef colour)
     {
         const std::uint32_t key = colour & (kColours - 1);
+        if (m_bits.empty()) {
+            if (m_small.contains(key))
+                return false;
+            m_small.insert(key);
+            if (m_small.size() > kMaxSmall)
+                MoveToBits();
+            return true;
+        }
         std::uint64_t& word = m_bits[key / 64];
         const std::uint64_t bit = std::uint64_t(1) << (key % 64);
         if (word & bit)
@@ -99,13 +107,18 @@ public:
             return;
         }
         const std::uint32_t key = entry.colour & (kColours - 1);
-        m_bits[key / 64] &= ~(std::uint64_t(1) << (key % 64));
+        if (m_bits.empty())
+            m_small.remove(key);
+        else
+            m_bits[key / 64] &= ~(std::uint64_t(1) << (key % 64));
     }
     bool Contains(const QString& text) const
     {
         const QString upper = text.toUpper();
         if (const std::optional<ColorRef> colour = OwnFormColour(upper)) {
             const std::uint32_t key = *colour;
+            if (m_bits.empty())
+                return m_small.contains(key);
             return m_bits[key / 64] & (std::uint64_t(1) << (key % 64));
         }
         return m_texts.contains(upper);
@@ -113,17 +126,27 @@ public:
     int repeats() const { return m_repeats; }
     // The repeats counted so far were dropped from the list.
     void ForgetRepeats() { m_repeats = 0; }
-    // Empty again, keeping its memory: the colour bits are 2 MB.
+    // Empty again, keeping the colour bits once a large list needed them: the next
+    // load of a large list then does not allocate 2 MB anew.
     void Clear()
     {
         std::fill(m_bits.begin(), m_bits.end(), 0);
+        m_small.clear();
         m_texts.clear();
         m_repeats = 0;
     }
 
 private:
     static constexpr std::uint32_t kColours = 1u << 24;
+    static constexpr qsizetype kMaxSmall = 4096;
 
+    void MoveToBits()
+    {
+        m_bits.assign(kColours / 64, 0);
+        for (std::uint32_t key : std::as_const(m_small))
+            m_bits[key / 64] |= std::uint64_t(1) << (key % 64);
+        m_small.clear();
+    }
     // The colour whose item text `upper` is, when it is one.
     static std::optional<ColorRef> OwnFormColour(const QString& upper)
     {
@@ -146,12 +169,14 @@ private:
     {
         const QString upper = text.toUpper();
         if (const std::optional<ColorRef> colour = OwnFormColour(upper))
-            Remove(Entry{*colour, QString()});
+            Remove(Entry{*colour, 0, QString()});
         else
             m_texts.remove(upper);
     }
 
+    // Exactly one of the two holds the colours: m_small until a list grows large.
     std::vector<std::uint64_t> m_bits;
+    QSet<std::uint32_t> m_small;
     QSet<QString> m_texts;
     int m_repeats = 0;
 };
@@ -226,7 +251,7 @@ bool ColourList::Append(ColorRef colour)
         return false;
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(Entry{colour, QString()});
+    m_entries.append(Entry{colour, 0, QString()});
     endInsertRows();
     SetChanged(true);
     return true;
@@ -259,6 +284,7 @@ void ColourList::DeleteRows(QList<int> rows)
         std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
 
+    PassOnNotes([&rows](int row) { return std::binary_search(rows.cbegin(), rows.cend(), row); });
     // Removing one of two equal texts leaves the text listed: with repeats the
     // index is built again afterwards.
     const bool repeats = m_index->repeats() > 0;
@@ -310,6 +336,7 @@ void ColourList::ClearDuplicateColours()
         for (qsizetype row = m_entries.size() - 1; row >= 0; --row)
             keep[std::size_t(row)] = m_index->Insert(m_entries.at(row));
         m_index->ForgetRepeats();
+        PassOnNotes([&keep](int row) { return !keep[std::size_t(row)]; });
         beginResetModel();
         qsizetype kept = 0;
         for (qsizetype row = 0; row < m_entries.size(); ++row) {
@@ -331,27 +358,84 @@ void ColourList::NewList()
     m_entries.clear();
     m_index->Clear();
     endResetModel();
+    ClearNotes();
     SetChanged(false);
     SetCurrentListPath(QString());
     m_notReadInFull = false;
+    m_fileStamp = ListFileStamp();
+    m_originName.clear();
 }
 
-std::optional<ColorRef> ColourList::ReplaceWithLoadedColours(const QList<ColorRef>& colours)
+const QStringList* ColourList::NotesBefore(int row) const
+{
+    const quint32 note = m_entries.at(row).note;
+    return note == 0 ? nullptr : &m_notes.at(note - 1);
+}
+
+void ColourList::ClearNotes()
+{
+    m_notes.clear();
+    m_trailingNotes.clear();
+}
+
+template <typename Removed> void ColourList::PassOnNotes(Removed removed)
+{
+    if (m_notes.isEmpty())
+        return;
+    // Lines of removed rows gather until the next row that stays and go before it.
+    QStringList carried;
+    for (int row = 0; row < count(); ++row) {
+        Entry& entry = m_entries[row];
+        if (removed(row)) {
+            if (entry.note != 0) {
+                carried += m_notes.at(entry.note - 1);
+                entry.note = 0;
+            }
+        } else if (!carried.isEmpty()) {
+            if (entry.note == 0) {
+                m_notes.append(QStringList());
+                entry.note = quint32(m_notes.size());
+            }
+            QStringList& lines = m_notes[entry.note - 1];
+            lines = carried + lines;
+            carried.clear();
+        }
+    }
+    m_trailingNotes = carried + m_trailingNotes;
+}
+
+std::optional<ColorRef> ColourList::ReplaceWithLoadedColours(const QList<ColorRef>& colours,
+                                                             const QList<ListFileNote>& notes)
 {
     QList<Entry> entries;
     entries.reserve(colours.size());
+    ClearNotes();
     m_index->Clear();
     std::optional<ColorRef> lastAdded;
-    for (ColorRef colour : colours) {
+    auto note = notes.cbegin();
+    QStringList carried; // the lines before a repeat stand before the next item
+    for (qsizetype i = 0; i < colours.size(); ++i) {
+        for (; note != notes.cend() && note->before <= i; ++note)
+            carried += note->lines;
+        const ColorRef colour = colours.at(i);
         if (!m_index->InsertColour(colour))
             continue;
-        entries.append(Entry{colour, QString()});
+        entries.append(Entry{colour, 0, QString()});
+        if (!carried.isEmpty()) {
+            m_notes.append(std::exchange(carried, {}));
+            entries.back().note = quint32(m_notes.size());
+        }
         lastAdded = colour;
     }
+    for (; note != notes.cend(); ++note)
+        carried += note->lines;
+    m_trailingNotes = carried;
     beginResetModel();
     m_entries = std::move(entries);
     endResetModel();
     SetChanged(false);
+    m_fileStamp = ListFileStamp();
+    m_originName.clear();
     return lastAdded;
 }
 
@@ -359,6 +443,7 @@ void ColourList::ReplaceItems(const QList<ColourListItem>& items)
 {
     beginResetModel();
     m_entries.clear();
+    ClearNotes();
     m_entries.reserve(items.size());
     for (const ColourListItem& item : items) {
         // A text of the item's own colour is kept as that colour; any other text
@@ -366,7 +451,7 @@ void ColourList::ReplaceItems(const QList<ColourListItem>& items)
         QString ownText;
         if (item.text != FormatListItemText(item.colour))
             ownText = item.text.isNull() ? QStringLiteral("") : item.text;
-        m_entries.append(Entry{item.colour, ownText});
+        m_entries.append(Entry{item.colour, 0, ownText});
     }
     RebuildTextIndex();
     endResetModel();
@@ -374,10 +459,15 @@ void ColourList::ReplaceItems(const QList<ColourListItem>& items)
 
 void ColourList::AdoptLoadedList(ColourList& loaded)
 {
+    // Everything a load sets; the list current colour stays the view's.
     beginResetModel();
     std::swap(m_entries, loaded.m_entries);
+    std::swap(m_notes, loaded.m_notes);
+    std::swap(m_trailingNotes, loaded.m_trailingNotes);
     std::swap(m_index, loaded.m_index);
     endResetModel();
+    m_fileStamp = loaded.m_fileStamp;
+    m_originName = loaded.m_originName;
     SetChanged(loaded.m_changed);
     SetCurrentListPath(loaded.m_currentListPath);
     m_notReadInFull = loaded.m_notReadInFull;

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -36,6 +37,25 @@ struct ColourListItem
 {
     QString text;
     ColorRef colour = 0;
+};
+
+// Lines of a list file that are no colours (comments, labels, blank lines), kept
+// so that the list is written back with them in place: `before` is the index of
+// the colour (in the file's colour order) that they stood before; the number of
+// colours for lines after the last one.
+struct ListFileNote
+{
+    qsizetype before = 0;
+    QStringList lines;
+};
+
+// A list file as it was when the list was read from it in full or written to it:
+// the list may be written over that file only while it still holds just that.
+struct ListFileStamp
+{
+    QString path; // empty: the list stands for no file
+    qint64 size = -1;
+    std::size_t hash = 0; // of the content
 };
 
 class ColourList : public QAbstractListModel
@@ -84,17 +104,21 @@ public:
     void NewList();
 
     // A loaded list: the items are replaced by the colours in order, each added as
-    // by AddMainColourToList (repeats skipped), with one model reset. Clears the
-    // changed flag. Returns the last colour that was added, which becomes the main
-    // colour, or nothing when no colour was added.
-    std::optional<ColorRef> ReplaceWithLoadedColours(const QList<ColorRef>& colours);
+    // by AddMainColourToList (repeats skipped), with one model reset, and `notes`
+    // (ordered by `before`) take the place of the old ones; the notes of a repeat go
+    // to the next item. Clears the changed flag, the file stamp and the origin name.
+    // Returns the last colour that was added, which becomes the main colour, or
+    // nothing when no colour was added.
+    std::optional<ColorRef> ReplaceWithLoadedColours(const QList<ColorRef>& colours,
+                                                     const QList<ListFileNote>& notes = {});
     // Replaces the items as given, repeats included, with one model reset. The
     // changed flag is not touched.
     void ReplaceItems(const QList<ColourListItem>& items);
 
     // Takes over, with one model reset, the items of a list loaded elsewhere (on a
-    // worker thread), with its changed flag, current list path and read-in-full
-    // mark; `loaded` is left with this list's old items.
+    // worker thread), with their kept lines, the file stamp, origin name, changed
+    // flag, current list path and read-in-full mark; `loaded` is left with this
+    // list's old items.
     void AdoptLoadedList(ColourList& loaded);
 
     bool IsChanged() const { return m_changed; }
@@ -110,6 +134,22 @@ public:
     bool IsNotReadInFull() const { return m_notReadInFull; }
     void SetNotReadInFull(bool notReadInFull) { m_notReadInFull = notReadInFull; }
 
+    // The kept lines that stand before the item at `row` (null when none), and those
+    // after the last item. Items removed pass their lines on to the next item.
+    const QStringList* NotesBefore(int row) const;
+    const QStringList& TrailingNotes() const { return m_trailingNotes; }
+
+    // The file this list was read from in full or last written to (ListFileStamp).
+    // Cleared by NewList and by every load; the file readers set it.
+    const ListFileStamp& FileStamp() const { return m_fileStamp; }
+    void SetFileStamp(const ListFileStamp& stamp) { m_fileStamp = stamp; }
+
+    // The name of the palette the list came from ("warm" for warm.gpl); such a list
+    // has no file of its own and, once changed, goes to a new "<name>.cll" at exit.
+    // Empty otherwise; cleared like the file stamp.
+    const QString& OriginName() const { return m_originName; }
+    void SetOriginName(const QString& name) { m_originName = name; }
+
     // The colour that a double-click and a drag out of the list use: the colour of
     // the item last pressed or made current in the view.
     ColorRef ListCurrentColour() const { return m_listCurrentColour; }
@@ -123,6 +163,9 @@ private:
     struct Entry
     {
         ColorRef colour = 0;
+        // Index + 1 into m_notes of the kept lines before this item; 0 for none.
+        // It fills what would be padding, so notes cost nothing per item.
+        quint32 note = 0;
         // Null for the text made from the colour, which is every item the program
         // adds itself.
         QString ownText;
@@ -131,8 +174,16 @@ private:
 
     bool Append(ColorRef colour);
     void RebuildTextIndex();
+    // The notes of the rows for which `removed` holds move to the next row that
+    // stays, or to the trailing notes.
+    template <typename Removed> void PassOnNotes(Removed removed);
+    void ClearNotes();
 
     QList<Entry> m_entries;
+    QList<QStringList> m_notes;
+    QStringList m_trailingNotes;
+    ListFileStamp m_fileStamp;
+    QString m_originName;
     std::unique_ptr<TextIndex> m_index;
     bool m_changed = false;
     bool m_notReadInFull = false;

@@ -49,13 +49,14 @@ QStringList RecordLines(RecordKind kind, const ShapeTestColours& colours)
     return lines;
 }
 
-ColourRecordApply ApplyRecord(RecordKind kind, const QStringList& record, ShapeTestColours& colours)
+ColourRecordApply ApplyRecord(RecordKind kind, const QStringList& record, ShapeTestColours& colours,
+                              const SystemColourLookup& system = {})
 {
     for (int i = 0; i < kSchemeColourCount; ++i) {
         const QString value = RecordValue(record, KeyAt(kind, i));
         if (value.isEmpty())
             continue;
-        const SchemeColourParse parsed = ParseSchemeColour(value);
+        const SchemeColourParse parsed = ParseSchemePlainColour(value, system);
         if (!parsed.value)
             return {false, parsed.error};
         ColourAt(colours, i) = *parsed.value;
@@ -70,9 +71,10 @@ QStringList SchemeRecordLines(const ShapeTestColours& colours)
     return RecordLines(RecordKind::Scheme, colours);
 }
 
-ColourRecordApply ApplySchemeRecord(const QStringList& record, ShapeTestColours& colours)
+ColourRecordApply ApplySchemeRecord(const QStringList& record, ShapeTestColours& colours,
+                                    const SystemColourLookup& system)
 {
-    return ApplyRecord(RecordKind::Scheme, record, colours);
+    return ApplyRecord(RecordKind::Scheme, record, colours, system);
 }
 
 QStringList DefaultColourRecordLines(const ShapeTestColours& colours)
@@ -106,7 +108,7 @@ ColourRecordApply ColourScheme::TakeLoadedRecord(const QStringList& lines, const
 {
     m_record = lines;
     m_currentPath = path;
-    const ColourRecordApply applied = ApplySchemeRecord(m_record, colours);
+    const ColourRecordApply applied = ApplySchemeRecord(m_record, colours, m_system);
     if (applied.complete)
         m_changed = false;
     return applied;

@@ -8,9 +8,12 @@
 //
 // Applying a record: for each key in the order above, the first line whose name
 // equals the key (letter case ignored) counts; a missing key or an empty value
-// leaves that colour as it is. A value that is no colour text stops there: the
-// colours before it are set, that colour and the ones after it are not.
+// leaves that colour as it is. A value that is no plain colour stops there: the
+// colours before it are set, that colour and the ones after it are not. System
+// colour names take the desktop's colours from the lookup given, and without one
+// stop like any other bad value (ParseSchemePlainColour).
 
+#include "colour/SchemeColourText.h"
 #include "state/ShapeLayouts.h"
 
 #include <QString>
@@ -25,7 +28,8 @@ struct ColourRecordApply
 
 // The 21 scheme lines "sc1=..." .. "tc10=...", "background=..." for the colours.
 QStringList SchemeRecordLines(const ShapeTestColours& colours);
-ColourRecordApply ApplySchemeRecord(const QStringList& record, ShapeTestColours& colours);
+ColourRecordApply ApplySchemeRecord(const QStringList& record, ShapeTestColours& colours,
+                                    const SystemColourLookup& system = {});
 
 // The 21 lines "s1.color=..." .. "t10.color=...", "background.color=...".
 QStringList DefaultColourRecordLines(const ShapeTestColours& colours);
@@ -57,6 +61,9 @@ public:
     ColourRecordApply TakeLoadedRecord(const QStringList& lines, const QString& path,
                                        ShapeTestColours& colours);
 
+    // Where loaded records take the colours of system colour names from.
+    void SetSystemColours(SystemColourLookup system) { m_system = std::move(system); }
+
     // The record was written to a file: clears the changed flag. The current
     // scheme path stays.
     void MarkSaved() { m_changed = false; }
@@ -73,4 +80,5 @@ private:
     QStringList m_record;
     QString m_currentPath;
     bool m_changed = false;
+    SystemColourLookup m_system;
 };

@@ -15,8 +15,10 @@ int ClampAround(int value, int start, int low, int high)
 
 LayoutEditGrip EditGripAt(QSize itemSize, QPoint pressed)
 {
-    const bool inCorner = pressed.x() >= itemSize.width() - kResizeGripSize &&
-                          pressed.y() >= itemSize.height() - kResizeGripSize;
+    // A small item keeps most of itself for moving.
+    const int grip = std::min(kResizeGripSize, std::min(itemSize.width(), itemSize.height()) / 3);
+    const bool inCorner =
+        pressed.x() >= itemSize.width() - grip && pressed.y() >= itemSize.height() - grip;
     return inCorner ? LayoutEditGrip::Resize : LayoutEditGrip::Move;
 }
 

@@ -12,8 +12,9 @@ inline constexpr int kResizeGripSize = 5;
 // No item gets smaller than this, so none can vanish under the pointer.
 inline constexpr int kEditedMinimumSize = 4;
 // A moved item keeps at least this much of itself inside the test area, so it can
-// always be reached again.
-inline constexpr int kEditedVisiblePart = 8;
+// always be reached again: wide enough that a press in the middle of what is left
+// moves the item rather than resizing it.
+inline constexpr int kEditedVisiblePart = 3 * kResizeGripSize;
 
 enum class LayoutEditGrip
 {

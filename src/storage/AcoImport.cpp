@@ -1,5 +1,6 @@
 #include "storage/AcoImport.h"
 
+#include "colour/ColourText.h"
 #include "storage/TextFile.h"
 
 namespace {
@@ -106,6 +107,14 @@ PaletteFileContent ParseAco(QByteArrayView data, const QString& path)
             chosen = std::move(named);
         else
             cut = true;
+    }
+    if (chosen.colours.isEmpty()) {
+        // Nothing to load: the list stays as it is rather than being emptied.
+        content.status = ColourListLoadStatus::Failed;
+        content.error = QStringLiteral("The file '%1' holds no colors.").arg(QuotedValue(path));
+        if (chosen.otherSpaces > 0)
+            content.error += QLatin1Char('\r') + SkippedColourSpacesNotice(chosen.otherSpaces);
+        return content;
     }
     content.status = ColourListLoadStatus::Loaded;
     content.colours = std::move(chosen.colours);

@@ -27,7 +27,9 @@ constexpr std::uint8_t AcoComponentToByte(std::uint16_t value)
 // Reads an ACO file through ReadWholeFile:
 // - Missing: no file at the path.
 // - Failed: the file cannot be read, or it does not begin with a section of
-//   version 1 or 2 ("The file '<path>' is not an ACO swatch file.").
+//   version 1 or 2 ("The file '<path>' is not an ACO swatch file."), or it holds
+//   no RGB colour (cut before its first one, or empty): "The file '<path>' holds
+//   no colors.", so that a load keeps the list.
 // - Loaded: the RGB colours in order. A complete version-2 section is preferred
 //   (its colours and names); otherwise the version-1 colours, without names.
 //   `notice` says how many colours in other colour spaces were skipped and when

@@ -5,6 +5,9 @@
 #include "storage/RecentLists.h"
 #include "storage/TextFile.h"
 
+#include <QHashFunctions>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -46,20 +49,58 @@ ColourListLine ConvertColourListLine(QByteArrayView line)
     return {ColorRef(std::uint32_t(*value)) & 0xFFFFFFu, QString()};
 }
 
+ListFileStamp StampListFile(const QString& path, QByteArrayView data)
+{
+    // A fixed seed: the hash is only compared within one run, against the file as
+    // it is at exit.
+    return {path, data.size(), qHashBits(data.data(), std::size_t(data.size()), 0x5EED)};
+}
+
+bool ListFileIsUnchanged(const ListFileStamp& stamp)
+{
+    // The size tells most changes without reading; the content decides the rest
+    // (a time stamp would add nothing: a file touched but unchanged loses nothing).
+    if (stamp.path.isEmpty() || QFileInfo(stamp.path).size() != stamp.size)
+        return false;
+    const FileReadResult read = ReadWholeFile(stamp.path, kMaxLargeFileBytes);
+    return read.status == FileReadStatus::Loaded &&
+           StampListFile(stamp.path, read.data).hash == stamp.hash;
+}
+
+QString ListNotesNotice(const QString& path, int lines)
+{
+    if (lines == 1)
+        return QStringLiteral("The file '%1' holds 1 line that is not a color; it is kept in "
+                              "place.")
+            .arg(path);
+    return QStringLiteral("The file '%1' holds %2 lines that are not colors; they are kept in "
+                          "place.")
+        .arg(path)
+        .arg(lines);
+}
+
 ColourListFileContent ReadColourListFile(const QString& path, const ProgressCallback& progress)
 {
     const FileReadResult read = ReadWholeFile(path, kMaxLargeFileBytes);
+    ColourListFileContent content;
     if (read.status == FileReadStatus::Missing)
-        return {ColourListLoadStatus::Missing, {}, {}};
-    if (read.status == FileReadStatus::Unreadable)
-        return {ColourListLoadStatus::Failed, {}, read.error};
-    return ParseColourListData(read.data, progress);
+        return content;
+    if (read.status == FileReadStatus::Unreadable) {
+        content.status = ColourListLoadStatus::Failed;
+        content.error = read.error;
+        return content;
+    }
+    content = ParseColourListData(read.data, progress);
+    if (content.status == ColourListLoadStatus::Loaded)
+        content.stamp = StampListFile(path, read.data);
+    return content;
 }
 
 ColourListFileContent ParseColourListData(QByteArrayView data, const ProgressCallback& progress)
 {
     const QList<QByteArrayView> lines = SplitTextLines(data);
-    ColourListFileContent content{ColourListLoadStatus::Loaded, {}, {}};
+    ColourListFileContent content;
+    content.status = ColourListLoadStatus::Loaded;
     content.colours.reserve(lines.size());
     int reported = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -70,13 +111,23 @@ ColourListFileContent ParseColourListData(QByteArrayView data, const ProgressCal
         }
         const QByteArrayView line = lines.at(i);
         const ColourListLine converted = ConvertColourListLine(line);
-        if (!converted.error.isEmpty())
-            return {ColourListLoadStatus::Failed, {}, converted.error};
-        if (converted.colour)
+        if (!converted.error.isEmpty()) {
+            ColourListFileContent failed;
+            failed.status = ColourListLoadStatus::Failed;
+            failed.error = converted.error;
+            return failed;
+        }
+        if (converted.colour) {
             content.colours.append(*converted.colour);
-        else if (!line.trimmed().isEmpty())
-            content.readInFull = false;
+            continue;
+        }
+        if (content.notes.isEmpty() || content.notes.back().before != content.colours.size())
+            content.notes.append(ListFileNote{content.colours.size(), {}});
+        content.notes.back().lines.append(QString::fromLatin1(line));
+        if (!line.trimmed().isEmpty())
+            ++content.otherLines;
     }
+    content.readInFull = !content.colours.isEmpty() || content.otherLines == 0;
     if (progress)
         progress(100);
     return content;
@@ -86,18 +137,27 @@ ColourListLoadResult LoadColourList(const QString& path, ColourList& list, Recen
                                     const ProgressCallback& progress)
 {
     const ColourListFileContent content = ReadColourListFile(path, progress);
-    ColourListLoadResult result{content.status, content.error, std::nullopt};
+    ColourListLoadResult result{content.status, content.error, std::nullopt, false, QString()};
     switch (content.status) {
     case ColourListLoadStatus::Failed:
         return result;
     case ColourListLoadStatus::Missing:
         // Nothing there to lose: the list is written there at exit.
         list.SetNotReadInFull(false);
+        list.SetFileStamp(ListFileStamp());
+        list.SetOriginName(QString());
         break;
     case ColourListLoadStatus::Loaded:
-        result.mainColour = list.ReplaceWithLoadedColours(content.colours);
-        result.heldNoColours = content.colours.isEmpty() && !content.readInFull;
+        // The text of a file that is no colour list is not carried into a list file.
+        result.mainColour = list.ReplaceWithLoadedColours(
+            content.colours, content.readInFull ? content.notes : QList<ListFileNote>());
+        result.heldNoColours = !content.readInFull;
         list.SetNotReadInFull(!content.readInFull);
+        if (content.readInFull) {
+            list.SetFileStamp(content.stamp);
+            if (content.otherLines > 0)
+                result.notice = ListNotesNotice(path, content.otherLines);
+        }
         if (recent)
             recent->AddLoadedList(path);
         break;
@@ -107,14 +167,22 @@ ColourListLoadResult LoadColourList(const QString& path, ColourList& list, Recen
     return result;
 }
 
-FileWriteResult SaveColourList(const QString& path, const ColourList& list)
+QByteArray ColourListFileText(const ColourList& list)
 {
     QByteArray data;
     // Item texts are 34 to 40 characters; reserving avoids regrowing for long lists.
     data.reserve(list.count() * 42);
     for (int row = 0; row < list.count(); ++row) {
+        if (const QStringList* notes = list.NotesBefore(row))
+            data += EncodeTextLines(*notes);
         list.AppendTextLatin1(data, row);
         data += "\r\n";
     }
-    return WriteWholeFile(path, data);
+    data += EncodeTextLines(list.TrailingNotes());
+    return data;
+}
+
+FileWriteResult SaveColourList(const QString& path, const ColourList& list)
+{
+    return WriteWholeFile(path, ColourListFileText(list));
 }

@@ -6,6 +6,7 @@
 // are skipped.
 
 #include "colour/ColourValues.h"
+#include "state/ColourList.h"
 #include "storage/TextFile.h"
 
 #include <QByteArrayView>
@@ -15,7 +16,6 @@
 #include <functional>
 #include <optional>
 
-class ColourList;
 class RecentLists;
 
 // Called with 0..100 while a file is converted, each percentage at most once.
@@ -33,10 +33,19 @@ struct ColourListFileContent
     ColourListLoadStatus status = ColourListLoadStatus::Missing;
     QList<ColorRef> colours; // in line order, repeats included
     QString error;
-    // False when a line that is not blank had no "-": the file holds text that a
-    // list written back would lose.
+    // The lines without a colour (blank ones too), to be written back in place.
+    QList<ListFileNote> notes;
+    // How many of them are not blank.
+    int otherLines = 0;
+    // False when the file holds text but not one colour line: it is no colour list.
     bool readInFull = true;
+    ListFileStamp stamp; // Loaded: what was read
 };
+
+// The stamp of `data` as the content of the file at `path`.
+ListFileStamp StampListFile(const QString& path, QByteArrayView data);
+// True when the file at stamp.path holds exactly what the stamp was taken of.
+bool ListFileIsUnchanged(const ListFileStamp& stamp);
 
 // Reads and converts the whole file (at most kMaxLargeFileBytes); nothing else
 // is touched.
@@ -64,7 +73,13 @@ struct ColourListLoadResult
     std::optional<ColorRef> mainColour;
     // Loaded: the file holds text but not one colour line (it is no colour list).
     bool heldNoColours = false;
+    // Loaded: how many lines are no colours and are kept (ListNotesNotice), or empty.
+    QString notice;
 };
+
+// "The file '<path>' holds 1 line that is not a color; it is kept in place." or
+// "... holds <n> lines that are not colors; they are kept in place."
+QString ListNotesNotice(const QString& path, int lines);
 
 // Loads a list file into `list`, as every load command does:
 // - Missing: the list stays; the current list path becomes `path` and the changed
@@ -73,13 +88,19 @@ struct ColourListLoadResult
 //   `error` in a message box.
 // - Loaded: the list is replaced (repeats dropped, one model reset), the current
 //   list path becomes `path`, the changed flag is cleared, and `recent` (when
-//   given) records the path unless it is empty, the default list or known. When
-//   the file held lines that are no colours the list is marked as not read in
-//   full (ColourList::IsNotReadInFull), so that it is not written back unchanged.
+//   given) records the path unless it is empty, the default list or known. Lines
+//   that are no colours are kept with the list (ColourList::NotesBefore) and
+//   counted in `notice`. A file with text but no colour line is marked as not
+//   read in full (ColourList::IsNotReadInFull); any other gets the list's file
+//   stamp, so that the list is written over it at exit only while it is unchanged.
 ColourListLoadResult LoadColourList(const QString& path, ColourList& list,
                                     RecentLists* recent = nullptr,
                                     const ProgressCallback& progress = {});
 
-// Writes every item text in list order, atomically (a failed write leaves the
-// old file as it was).
+// The file text of the list: every item text in list order, with the kept lines
+// that are no colours in their places.
+QByteArray ColourListFileText(const ColourList& list);
+
+// Writes ColourListFileText atomically (a failed write leaves the old file as it
+// was).
 FileWriteResult SaveColourList(const QString& path, const ColourList& list);

@@ -29,7 +29,7 @@ ListLoadResult LoadListOrPalette(const QString& path, ColourList& list, RecentLi
     const ListFileKind kind = ListFileKindOf(path);
     if (kind == ListFileKind::ColourList) {
         const ColourListLoadResult loaded = LoadColourList(path, list, recent, progress);
-        return {loaded.status, loaded.error, QString(), loaded.mainColour, loaded.heldNoColours};
+        return {loaded.status, loaded.error, loaded.notice, loaded.mainColour, loaded.heldNoColours};
     }
     const PaletteFileContent content =
         kind == ListFileKind::GimpPalette ? ReadGimpPaletteFile(path, progress) : ReadAcoFile(path);

@@ -67,6 +67,11 @@ QString ChooseProgramDirectory(const QString& executableFolder, const QString& f
     return WithTrailingSeparator(fallbackFolder);
 }
 
+QString UserDataDirectory()
+{
+    return WithTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 QString DeliveredFilesDirectory()
 {
     return ChooseDeliveredFilesDirectory(QCoreApplication::applicationDirPath());
@@ -78,8 +83,7 @@ QString ProgramDirectory()
         return TestingOverride();
     // Decided once, so that every file of a run is read and written in one place.
     static const QString folder =
-        ChooseProgramDirectory(QCoreApplication::applicationDirPath(),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        ChooseProgramDirectory(QCoreApplication::applicationDirPath(), UserDataDirectory());
     return folder;
 }
 

@@ -11,6 +11,10 @@
 // with the program's own files from DeliveredFilesDirectory(). Decided once per run.
 QString ProgramDirectory();
 
+// The per-user application data folder (QStandardPaths::AppDataLocation) with a
+// trailing native separator; not created here.
+QString UserDataDirectory();
+
 // The read-only files delivered with the program (the settings seed, the help
 // document), with a trailing native separator: <executable folder>/../share/qbkromi
 // when that folder exists, as `cmake --install` lays it out for any prefix (/usr,

@@ -1,5 +1,6 @@
 #include "storage/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -122,6 +123,69 @@ FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data)
     }
     if (!file.commit())
         return {false, file.errorString()};
+    return {true, QString()};
+}
+
+namespace {
+
+// Something at the path, a dangling link included.
+bool Taken(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+bool WriteAll(QFile& file, const QByteArray& data)
+{
+    return file.write(data) == data.size() && file.flush();
+}
+
+} // namespace
+
+QString FreeFileName(const QString& folder, const QString& base, const QString& extension)
+{
+    const QDir dir(folder);
+    const QString dot = extension.isEmpty() ? QString() : QStringLiteral(".") + extension;
+    QString path = dir.filePath(base + dot);
+    for (int number = 2; Taken(path); ++number)
+        path = dir.filePath(QStringLiteral("%1 (%2)").arg(base).arg(number) + dot);
+    return path;
+}
+
+FileWriteResult CreateNewFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return {false, file.errorString()};
+    if (!WriteAll(file, data)) {
+        const QString error = file.errorString();
+        file.close();
+        file.remove();
+        return {false, error};
+    }
+    file.close();
+    return {true, QString()};
+}
+
+FileWriteResult WriteWholeFileKeepingOld(const QString& path, const QByteArray& data,
+                                         const QString& keepFolder)
+{
+    FileWriteResult result = WriteWholeFile(path, data);
+    const QFileInfo target(path);
+    if (result || !target.isFile() || !target.isWritable() ||
+        QFileInfo(target.absolutePath()).isWritable())
+        return result;
+    // The folder refuses a temporary file: the old content goes elsewhere first.
+    const FileReadResult old = ReadWholeFile(path, -1);
+    QDir().mkpath(keepFolder);
+    const QString kept = FreeFileName(keepFolder, target.completeBaseName(), target.suffix());
+    if (old.status != FileReadStatus::Loaded || !CreateNewFile(kept, old.data))
+        return result;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteAll(file, data))
+        return {false, file.errorString(), kept};
+    file.close();
+    QFile::remove(kept);
     return {true, QString()};
 }
 

@@ -48,6 +48,9 @@ struct FileWriteResult
 {
     bool ok = false;
     QString error; // the system's reason (QFileDevice::errorString()) when not ok
+    // WriteWholeFileKeepingOld: where the old content was kept when the file was
+    // written in place and that write failed.
+    QString keptCopy = {};
     explicit operator bool() const { return ok; }
 };
 
@@ -57,6 +60,18 @@ struct FileWriteResult
 // device or pipe, also behind a link) is refused. A link to a regular file is
 // written through and stays a link.
 FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data);
+// As WriteWholeFile, and when the folder refuses the temporary file (a writable
+// file in a folder that is not) the file is written in place, but only after its
+// old content was copied into `keepFolder`. That copy is removed after a good
+// write and named by `keptCopy` after a failed one (the file may then be cut).
+FileWriteResult WriteWholeFileKeepingOld(const QString& path, const QByteArray& data,
+                                         const QString& keepFolder);
+// Creates a new file at `path` with `data`; never replaces anything (fails when
+// something exists there). A failed write leaves no file behind.
+FileWriteResult CreateNewFile(const QString& path, const QByteArray& data);
+// The first of "<folder>/<base>.<extension>", "<folder>/<base> (2).<extension>",
+// "<folder>/<base> (3).<extension>" ... where nothing exists.
+QString FreeFileName(const QString& folder, const QString& base, const QString& extension);
 // The lines as Latin-1 with CR LF after every line, written as WriteWholeFile does.
 FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines);
 // The lines as Latin-1 with CR LF after each, as WriteTextFileLines writes them.

@@ -337,5 +337,11 @@ WebStyleLoadResult LoadWebStyleFile(const QString& path, WebPageStyle& style)
 
 FileWriteResult SaveWebStyleFile(const QString& path, const WebPageStyle& style)
 {
-    return WriteWholeFile(path, WebStyleFileText(style));
+    // What is written must load back: texts taken from several loaded styles can
+    // add up to more than one file may hold.
+    const QByteArray text = WebStyleFileText(style);
+    if (text.size() > kMaxWebStyleFileBytes)
+        return {false, QStringLiteral("The style's texts add up to more than a style file may "
+                                      "hold (1 MB); shorten them. Nothing was saved.")};
+    return WriteWholeFile(path, text);
 }

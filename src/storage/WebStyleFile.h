@@ -66,5 +66,6 @@ WebStyleLoadResult ApplyWebStyleText(QByteArrayView data, WebPageStyle& style);
 WebStyleLoadResult LoadWebStyleFile(const QString& path, WebPageStyle& style);
 
 // Writes WebStyleFileText atomically; on failure the old file stays and the
-// result carries the system's reason.
+// result carries the system's reason. A text larger than kMaxWebStyleFileBytes,
+// which could not be loaded back, is refused and nothing is written.
 FileWriteResult SaveWebStyleFile(const QString& path, const WebPageStyle& style);

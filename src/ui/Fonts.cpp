@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace {
 
@@ -17,6 +18,14 @@ void LoadOptionalFaces()
         return true;
     }();
     Q_UNUSED(loaded);
+}
+
+// The bitmap faces hold strikes for 1x pixel sizes only: on a scaled screen Qt draws
+// them at their 1x size with the letters spread apart. There, scalable faces of close
+// metrics stand in for them.
+bool ScreenIsScaled()
+{
+    return qGuiApp && !qFuzzyCompare(qGuiApp->devicePixelRatio(), 1.0);
 }
 
 QFont Face(const char* family, bool bold)
@@ -36,7 +45,7 @@ QFont FaceInPixels(const char* family, int pixels, bool bold)
 
 QFont SansSerifFace(bool bold)
 {
-    QFont font = Face("MS Sans Serif", bold);
+    QFont font = Face(ScreenIsScaled() ? "Liberation Sans" : "MS Sans Serif", bold);
     font.setStyleHint(QFont::SansSerif);
     // The bitmap face ligates "TM" into a trademark sign.
     font.setStyleStrategy(QFont::PreferNoShaping);
@@ -78,7 +87,7 @@ QFont SansSerifPixels(int pixels, bool bold)
 
 QFont FixedsysFont()
 {
-    QFont font = Face("Fixedsys", false);
+    QFont font = Face(ScreenIsScaled() ? "Liberation Mono" : "Fixedsys", false);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;

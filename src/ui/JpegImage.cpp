@@ -26,7 +26,7 @@ void OutputMessage(j_common_ptr) {}
 
 // Kept free of C++ objects with destructors: a longjmp out of libjpeg must not
 // skip any. The image lives in the caller's frame and is only assigned here.
-bool Decode(const unsigned char* bytes, unsigned long size, QImage* image)
+bool Decode(const unsigned char* bytes, unsigned long size, qint64 minPixels, QImage* image)
 {
     jpeg_decompress_struct info;
     ErrorManager errors;
@@ -46,6 +46,13 @@ bool Decode(const unsigned char* bytes, unsigned long size, QImage* image)
         return false;
     }
     info.out_color_space = JCS_RGB;
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    while (minPixels > 0 && info.scale_denom < 8 &&
+           qint64(info.image_width / (info.scale_denom * 2)) *
+                   qint64(info.image_height / (info.scale_denom * 2)) >=
+               minPixels)
+        info.scale_denom *= 2;
     jpeg_start_decompress(&info);
     *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                     QImage::Format_RGB888);
@@ -68,11 +75,16 @@ bool Decode(const unsigned char* bytes, unsigned long size, QImage* image)
 
 QImage DecodeJpeg(const QByteArray& data)
 {
+    return DecodeJpeg(data, 0);
+}
+
+QImage DecodeJpeg(const QByteArray& data, qint64 minPixels)
+{
     if (data.isEmpty())
         return {};
     QImage image;
     if (!Decode(reinterpret_cast<const unsigned char*>(data.constData()),
-                static_cast<unsigned long>(data.size()), &image))
+                static_cast<unsigned long>(data.size()), minPixels, &image))
         return {};
     return image.convertToFormat(QImage::Format_RGB32);
 }

@@ -125,8 +125,7 @@ void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack_data()
     const QByteArray notes("notes\r\nmore notes\r\n");
     QTest::newRow("no colour lines") << notes << false << "The file '%1' holds no colors." << notes;
     QTest::newRow("no colour lines, then a colour added")
-        << notes << true << "The file '%1' holds no colors."
-        << QByteArray("6,167,255             #06A7FF - FFA706\r\n");
+        << notes << true << "The file '%1' holds no colors." << notes;
     QTest::newRow("bad line") << QByteArray("x - GG\r\n") << false
                               << "'$00GG' is not a valid integer value" << QByteArray("x - GG\r\n");
 }
@@ -156,6 +155,17 @@ void ListEndToEndTest::listsNotReadInFullAreNotWrittenBack()
     }
     QCOMPARE(ReadFile(list), listAfter);
     QCOMPARE(ReadFile(folder + QStringLiteral("default.cll")), kDefaultList);
+    // The colour added goes to a new file, which the next start loads and names.
+    const QString saved = folder + QStringLiteral("notes.cll");
+    QCOMPARE(ReadFile(saved), userAddsAColour
+                                  ? QByteArray("6,167,255             #06A7FF - FFA706\r\n")
+                                  : QByteArray("<missing>"));
+    if (userAddsAColour) {
+        Run next(folder);
+        QCOMPARE(next.app.colourList().CurrentListPath(), saved);
+        QCOMPARE(next.fake.messages.shown.size(), 1);
+        QVERIFY(next.fake.messages.shown[0].text.endsWith(saved + QStringLiteral("'.")));
+    }
 }
 
 // Files larger than anything the program writes count as unreadable: reported

@@ -14,6 +14,7 @@ private slots:
     void parse_data();
     void parse();
     void everyNameRoundTrips();
+    void systemColourNamesTakeTheDesktopsColours();
 };
 
 void SchemeColourTextTest::format_data()
@@ -81,6 +82,27 @@ void SchemeColourTextTest::everyNameRoundTrips()
     QCOMPARE(values.size(), 49);
     for (std::uint32_t value : {0x00FFA706u, 0x80000019u, 0x00000001u})
         QCOMPARE(ParseSchemeColour(FormatSchemeColour(value)).value, std::optional(value));
+}
+
+// Shapes take plain colours: a system colour name gives the desktop's colour, any
+// other value with a top byte is refused (it would show as its low bytes).
+void SchemeColourTextTest::systemColourNamesTakeTheDesktopsColours()
+{
+    const SystemColourLookup desktop = [](int index) {
+        return std::optional<ColorRef>(PackColour(std::uint8_t(index), 0, 0) | 0xFF000000u);
+    };
+    QCOMPARE(ParseSchemePlainColour("clWindow", desktop).value,
+             std::optional<std::uint32_t>(PackColour(5, 0, 0)));
+    QCOMPARE(ParseSchemePlainColour("CLBTNFACE", desktop).value,
+             std::optional<std::uint32_t>(PackColour(15, 0, 0)));
+    QCOMPARE(ParseSchemePlainColour("clRed", desktop).value,
+             std::optional<std::uint32_t>(PackColour(255, 0, 0)));
+    for (const char* text : {"clDefault", "clNone", "$80000005", "-1"}) {
+        const SchemeColourParse parsed = ParseSchemePlainColour(QLatin1String(text), desktop);
+        QVERIFY(!parsed.value);
+        QCOMPARE(parsed.error, QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
+    QVERIFY(!ParseSchemePlainColour("clWindow").value);
 }
 
 QTEST_APPLESS_MAIN(SchemeColourTextTest)

@@ -74,6 +74,7 @@ private slots:
     void deleteRows();
     void loadedColoursReplaceTheListInOneReset();
     void newListEmptiesListAndPath();
+    void repeatsAreFoundSmallAndLarge();
 };
 
 void ColourListTest::itemText_data()
@@ -343,6 +344,28 @@ void ColourListTest::newListEmptiesListAndPath()
     QVERIFY(list.CurrentListPath().isEmpty());
     QCOMPARE(pathChanges.size(), 1);
     QVERIFY(list.AddDroppedColourToList(PackColour(1, 2, 3)));
+}
+
+// The index of listed colours changes its form as a list grows past a few
+// thousand colours: repeats are found the same before and after.
+void ColourListTest::repeatsAreFoundSmallAndLarge()
+{
+    ColourList list;
+    QRandomGenerator random(7);
+    QList<ColorRef> colours;
+    for (int i = 0; i < 10000; ++i)
+        colours.append(random.bounded(0x1000000));
+    for (ColorRef colour : std::as_const(colours)) {
+        const bool listed = list.ContainsText(FormatListItemText(colour));
+        QCOMPARE(list.AddDroppedColourToList(colour), !listed);
+        QVERIFY(list.ContainsText(FormatListItemText(colour)));
+    }
+    list.DeleteRows({0});
+    QVERIFY(!list.ContainsText(FormatListItemText(colours.first())));
+    list.ReplaceWithLoadedColours(colours.first(10));
+    QCOMPARE(list.count(), 10);
+    QVERIFY(!list.ContainsText(FormatListItemText(colours.last())));
+    QVERIFY(!list.AddDroppedColourToList(colours.at(9)));
 }
 
 QTEST_APPLESS_MAIN(ColourListTest)

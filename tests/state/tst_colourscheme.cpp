@@ -6,6 +6,7 @@
 namespace {
 
 const ColorRef kRed = PackColour(255, 0, 0);
+const ColorRef kDesktopFace = PackColour(1, 2, 3);
 const ColorRef kBlue = PackColour(0, 0, 255);
 
 // Colours that differ from every value the rows set.
@@ -76,6 +77,20 @@ void ColourSchemeTest::apply_data()
     QTest::newRow("bad value stops there")
         << QStringList{"background=clBlue", "tc1=oops", "sc1=255", "sc2=clBlue"} << QList<int>{0, 1}
         << QList<ColorRef>{kRed, kBlue} << "'oops' is not a valid integer value";
+    // The desktop of apply() has a colour for clBtnFace only.
+    QTest::newRow("system colour name: the desktop's colour")
+        << QStringList{"sc1=clBtnFace"} << QList<int>{0} << QList<ColorRef>{kDesktopFace}
+        << QString();
+    const auto stops = [](const char* record, const char* value) {
+        QTest::newRow(record) << QStringList{QString::fromLatin1(record)} << QList<int>{}
+                              << QList<ColorRef>{}
+                              << QStringLiteral("'%1' is not a valid integer value").arg(value);
+    };
+    stops("sc1=clWindow", "clWindow");   // a system colour the desktop lacks
+    stops("sc1=clDefault", "clDefault"); // no colour of its own
+    stops("background=clNone", "clNone");
+    stops("sc1=$8000000F", "$8000000F"); // the value of a system colour, but no name
+    stops("sc1=-1", "-1");
 }
 
 void ColourSchemeTest::apply()
@@ -92,7 +107,10 @@ void ColourSchemeTest::apply()
                      : expected.background) = values.at(i);
     }
     ShapeTestColours colours = Before();
-    const ColourRecordApply applied = ApplySchemeRecord(record, colours);
+    const auto desktop = [](int index) {
+        return index == 15 ? std::optional<ColorRef>(kDesktopFace) : std::nullopt;
+    };
+    const ColourRecordApply applied = ApplySchemeRecord(record, colours, desktop);
     QCOMPARE(colours, expected);
     QCOMPARE(applied.complete, error.isEmpty());
     QCOMPARE(applied.error, error);
@@ -101,15 +119,15 @@ void ColourSchemeTest::apply()
 void ColourSchemeTest::recordsRoundTrip()
 {
     ShapeTestColours colours = Before();
-    colours.shapeFills[4] = 0x8000000Fu; // a system colour survives by name
-    colours.textColours[7] = 0x12345678u;
+    colours.shapeFills[4] = PackColour(192, 192, 192); // written by name
+    colours.textColours[7] = 0x345678u;
     ShapeTestColours read;
     QVERIFY(ApplySchemeRecord(SchemeRecordLines(colours), read).complete);
     QCOMPARE(read, colours);
     read = ShapeTestColours();
     QVERIFY(ApplyDefaultColourRecord(DefaultColourRecordLines(colours), read).complete);
     QCOMPARE(read, colours);
-    QCOMPARE(DefaultColourRecordLines(colours).at(4), "s5.color=clBtnFace");
+    QCOMPARE(DefaultColourRecordLines(colours).at(4), "s5.color=clSilver");
 }
 
 void ColourSchemeTest::fillerText()

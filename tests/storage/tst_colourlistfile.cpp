@@ -72,6 +72,8 @@ private slots:
     void progressRisesToHundred();
     void roundTripIsByteExact();
     void saveFailureKeepsTheOldFile();
+    void linesThatAreNoColoursStayInPlace_data();
+    void linesThatAreNoColoursStayInPlace();
 
 private:
     QString WriteList(const QByteArray& data);
@@ -322,6 +324,76 @@ void ColourListFileTest::saveFailureKeepsTheOldFile()
     QDir().mkdir(folder);
     QVERIFY(!SaveColourList(folder, list));
     QVERIFY(QFileInfo(folder).isDir());
+}
+
+enum class ListEdit
+{
+    None,
+    DeleteFirst,
+    DeleteLast,
+    ClearDuplicates,
+    Add
+};
+
+void ColourListFileTest::linesThatAreNoColoursStayInPlace_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("notice"); // %1: the path
+    const QByteArray red = "255,0,0             #FF0000 - 0000FF\r\n";
+    const QByteArray blue = "0,0,255             #0000FF - FF0000\r\n";
+    const QByteArray file = "; my list\r\n" + red + "\r\nsky:\r\n" + blue + "end\r\n";
+    const QString two =
+        QStringLiteral("The file '%1' holds 3 lines that are not colors; they are kept in place.");
+    QTest::newRow("unchanged") << file << int(ListEdit::None) << file << two;
+    QTest::newRow("first deleted: its lines stay before the next")
+        << file << int(ListEdit::DeleteFirst) << "; my list\r\n\r\nsky:\r\n" + blue + "end\r\n"
+        << two;
+    QTest::newRow("last deleted: its lines go to the end")
+        << file << int(ListEdit::DeleteLast) << "; my list\r\n" + red + "\r\nsky:\r\nend\r\n"
+        << two;
+    QTest::newRow("added after the last, before the end lines")
+        << file << int(ListEdit::Add)
+        << "; my list\r\n" + red + "\r\nsky:\r\n" + blue +
+               "0,0,0             #000000 - 000000\r\nend\r\n"
+        << two;
+    QTest::newRow("a repeat's lines pass to the next colour")
+        << QByteArray("a - 0000FF\r\n# again\r\nb - 0000FF\r\nc - FF0000\r\n")
+        << int(ListEdit::ClearDuplicates) << red + "# again\r\n" + blue
+        << QStringLiteral("The file '%1' holds 1 line that is not a color; it is kept in place.");
+}
+
+void ColourListFileTest::linesThatAreNoColoursStayInPlace()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, edit);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, notice);
+    const QString path = m_dir.filePath("notes.cll");
+    QVERIFY(WriteFile(path, file));
+    ColourList list;
+    const ColourListLoadResult result = LoadColourList(path, list);
+    QCOMPARE(result.notice, notice.arg(path));
+    QVERIFY(!list.IsNotReadInFull());
+    switch (ListEdit(edit)) {
+    case ListEdit::None:
+        break;
+    case ListEdit::DeleteFirst:
+        list.DeleteRows({0});
+        break;
+    case ListEdit::DeleteLast:
+        list.DeleteRows({list.count() - 1});
+        break;
+    case ListEdit::ClearDuplicates:
+        list.ClearDuplicateColours();
+        break;
+    case ListEdit::Add:
+        list.AddDroppedColourToList(kBlack);
+        break;
+    }
+    QVERIFY(SaveColourList(path, list));
+    QCOMPARE(FileBytes(path), written);
 }
 
 QTEST_APPLESS_MAIN(ColourListFileTest)

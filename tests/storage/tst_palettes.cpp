@@ -202,6 +202,14 @@ void PalettesTest::acoRead_data()
         << Hex("000100") << kFailed << Colours() << QStringList() << notAco;
     QTest::newRow("version 3") << Hex("0003 0001") + kRedRecord << kFailed << Colours()
                                << QStringList() << notAco;
+    const QString noColours = "The file 'p.aco' holds no colors.";
+    QTest::newRow("cut before the first colour")
+        << Hex("0001 0002 0000 FFFF") << kFailed << Colours() << QStringList() << noColours;
+    QTest::newRow("no colours at all")
+        << Hex("0001 0000") << kFailed << Colours() << QStringList() << noColours;
+    QTest::newRow("only other colour spaces")
+        << Hex("0001 0001") + kCmykRecord << kFailed << Colours() << QStringList()
+        << noColours + "\r1 color in another color space was skipped.";
 }
 
 void PalettesTest::acoRead()
@@ -222,7 +230,10 @@ void PalettesTest::acoEveryCutLoadsTheColoursBeforeIt()
     const qsizetype firstSectionEnd = 4 + 2 * 10;
     for (qsizetype size = 4; size < kTwoNamed.size(); ++size) {
         const PaletteFileContent content = ParseAco(kTwoNamed.first(size), "p.aco");
-        QCOMPARE(content.status, kLoaded);
+        // Cut before the first colour: nothing to load, the list is kept.
+        QCOMPARE(content.status, size < 4 + 10 ? kFailed : kLoaded);
+        if (content.status == kFailed)
+            continue;
         QCOMPARE(content.colours, Colours({kSky, kRed}).first(content.colours.size()));
         if (size < firstSectionEnd || size > firstSectionEnd + 1)
             QVERIFY2(content.notice.contains("ends early"), qPrintable(QString::number(size)));

@@ -20,7 +20,48 @@ private slots:
     void fullDiskKeepsTheOldFile();
     void writeRefusesWhatIsNoRegularFile_data();
     void writeRefusesWhatIsNoRegularFile();
+    void newFilesOverwriteNothing();
+    void inPlaceWriteKeepsTheOldContentFirst();
 };
+
+void TextFileTest::newFilesOverwriteNothing()
+{
+    QTemporaryDir dir;
+    const QString first = FreeFileName(dir.path(), QStringLiteral("warm"), QStringLiteral("cll"));
+    QCOMPARE(first, dir.filePath(QStringLiteral("warm.cll")));
+    QVERIFY(CreateNewFile(first, "a"));
+    QVERIFY(!CreateNewFile(first, "b"));
+    QCOMPARE(ReadWholeFile(first).data, QByteArray("a"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")),
+                        dir.filePath(QStringLiteral("warm (2).cll"))));
+    QCOMPARE(FreeFileName(dir.path(), QStringLiteral("warm"), QStringLiteral("cll")),
+             dir.filePath(QStringLiteral("warm (3).cll")));
+}
+
+// A writable file in a folder that refuses new files: written in place, after its
+// old content was copied elsewhere.
+void TextFileTest::inPlaceWriteKeepsTheOldContentFirst()
+{
+    if (geteuid() == 0)
+        QSKIP("permissions do not stop the superuser");
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("locked"));
+    const QString keep = dir.filePath(QStringLiteral("kept"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/list.cll");
+    QVERIFY(WriteWholeFile(path, "old"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(!WriteWholeFile(path, "new"));
+    const FileWriteResult written = WriteWholeFileKeepingOld(path, "new", keep);
+    QVERIFY(written);
+    QCOMPARE(ReadWholeFile(path).data, QByteArray("new"));
+    QCOMPARE(QDir(keep).entryList(QDir::Files), QStringList()); // removed after a good write
+    // When even the copy cannot be made, the file is not touched.
+    QVERIFY(QFile::setPermissions(keep, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(!WriteWholeFileKeepingOld(path, "newer", keep));
+    QCOMPARE(ReadWholeFile(path).data, QByteArray("new"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 void TextFileTest::readTellsMissingFromUnreadable()
 {

@@ -79,6 +79,7 @@ private slots:
     void badLines();
     void garbageNeverBreaksTheStyle();
     void unreadableFilesChangeNothing();
+    void whatIsSavedLoadsBack();
 
 private:
     QTemporaryDir m_dir;
@@ -217,6 +218,29 @@ void WebStyleFileTest::unreadableFilesChangeNothing()
         QCOMPARE(result.error, errors.at(i));
         QCOMPARE(style, EveryFieldStyle());
     }
+}
+
+// Two large styles loaded one after the other give texts that no style file may
+// hold: saving such a style is refused; one just within the limit loads back.
+void WebStyleFileTest::whatIsSavedLoadsBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.cls"));
+    WebPageStyle style;
+    const QString large(qsizetype(kMaxWebStyleFileBytes / 2), QLatin1Char('a'));
+    style.text(WebText::HeaderText).text = large;
+    QVERIFY(SaveWebStyleFile(path, style));
+    const QByteArray saved = ReadWholeFile(path).data;
+    style.text(WebText::FooterText).text = large;
+    QVERIFY(!SaveWebStyleFile(path, style));
+    QCOMPARE(ReadWholeFile(path).data, saved);
+
+    style.text(WebText::FooterText).text =
+        QString(kMaxWebStyleFileBytes - saved.size() - 100, QLatin1Char('b'));
+    QVERIFY(SaveWebStyleFile(path, style));
+    WebPageStyle loaded;
+    QCOMPARE(LoadWebStyleFile(path, loaded).status, WebStyleLoadResult::Status::Loaded);
+    QCOMPARE(loaded.text(WebText::FooterText).text, style.text(WebText::FooterText).text);
 }
 
 QTEST_APPLESS_MAIN(WebStyleFileTest)

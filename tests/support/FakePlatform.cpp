@@ -17,6 +17,11 @@ void FakeMessageBoxes::Information(QWidget*, const QString& text)
     shown.append({Kind::Information, text, QStringLiteral("QB Kromi")});
 }
 
+void FakeMessageBoxes::Error(QWidget*, const QString& text)
+{
+    shown.append({Kind::Error, text, QStringLiteral("QB Kromi")});
+}
+
 bool FakeMessageBoxes::Question(QWidget*, const QString& text, const QString& title)
 {
     shown.append({Kind::Question, text, title});

@@ -18,6 +18,7 @@ public:
     enum class Kind
     {
         Information,
+        Error,
         Question
     };
     struct Shown
@@ -28,6 +29,7 @@ public:
     };
 
     void Information(QWidget* parent, const QString& text) override;
+    void Error(QWidget* parent, const QString& text) override;
     // Takes the next scripted answer; with none left, No.
     bool Question(QWidget* parent, const QString& text, const QString& title) override;
 

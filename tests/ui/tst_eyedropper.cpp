@@ -245,25 +245,34 @@ void EyeDropperTest::toolWindowsComeBackAsTheyWere()
 
 void EyeDropperTest::arrowKeysMoveTheSampledPixel_data()
 {
-    QTest::addColumn<int>("scale");
+    QTest::addColumn<qreal>("scale");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("shift");
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QPoint>("cursor");
     // From the cursor at (400, 300): pixel (400, 300), or (800, 600) scaled by 2.
-    QTest::newRow("right") << 1 << int(Qt::Key_Right) << false << QPoint(401, 300)
+    QTest::newRow("right") << 1.0 << int(Qt::Key_Right) << false << QPoint(401, 300)
                            << QPoint(401, 300);
-    QTest::newRow("shift+up") << 1 << int(Qt::Key_Up) << true << QPoint(400, 290)
+    QTest::newRow("shift+up") << 1.0 << int(Qt::Key_Up) << true << QPoint(400, 290)
                               << QPoint(400, 290);
     QTest::newRow("scaled, left: an odd pixel")
-        << 2 << int(Qt::Key_Left) << false << QPoint(799, 600) << QPoint(400, 300);
+        << 2.0 << int(Qt::Key_Left) << false << QPoint(799, 600) << QPoint(400, 300);
     QTest::newRow("scaled, right")
-        << 2 << int(Qt::Key_Right) << false << QPoint(801, 600) << QPoint(401, 300);
+        << 2.0 << int(Qt::Key_Right) << false << QPoint(801, 600) << QPoint(401, 300);
+    // Fractional scales: (400, 300) is device pixel (500, 375) at 1.25, (600, 450) at 1.5.
+    QTest::newRow("1.25, right") << 1.25 << int(Qt::Key_Right) << false << QPoint(501, 375)
+                                 << QPoint(401, 300);
+    QTest::newRow("1.25, shift+down")
+        << 1.25 << int(Qt::Key_Down) << true << QPoint(500, 385) << QPoint(400, 308);
+    QTest::newRow("1.5, left") << 1.5 << int(Qt::Key_Left) << false << QPoint(599, 450)
+                               << QPoint(399, 300);
+    QTest::newRow("1.5, up") << 1.5 << int(Qt::Key_Up) << false << QPoint(600, 449)
+                             << QPoint(400, 299);
 }
 
 void EyeDropperTest::arrowKeysMoveTheSampledPixel()
 {
-    QFETCH(int, scale);
+    QFETCH(qreal, scale);
     QFETCH(int, key);
     QFETCH(bool, shift);
     QFETCH(QPoint, pixel);
@@ -274,7 +283,7 @@ void EyeDropperTest::arrowKeysMoveTheSampledPixel()
     OpenEyeDropper();
     screen.cursorPosition = QPoint(400, 300);
     Window()->Sample();
-    QCOMPARE(*Window()->samplePixel(), QPoint(400, 300) * scale);
+    QCOMPARE(*Window()->samplePixel(), (QPointF(400, 300) * scale).toPoint());
 
     QTest::keyClick(Window(), Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(screen.cursorPosition, cursor);

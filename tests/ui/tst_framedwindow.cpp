@@ -1,8 +1,12 @@
+#include "ui/Fonts.h"
 #include "ui/widgets/FramedWindow.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/PinPicture.h"
+#include "ui/widgets/SectionHeading.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 class FramedWindowTest : public QObject
@@ -21,6 +25,8 @@ private slots:
     void panelButtonLowersWhilePressed_data();
     void panelButtonLowersWhilePressed();
     void pinPictureFromProgramDirectoryElseDefault();
+    void tipsShowWhileAnotherWindowIsActive();
+    void headingCaptionsAreNeverCut();
 
 private:
     static void SendMouse(QWidget* target, QEvent::Type type, QPoint global,
@@ -233,6 +239,37 @@ void FramedWindowTest::pinPictureFromProgramDirectoryElseDefault()
     QCOMPARE(LoadPinPicture(folder.path() + QLatin1Char('/'), true).toImage().pixelColor(7, 7),
              QColor(0, 128, 0));
     QCOMPARE(rgb(LoadPinPicture(folder.path(), false).toImage()), defaultOff);
+}
+
+void FramedWindowTest::tipsShowWhileAnotherWindowIsActive()
+{
+    FramedWindow target(QStringLiteral("Target"), QSize(200, 100));
+    auto* text = new QLabel(QStringLiteral("Text"), &target);
+    text->setGeometry(20, 40, 100, 20);
+    text->setToolTip(QStringLiteral("Contrast"));
+    target.move(0, 0);
+    target.show();
+    FramedWindow active(QStringLiteral("Active"), QSize(200, 100));
+    active.move(300, 0);
+    active.show();
+    QApplication::setActiveWindow(&active);
+    QVERIFY(QTest::qWaitForWindowActive(&active));
+    QVERIFY(!target.isActiveWindow());
+
+    QTest::mouseMove(text, QPoint(10, 10));
+    QTest::mouseMove(text, QPoint(12, 10));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Contrast"));
+}
+
+void FramedWindowTest::headingCaptionsAreNeverCut()
+{
+    QWidget window;
+    const QString caption = QStringLiteral(" Saved Schemes");
+    QLabel* narrow = MakeSectionHeading(&window, caption, QRect(94, 90, 73, 14));
+    QVERIFY(QFontMetrics(narrow->font()).horizontalAdvance(caption) <= 73);
+    QLabel* wide = MakeSectionHeading(&window, caption, QRect(0, 0, 300, 14));
+    QCOMPARE(wide->font(), VerdanaPixels(11));
 }
 
 QTEST_MAIN(FramedWindowTest)

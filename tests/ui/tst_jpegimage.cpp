@@ -51,6 +51,8 @@ private slots:
     void damagedDataGivesNullImage();
     void productPictureIsInTheResources();
     void missingFileGivesNullImage();
+    void reducedWhileDecoded_data();
+    void reducedWhileDecoded();
 };
 
 void JpegImageTest::decodesWhatWasWritten_data()
@@ -118,6 +120,28 @@ void JpegImageTest::productPictureIsInTheResources()
 void JpegImageTest::missingFileGivesNullImage()
 {
     QVERIFY(LoadJpeg(QStringLiteral(":/pictures/no-such-picture.jpg")).isNull());
+}
+
+void JpegImageTest::reducedWhileDecoded_data()
+{
+    QTest::addColumn<qint64>("minPixels");
+    QTest::addColumn<QSize>("size");
+    QTest::addRow("whole") << qint64(0) << QSize(64, 48);
+    QTest::addRow("no smaller than asked") << qint64(64 * 48 / 4 + 1) << QSize(64, 48);
+    QTest::addRow("half") << qint64(64 * 48 / 4) << QSize(32, 24);
+    QTest::addRow("an eighth at most") << qint64(1) << QSize(8, 6);
+}
+
+void JpegImageTest::reducedWhileDecoded()
+{
+    QFETCH(qint64, minPixels);
+    const QImage image = DecodeJpeg(Encode(TestPicture(), false), minPixels);
+    QTEST(image.size(), "size");
+    for (int i = 0; i < 4; ++i) {
+        const QPoint centre((i % 2) * image.width() / 2 + image.width() / 4,
+                            (i / 2) * image.height() / 2 + image.height() / 4);
+        QVERIFY(Near(image.pixelColor(centre), kQuadrants[i]));
+    }
 }
 
 QTEST_GUILESS_MAIN(JpegImageTest)

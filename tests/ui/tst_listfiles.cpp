@@ -64,6 +64,8 @@ private slots:
     void startupChoice();
     void exitWrites();
     void unreadDefaultListIsNotOverwritten();
+    void exitWriteKeepsOtherChanges_data();
+    void exitWriteKeepsOtherChanges();
 
 private:
     QString Write(const QString& name, const QByteArray& content);
@@ -154,6 +156,9 @@ void ListFilesTest::loadExamples_data()
     QTest::newRow("no dash anywhere") << QByteArray("\r\nno colour here\r\n") << QList<ColorRef>{}
                                       << kStart << "The file '%1' holds no colors.";
     QTest::newRow("empty file") << QByteArray() << QList<ColorRef>{} << kStart << QString();
+    QTest::newRow("comments among colours")
+        << QByteArray("; warm\r\nx - 0000FF\r\n\r\nlabel\r\n") << QList<ColorRef>{kRed} << kRed
+        << "The file '%1' holds 2 lines that are not colors; they are kept in place.";
     QTest::newRow("dash at the end")
         << QByteArray("abc-\r\n") << QList<ColorRef>{kBlack} << kBlack << QString();
     QTest::newRow("LF only") << QByteArray("1 - 0000FF\n2 - FF0000\n")
@@ -323,13 +328,26 @@ void ListFilesTest::palettesComeInButAreNeverWrittenOver()
     QCOMPARE(Read(gpl), palette);
     QCOMPARE(Read(defaultList), QByteArray("x - 00FF00\r\n"));
 
+    // Changed, it goes to a new file named after the palette, which the next
+    // start loads and names.
+    Write(QStringLiteral("warm.cll"), "taken\r\n");
     m_list->NewList();
     DropOnMainWindow({gpl});
     QCOMPARE(Colours(*m_list), (QList<ColorRef>{kRed, kBlue}));
     m_list->AddDroppedColourToList(kBlack);
+    const QString saved = m_folder + QStringLiteral("warm (2).cll");
+    m_files->WriteLastListSetting();
     m_files->WriteColourListAtExit();
     QCOMPARE(Read(gpl), palette);
-    QVERIFY(Read(defaultList).endsWith("#000000 - 000000\r\n"));
+    QCOMPARE(Read(defaultList), QByteArray("x - 00FF00\r\n"));
+    QCOMPARE(Read(m_folder + QStringLiteral("warm.cll")), QByteArray("taken\r\n"));
+    QVERIFY(Read(saved).endsWith("#000000 - 000000\r\n"));
+    QCOMPARE(m_settings->GetSetting(QStringLiteral("lastcll")), saved);
+    m_fake->messages.shown.clear();
+    m_files->ChooseStartupList();
+    QCOMPARE(m_list->CurrentListPath(), saved);
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QVERIFY(m_fake->messages.shown[0].text.contains(saved));
 }
 
 void ListFilesTest::saveAs()
@@ -550,10 +568,17 @@ void ListFilesTest::exitWrites()
     QVERIFY(!m_settings->lines().join(QLatin1Char('\n')).contains(QLatin1String("lastcll")));
     QCOMPARE(Read(m_folder + QStringLiteral("default.cll")), QByteArray());
 
-    // Unwritable places are skipped without a message.
-    m_list->SetCurrentListPath(m_folder + QStringLiteral("no/such/folder/x.cll"));
+    // Unwritable places are skipped without a message; the list goes beside the
+    // default list and the next start says so.
+    const QString unwritable = m_folder + QStringLiteral("no/such/folder/x.cll");
+    m_list->SetCurrentListPath(unwritable);
     m_files->WriteColourListAtExit();
     QVERIFY(m_fake->messages.shown.isEmpty());
+    QCOMPARE(Read(m_folder + QStringLiteral("x.cll")), QByteArray());
+    m_files->ChooseStartupList();
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QVERIFY(m_fake->messages.shown[0].text.startsWith(
+        QStringLiteral("The color list could not be saved to '%1'").arg(unwritable)));
 }
 
 void ListFilesTest::unreadDefaultListIsNotOverwritten()
@@ -566,10 +591,74 @@ void ListFilesTest::unreadDefaultListIsNotOverwritten()
     m_files->WriteColourListAtExit();
     QCOMPARE(Read(defaultList), content);
 
-    // A list the user changed is written as always.
+    // Changed, it goes to a new file beside it; the next start tells where, once.
     m_list->AddDroppedColourToList(kRed);
+    m_files->WriteLastListSetting();
     m_files->WriteColourListAtExit();
-    QCOMPARE(Read(defaultList), QByteArray("255,0,0             #FF0000 - 0000FF\r\n"));
+    QCOMPARE(Read(defaultList), content);
+    const QString saved = m_folder + QStringLiteral("default (2).cll");
+    QCOMPARE(Read(saved), QByteArray("255,0,0             #FF0000 - 0000FF\r\n"));
+    m_fake->messages.shown.clear();
+    m_files->ChooseStartupList();
+    QCOMPARE(Colours(*m_list), QList<ColorRef>{kRed});
+    QCOMPARE(m_fake->messages.shown.size(), 1);
+    QCOMPARE(m_fake->messages.shown[0].text,
+             QStringLiteral("'%1' holds colors this program did not load, so it was not written "
+                            "over: your color list was saved as '%2'.")
+                 .arg(defaultList, saved));
+    m_fake->messages.shown.clear();
+    m_files->ChooseStartupList();
+    QVERIFY(m_fake->messages.shown.isEmpty());
+}
+
+void ListFilesTest::exitWriteKeepsOtherChanges_data()
+{
+    QTest::addColumn<bool>("userChanges");
+    QTest::addColumn<QByteArray>("other"); // written by another program; "" deletes
+    QTest::addColumn<QByteArray>("fileAfter");
+    QTest::addColumn<bool>("newFile"); // the list went to "a (2).cll"
+    const QByteArray mine("x - 0000FF\r\n");
+    const QByteArray theirs("y - 00FF00\r\n");
+    const QByteArray written("255,0,0             #FF0000 - 0000FF\r\n"
+                             "0,0,255             #0000FF - FF0000\r\n");
+    QTest::newRow("unchanged, file untouched") << false << mine << mine << false;
+    QTest::newRow("unchanged, file changed") << false << theirs << theirs << false;
+    QTest::newRow("changed, file untouched") << true << mine << written << false;
+    QTest::newRow("changed, file changed") << true << theirs << theirs << true;
+    QTest::newRow("changed, same size") << true << QByteArray("x - 0000FE\r\n")
+                                        << QByteArray("x - 0000FE\r\n") << true;
+    QTest::newRow("changed, file deleted") << true << QByteArray() << written << false;
+}
+
+// Two copies share a list: the exit writes only a changed list, and only over the
+// file as it was read; a file changed since stays, the list goes beside it.
+void ListFilesTest::exitWriteKeepsOtherChanges()
+{
+    QFETCH(bool, userChanges);
+    QFETCH(QByteArray, other);
+    QFETCH(QByteArray, fileAfter);
+    QFETCH(bool, newFile);
+    const QString path = Write(QStringLiteral("a.cll"), "x - 0000FF\r\n");
+    QVERIFY(m_files->LoadListFile(path));
+    if (userChanges)
+        m_list->AddDroppedColourToList(kBlue);
+    if (other.isEmpty())
+        QVERIFY(QFile::remove(path));
+    else
+        Write(QStringLiteral("a.cll"), other);
+    m_files->WriteLastListSetting();
+    m_files->WriteColourListAtExit();
+    QCOMPARE(Read(path), fileAfter);
+    const QString saved = m_folder + QStringLiteral("a (2).cll");
+    QCOMPARE(QFileInfo::exists(saved), newFile);
+    QCOMPARE(m_settings->GetPathSetting(QStringLiteral("lastcll")), newFile ? saved : path);
+    if (newFile) {
+        QVERIFY(Read(saved).endsWith("#0000FF - FF0000\r\n"));
+        m_files->ChooseStartupList();
+        QCOMPARE(m_fake->messages.shown.size(), 1);
+        QVERIFY(m_fake->messages.shown[0].text.startsWith(
+            QStringLiteral("'%1' was changed by another program").arg(path)));
+    }
 }
 
 QTEST_MAIN(ListFilesTest)

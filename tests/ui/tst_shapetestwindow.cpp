@@ -537,6 +537,7 @@ void ShapeTestWindowTest::deleteAndRestore()
     messages.answers = {true};
     QTest::keyClick(list, Qt::Key_Delete); // nothing selected
     QCOMPARE(LastMessage().text, QStringLiteral("Can not delete!: "));
+    QCOMPARE(LastMessage().kind, FakeMessageBoxes::Kind::Error);
     Choose(list, QStringLiteral("a.shm"));
     Choose(list, QStringLiteral("b.shm"));
     QCOMPARE(Area()->shape(7)->colour(), kRed);

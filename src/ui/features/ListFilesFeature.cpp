@@ -4,13 +4,16 @@
 #include "state/ColourList.h"
 #include "state/MainColour.h"
 #include "storage/ColourListFile.h"
+#include "storage/ListExitWrite.h"
 #include "storage/ListLoadWorker.h"
 #include "storage/PaletteFiles.h"
+#include "storage/ProgramDirectory.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/features/PicturePaletteFeature.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
 
@@ -21,6 +24,9 @@
 #include <QUrl>
 
 namespace {
+
+// What an exit could not do as asked, told at the next start.
+constexpr char kPendingNotesFile[] = "exitnotes.txt";
 
 QStringList LocalFiles(const QMimeData* data)
 {
@@ -39,7 +45,8 @@ bool HasLocalFiles(const QMimeData* data)
 
 } // namespace
 
-ListFilesFeature::ListFilesFeature(AppContext& context) : m_context(context)
+ListFilesFeature::ListFilesFeature(AppContext& context)
+    : m_context(context), m_pictures(new PicturePaletteFeature(context, this))
 {
     MainWindow& window = m_context.mainWindow;
     window.setAcceptDrops(true);
@@ -84,6 +91,10 @@ QProgressBar* ListFilesFeature::ShowProgress()
 
 bool ListFilesFeature::LoadListFile(const QString& path)
 {
+    if (PicturePaletteFeature::IsPicture(path)) {
+        m_pictures->AddPaletteOf(path);
+        return true;
+    }
     // A load still running in the background is overtaken by this one.
     ++m_loadsStarted;
     QProgressBar* progress = ShowProgress();
@@ -103,6 +114,11 @@ bool ListFilesFeature::LoadListFile(const QString& path)
 
 void ListFilesFeature::ShowLoaded(const QString& path, const ListLoadResult& result)
 {
+    // Only a palette leaves the path empty: a changed list of it goes to a file
+    // named after it.
+    if (result.status == ColourListLoadStatus::Loaded &&
+        m_context.colourList.CurrentListPath().isEmpty())
+        m_context.colourList.SetOriginName(QFileInfo(path).completeBaseName());
     // Colours read from a file are shown, not recorded in the history.
     if (result.mainColour)
         m_context.mainColour.ShowColour(*result.mainColour);
@@ -173,7 +189,8 @@ void ListFilesFeature::SaveListAs()
     if (path.isEmpty())
         return;
     ColourList& list = m_context.colourList;
-    const FileWriteResult written = SaveColourList(path, list);
+    const QByteArray data = ColourListFileText(list);
+    const FileWriteResult written = WriteWholeFile(path, data);
     if (!written) {
         Tell(CannotCreateFileMessage(path, written.error));
         return;
@@ -182,11 +199,17 @@ void ListFilesFeature::SaveListAs()
     m_context.recentLists.AddLoadedList(path);
     list.SetChanged(false);
     list.SetNotReadInFull(false);
+    list.SetFileStamp(StampListFile(path, data));
+    list.SetOriginName(QString());
 }
 
 void ListFilesFeature::LoadDroppedFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
+        if (PicturePaletteFeature::IsPicture(path)) {
+            m_pictures->AddPaletteOf(path);
+            continue;
+        }
         // Letter case counts: "LIST.CLL" is not a colour list file.
         if (!IsDroppableListFile(path))
             continue;
@@ -212,6 +235,12 @@ void ListFilesFeature::LoadCommandLineList(const QStringList& arguments)
 
 void ListFilesFeature::ChooseStartupList()
 {
+    ChooseStartupListFile();
+    TellPendingNotes();
+}
+
+void ListFilesFeature::ChooseStartupListFile()
+{
     const QString recentFile = ProgramFile("colorlist.cl1");
     if (!m_context.recentLists.Load(recentFile))
         Tell(CannotOpenFileMessage(recentFile));
@@ -235,6 +264,13 @@ void ListFilesFeature::ChooseStartupList()
     }
     if (QFileInfo(defaultList).isFile())
         LoadStartupList(defaultList);
+}
+
+void ListFilesFeature::TellPendingNotes()
+{
+    // What the last exit could not do as asked, told once.
+    for (const QString& note : TakePendingNotes(ProgramFile(kPendingNotesFile)))
+        Tell(note);
 }
 
 void ListFilesFeature::LoadStartupList(const QString& path)
@@ -278,8 +314,12 @@ void ListFilesFeature::ReopenEntry(int row)
 
 void ListFilesFeature::WriteLastListSetting()
 {
+    // A list that goes to a new file at exit is loaded from there next time.
+    const ListExitPlan plan = PlanListExit(m_context.colourList, DefaultListPath());
     m_context.settings.SetPathSetting(QStringLiteral("lastcll"),
-                                      m_context.colourList.CurrentListPath());
+                                      plan.action == ListExitAction::NewFile
+                                          ? plan.path
+                                          : m_context.colourList.CurrentListPath());
 }
 
 void ListFilesFeature::WriteListFilesAtExit()
@@ -290,12 +330,9 @@ void ListFilesFeature::WriteListFilesAtExit()
 
 void ListFilesFeature::WriteColourListAtExit()
 {
-    const ColourList& list = m_context.colourList;
-    // Writing an untouched list there would lose what of the file was never read.
-    if (list.IsNotReadInFull() && !list.IsChanged())
-        return;
-    SaveColourList(list.CurrentListPath().isEmpty() ? DefaultListPath() : list.CurrentListPath(),
-                   list);
+    const ListExitResult result = WriteListAtExit(m_context.colourList, DefaultListPath(),
+                                                  UserDataDirectory() + QStringLiteral("kept"));
+    AddPendingNotes(ProgramFile(kPendingNotesFile), result.notes);
 }
 
 bool ListFilesFeature::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,7 @@
 
 struct AppContext;
 class ColourList;
+class PicturePaletteFeature;
 class QProgressBar;
 class ReopenWindow;
 struct ListLoadResult;
@@ -33,10 +34,12 @@ public:
     // Loads `path` as the current list, as every load does: a missing file only
     // becomes the current list path; a failure is reported and changes nothing.
     // After a load the last newly added colour is shown as the main colour
-    // without being recorded. False when the load failed.
+    // without being recorded. False when the load failed. A picture (PNG, JPEG)
+    // is no list: its palette is added to the list (PicturePaletteFeature).
     bool LoadListFile(const QString& path);
     // Files dropped on the main window, in the order given: only names ending in
-    // ".cll" (exactly so), each loaded in turn.
+    // ".cll" (exactly so), each loaded in turn, and pictures, whose palettes are
+    // added.
     void LoadDroppedFiles(const QStringList& paths);
     // `arguments` as QCoreApplication::arguments() gives them (the program
     // first): an existing file named by the first argument is loaded; one of
@@ -47,7 +50,8 @@ public:
     // into the recent lists (reporting one that cannot be read), then loads the
     // list named by "lastcll" or the default list, with the messages about
     // missing lists. A list that fails to load leaves an empty list that is not
-    // read in full.
+    // read in full. Then tells what the last exit left to say (where a list went
+    // that could not be written over its file, what could not be saved).
     void ChooseStartupList();
 
     // Creates the Reopen window (once, after the main window).
@@ -57,12 +61,14 @@ public:
     // A Reopen entry was chosen: asks when the list has changed, then loads it.
     void ReopenEntry(int row);
 
-    // Exit: "lastcll" is the current list path (removed when empty).
+    // Exit: "lastcll" is the current list path (removed when empty), or the new
+    // file the list goes to (ListExitWrite.h).
     void WriteLastListSetting();
     // Exit: the recent lists to "colorlist.cl1".
     void WriteListFilesAtExit();
-    // Exit: the list to its current path, or to the default list; a list not
-    // read in full is written only when the user changed it.
+    // Exit: a changed list to its current path or the default list when that file
+    // is still what was read, else to a new file (ListExitWrite.h); what the next
+    // start is to tell goes to a notes file in the program folder.
     void WriteColourListAtExit();
 
 protected:
@@ -82,11 +88,14 @@ private:
     // A message box over the main window.
     void Tell(const QString& text) const;
     bool ConfirmLoad(const QString& title);
+    void ChooseStartupListFile();
     void LoadStartupList(const QString& path);
+    void TellPendingNotes();
     QString ProgramFile(const char* name) const;
 
     AppContext& m_context;
     QPointer<ReopenWindow> m_reopen;
+    PicturePaletteFeature* m_pictures;
     // Counts every load: a background load that finds a later one started gives way.
     int m_loadsStarted = 0;
 };

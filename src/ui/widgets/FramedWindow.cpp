@@ -18,6 +18,9 @@ FramedWindow::FramedWindow(const QString& caption, QSize clientSize, QWidget* pa
     setAutoFillBackground(true);
     setWindowTitle(caption);
     setFixedSize(clientSize);
+    // Colours are dragged here from the main window, so the window under the pointer
+    // is rarely the active one; its tips (contrast ratios) must show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     m_titleStrip = new TitleStrip(caption, this);
     QFont captionFont(QStringLiteral("Verdana"));

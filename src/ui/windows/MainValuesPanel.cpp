@@ -2,6 +2,7 @@
 
 #include "colour/ColourText.h"
 #include "platform/MessageBoxes.h"
+#include "state/ColourTextInput.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/OverstrikeLabel.h"
 
@@ -59,6 +60,18 @@ bool IsRealFocusLoss(const QEvent* event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// The hex edit's own form: up to six hexadecimal digits without "#", read the
+// program's way ("FFF" is 255, 255, 15). Any other text is read as CSS.
+bool IsHexEditForm(const QString& text)
+{
+    if (text.size() > 6)
+        return false;
+    for (QChar c : text)
+        if (HexDigitValue(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
 // Compares before it builds a string: the refresh runs on every slider step.
 void SetTextIfChanged(QLineEdit* edit, QStringView text)
 {
@@ -113,12 +126,14 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
     }
     MakeLabel(window, QStringLiteral("Hex"), 12, 377, Qt::black);
     MakeLabel(window, QStringLiteral("#"), 43, 377, Qt::black);
-    m_hexEdit = MakeEdit(window, QRect(51, 376, 46, 15), 6);
+    // Long enough for any CSS color text as well as the six digits.
+    m_hexEdit = MakeEdit(window, QRect(51, 376, 46, 15), int(kMaxQuotedLength));
     m_hexEdit->installEventFilter(this);
-    // Letters are upper-cased as they are typed.
+    // Six hexadecimal digits are upper-cased as the last is typed; shorter hex
+    // texts on Enter. Letters of a CSS text on the way ("beige") stay as typed.
     connect(m_hexEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString upper = text.toUpper();
-        if (upper != text) {
+        if (upper != text && text.size() == 6 && IsHexEditForm(text)) {
             const int cursor = m_hexEdit->cursorPosition();
             m_hexEdit->setText(upper);
             m_hexEdit->setCursorPosition(cursor);
@@ -195,11 +210,18 @@ bool MainValuesPanel::FilterHexKey(QKeyEvent* event)
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
     const QString text = m_hexEdit->text();
-    if (!text.isEmpty()) {
-        const QString error = m_mainColour.ApplyHexText(text);
+    if (text.isEmpty())
+        return true;
+    if (IsHexEditForm(text)) {
+        const QString upper = text.toUpper();
+        if (upper != text)
+            m_hexEdit->setText(upper);
+        const QString error = m_mainColour.ApplyHexText(upper);
         if (!error.isEmpty())
             m_messages.Information(m_window, error);
+        return true;
     }
+    emit statusText(ApplyColourText(m_mainColour, text));
     return true;
 }
 

@@ -1,6 +1,8 @@
 #include "ui/windows/MainWindow.h"
 
+#include "colour/CssColourText.h"
 #include "copy/QtColour.h"
+#include "state/ColourTextInput.h"
 #include "ui/KeyboardMap.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/widgets/KeyPreview.h"
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 
@@ -109,6 +112,8 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
     m_commands.Handle(Command::SuperMinimize, this, [this] { ToggleSuperMinimize(); });
     m_commands.Handle(Command::StayOnTop, this, [this] { SetStayOnTop(!m_stayOnTop); });
     new KeyPreview(this, [this](const QKeyEvent& key) {
+        if (key.matches(QKeySequence::Paste) && PasteColour())
+            return true;
         return RunMappedKey(KeyMap::MainWindow, key, m_commands);
     });
 }
@@ -213,6 +218,16 @@ void MainWindow::OnColourChanged(ColourChange origin)
 {
     m_values->Refresh(origin);
     m_wheel->UpdateHarmonies();
+}
+
+bool MainWindow::PasteColour()
+{
+    const QString text = m_platform.clipboard.Text();
+    // In an edit, a text that is no colour is pasted into the edit as usual.
+    if (qobject_cast<QLineEdit*>(QApplication::focusWidget()) && !ReadCssColour(text).colour)
+        return false;
+    SetStatusText(ApplyColourText(m_mainColour, text));
+    return true;
 }
 
 void MainWindow::SetStatusText(const QString& text)

@@ -91,6 +91,9 @@ private:
     void OnToolButtonPressed(ToolButton button, Qt::MouseButton mouseButton);
     void OnToolButtonClicked(ToolButton button);
     void MinimizeApplication();
+    // Ctrl+V: a clipboard holding one CSS color text sets the main colour; the
+    // status line says what became of it. False when the key is left to an edit.
+    bool PasteColour();
 
     Platform& m_platform;
     MainColour& m_mainColour;

@@ -4,6 +4,7 @@
 #include "storage/SchemeFile.h"
 #include "ui/AppContext.h"
 #include "ui/Fonts.h"
+#include "ui/SystemColours.h"
 #include "ui/widgets/FixedRowDelegate.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/SectionHeading.h"
@@ -41,6 +42,7 @@ ShapeSchemeControls::ShapeSchemeControls(AppContext& context, ShapeTestArea& are
                                          QWidget* window)
     : QObject(column), m_context(context), m_area(area), m_window(window)
 {
+    m_scheme.SetSystemColours(DesktopSystemColours());
     m_caption = MakeSectionHeading(column, QStringLiteral(" Saved Schemes"), CaptionGeometry);
     m_list = new QListWidget(column);
     m_list->setObjectName(QStringLiteral("schemeList"));
@@ -124,7 +126,7 @@ void ShapeSchemeControls::DeleteSelected()
     const SchemeFileResult deleted =
         DeleteSchemeFile(item ? m_context.programDirectory + item->text() : QString());
     if (!deleted) {
-        m_context.platform.messages.Information(m_window, deleted.error);
+        m_context.platform.messages.Error(m_window, deleted.error);
         return;
     }
     delete m_list->takeItem(m_list->row(item));

@@ -1,0 +1,23 @@
+#pragma once
+// The figures of a benchmark in machine-readable form. When KROMI_BENCH_RESULTS
+// names a file (tools/run-benchmarks sets it), RecordFigure appends one line
+// "<figure>\t<value>\t<unit>" to it; tools/bench-compare reads those. Lower is
+// better, except for units ending in "/s". The printed report stays as it is.
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <cstdlib>
+
+inline void RecordFigure(const char* figure, double value, const char* unit)
+{
+    const char* path = std::getenv("KROMI_BENCH_RESULTS");
+    if (!path || !*path)
+        return;
+    if (std::FILE* file = std::fopen(path, "a")) {
+        // QByteArray::number, not printf: the C library's locale may use a decimal comma.
+        std::fprintf(file, "%s\t%s\t%s\n", figure, QByteArray::number(value, 'g', 6).constData(),
+                     unit);
+        std::fclose(file);
+    }
+}
