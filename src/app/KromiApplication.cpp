@@ -1,6 +1,8 @@
 #include "app/KromiApplication.h"
 
+#include "colour/ColourText.h"
 #include "storage/ProgramDirectory.h"
+#include "ui/AfterDialogs.h"
 #include "ui/features/CopyFeature.h"
 #include "ui/features/ExportFeature.h"
 #include "ui/features/EyeDropperFeature.h"
@@ -24,7 +26,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
+#include <QThread>
 #include <QTimer>
 
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
@@ -32,6 +36,9 @@ KromiApplication::KromiApplication(Platform& platform, const QString& programDir
       m_recentLists(programDirectory + QStringLiteral("default.cll"))
 {
     connect(&m_mainColour, &MainColour::recorded, &m_history, &HistoryList::AddToHistory);
+    m_splashPause.setSingleShot(true);
+    m_splashPause.setInterval(kSplashPauseMs);
+    connect(&m_splashPause, &QTimer::timeout, this, &KromiApplication::ReleaseSplash);
 }
 
 KromiApplication::~KromiApplication() = default;
@@ -68,7 +75,7 @@ void KromiApplication::Start(const QStringList& arguments)
         return;
     }
     Step(QStringLiteral("pause"));
-    QTimer::singleShot(kSplashPauseMs, this, &KromiApplication::ReleaseSplash);
+    m_splashPause.start();
 }
 
 void KromiApplication::EndSession()
@@ -82,14 +89,45 @@ void KromiApplication::EndSession()
 void KromiApplication::EndNow()
 {
     ShutDown();
-    QCoreApplication::quit();
+    // Not quit(): that asks every window to close first, and the tool windows
+    // only hide when asked, which would keep the program running. With no event
+    // loop running (a test driving the sequence) there is nothing to end, and
+    // exit() would end every loop started later.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void KromiApplication::OpenHandedOverList(const QStringList& arguments)
 {
-    if (!m_startReturned || m_shutDown)
+    if (m_shutDown)
         return;
-    ShowInFront(*m_mainWindow);
+    if (!m_started) {
+        connect(
+            this, &KromiApplication::started, this,
+            [this, arguments] { OpenHandedOverList(arguments); }, Qt::SingleShotConnection);
+        return;
+    }
+    RunWhenNoModalWindow(this, [this, arguments] {
+        if (m_shutDown)
+            return;
+        ShowInFront(*m_mainWindow);
+        OpenCommandLineList(arguments);
+    });
+}
+
+void KromiApplication::OpenCommandLineList(const QStringList& arguments)
+{
+    // Bytes that are no text in the file name encoding arrive as U+FFFD, and no
+    // file can be opened by that name.
+    const QString name = arguments.value(1);
+    if (name.contains(QChar::ReplacementCharacter) && !QFileInfo(name).exists()) {
+        m_platform.messages.Information(
+            m_mainWindow.get(),
+            QStringLiteral("The file name '") + QuotedValue(name) +
+                QStringLiteral("' can not be opened: it is not valid in the character encoding "
+                               "of this system (UTF-8).\rRename the file and open it again."));
+        return;
+    }
     m_listFiles->LoadCommandLineList(arguments);
 }
 
@@ -184,7 +222,8 @@ void KromiApplication::ReleaseSplash()
     m_splash->hide();
     m_splash.reset();
     m_mainWindow->show();
-    m_listFiles->LoadCommandLineList(m_arguments);
+    m_started = true;
+    OpenCommandLineList(m_arguments);
     emit started();
 }
 

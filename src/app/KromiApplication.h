@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -54,7 +55,8 @@ public:
     // right after it, without the pause.
     void EndSession();
     // A later copy's command line: the main window comes to the front and the list
-    // it names is opened as the command line is at start.
+    // it names is opened as the command line is at start. Waits until start-up
+    // has finished and no modal window is open.
     void OpenHandedOverList(const QStringList& arguments);
 
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
@@ -77,6 +79,8 @@ public:
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }
     bool IsStartupFinished() const { return m_startupFinished; }
+    // The pause with the splash showing; runs from the end of Start().
+    QTimer& splashPause() { return m_splashPause; }
 
 signals:
     // The splash was released and the main window shown.
@@ -92,6 +96,8 @@ private:
     void WireMainWindow();
     void Step(const QString& name);
     void EndNow();
+    // The list named by a command line, or why it cannot be opened.
+    void OpenCommandLineList(const QStringList& arguments);
     QString FilePath(const char* name) const;
 
     Platform& m_platform;
@@ -117,12 +123,15 @@ private:
     std::unique_ptr<ShapeTestFeature> m_shapeTest;
     std::unique_ptr<WebPageTestFeature> m_webPageTest;
     QStringList m_arguments;
+    QTimer m_splashPause;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
     bool m_startupFinished = false;
     // No main window position was stored: the tool windows take their first places.
     bool m_firstStart = false;
     bool m_startReturned = false;
+    // The splash was released and the main window shown.
+    bool m_started = false;
     bool m_sessionEnding = false;
     bool m_shutDown = false;
 };

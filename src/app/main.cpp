@@ -8,8 +8,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char* argv[])
 {
     // In a Wayland session the program runs through XWayland unless the user
@@ -24,15 +22,19 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
     const QString folder = ProgramDirectory();
     SingleInstance instance(folder);
-    if (!instance.TakeLock()) {
-        if (instance.HandOver(QCoreApplication::arguments()))
-            return 0;
-        std::fprintf(stderr, "QB Kromi is running in %s but does not answer.\n",
-                     qPrintable(folder));
-        return 1;
-    }
     QtPlatform qtPlatform;
     Platform platform = qtPlatform.platform();
+    if (!instance.TakeLock()) {
+        switch (instance.HandOver(QCoreApplication::arguments())) {
+        case SingleInstance::HandOverResult::HandedOver:
+            return 0;
+        case SingleInstance::HandOverResult::NoAnswer:
+            platform.messages.Information(nullptr, NoAnswerMessage(folder));
+            return 1;
+        case SingleInstance::HandOverResult::LockTaken:
+            break;
+        }
+    }
     KromiApplication kromi(platform, folder);
 
     // First, so that a session end always runs the shut-down writes, also while a
@@ -42,10 +44,13 @@ int main(int argc, char* argv[])
         qtPlatform.EndSession();
         kromi.EndSession();
     });
-    QObject::connect(&kromi, &KromiApplication::started, &instance, &SingleInstance::Listen);
+    QObject::connect(&kromi, &KromiApplication::started, &instance, &SingleInstance::SetReady);
+    QObject::connect(&kromi, &KromiApplication::finished, &instance,
+                     &SingleInstance::StopListening);
     QObject::connect(&instance, &SingleInstance::argumentsReceived, &kromi,
                      &KromiApplication::OpenHandedOverList);
 
+    instance.Listen();
     kromi.Start(QCoreApplication::arguments());
     return app.exec();
 }

@@ -6,28 +6,9 @@
 
 namespace {
 
-CopyText TextOf(CopyFormat format, const QStringList& entries, const CopyOptions& options)
-{
-    switch (format) {
-    case CopyFormat::Css:
-        return {BuildCssText(entries, options.css), QString()};
-    case CopyFormat::Html:
-        return {BuildHtmlText(entries, options.html), QString()};
-    case CopyFormat::Value:
-        return BuildValueText(entries, options.value);
-    case CopyFormat::Text:
-        return BuildTextReport(entries, options.text);
-    case CopyFormat::Swatches:
-    case CopyFormat::List:
-        break;
-    }
-    return {};
-}
-
 PictureResult BitmapOf(CopyFormat format, const QStringList& entries, const CopyOptions& options)
 {
-    return format == CopyFormat::Swatches ? BuildSwatchesBitmap(entries, options.swatches)
-                                          : BuildListBitmap(entries);
+    return BuiltInCopyFormat(format).picture->bitmap(entries, options);
 }
 
 QString BitmapProblem(CopyFormat format, const QStringList& entries, const CopyOptions& options)
@@ -46,19 +27,9 @@ std::unique_ptr<QMimeData> MetafileAndPicture(const QByteArray& wmf,
 
 } // namespace
 
-bool IsPicture(CopyFormat format)
-{
-    return format == CopyFormat::Swatches || format == CopyFormat::List;
-}
-
 QStringList CopyFormatCaptions()
 {
-    return {QStringLiteral("Swatches (BMP - WMF)"),
-            QStringLiteral("List (BMP - WMF)"),
-            QStringLiteral("CSS"),
-            QStringLiteral("HTML"),
-            QStringLiteral("Value"),
-            QStringLiteral("Text")};
+    return CopyFormats().Captions();
 }
 
 QStringList WmfMimeTypes()
@@ -95,11 +66,12 @@ int PreviewEntryCount(CopyFormat format, int count, const CopyOptions& options,
 }
 
 CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options, const PreviewArea& area)
+                             const CopyOptions& options, const CopyFormats& formats,
+                             const PreviewArea& area)
 {
     const QStringList shown =
         entries.mid(0, PreviewEntryCount(format, int(entries.size()), options, area));
-    if (IsPicture(format)) {
+    if (formats.IsPicture(format)) {
         if (shown.size() < entries.size()) {
             const QString problem = BitmapProblem(format, entries, options);
             if (!problem.isEmpty())
@@ -108,15 +80,15 @@ CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
         const PictureResult picture = BitmapOf(format, shown, options);
         return {QString(), picture.image, picture.error};
     }
-    const CopyText text = TextOf(format, shown, options);
+    const CopyText text = formats.Text(format, shown, options);
     return {text.text, QImage(), text.error};
 }
 
 CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options)
+                             const CopyOptions& options, const CopyFormats& formats)
 {
-    if (!IsPicture(format)) {
-        const CopyText text = TextOf(format, entries, options);
+    if (!formats.IsPicture(format)) {
+        const CopyText text = formats.Text(format, entries, options);
         if (!text.ok())
             return {nullptr, text.error};
         return {TextMimeData(text.text), QString()};
@@ -128,13 +100,10 @@ CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
     if (format == CopyFormat::List && entries.isEmpty())
         return {std::make_unique<QMimeData>(), QString()};
     auto paint = [format, entries, options] { return BitmapOf(format, entries, options).image; };
-    const PictureKind kind =
-        format == CopyFormat::Swatches ? options.swatchesKind : options.listKind;
-    if (kind == PictureKind::Bmp)
+    const CopyPictureWriter& writer = *BuiltInCopyFormat(format).picture;
+    if (options.*writer.kind == PictureKind::Bmp)
         return {PictureMimeData(paint), QString()};
-    const MetafileResult metafile = format == CopyFormat::Swatches
-                                        ? BuildSwatchesMetafile(entries, options.swatches)
-                                        : BuildListMetafile(entries);
+    const MetafileResult metafile = writer.metafile(entries, options);
     if (!metafile.ok())
         return {nullptr, metafile.error};
     return {MetafileAndPicture(metafile.wmf, PictureMimeData(paint)), QString()};

@@ -2,8 +2,7 @@
 // What the Copy window shows and what "Copy Now" hands to the clipboard, for
 // every format, and the clipboard payloads themselves.
 
-#include "copy/CopyPictures.h"
-#include "copy/CopyText.h"
+#include "copy/CopyFormats.h"
 
 #include <QImage>
 #include <QMimeData>
@@ -13,37 +12,8 @@
 #include <functional>
 #include <memory>
 
-enum class CopyFormat
-{
-    Swatches,
-    List,
-    Css,
-    Html,
-    Value,
-    Text
-};
-// The items of the format list in their order: "Swatches (BMP - WMF)", ...
+// The items of the built-in format list: "Swatches (BMP - WMF)", ...
 QStringList CopyFormatCaptions();
-// Swatches and List copy a picture; the other formats text.
-bool IsPicture(CopyFormat format);
-
-enum class PictureKind
-{
-    Bmp,
-    Wmf
-};
-
-// Every option of the Copy window, at its defaults.
-struct CopyOptions
-{
-    SwatchOptions swatches;
-    PictureKind swatchesKind = PictureKind::Bmp;
-    PictureKind listKind = PictureKind::Bmp;
-    CssOptions css;
-    HtmlOptions html;
-    ValueOptions value;
-    TextOptions text;
-};
 
 // The preview: the text of a text format, or the bitmap of a picture format
 // (also for "WMF": the metafile is not shown). error holds a message to report.
@@ -67,8 +37,10 @@ int PreviewEntryCount(CopyFormat format, int count, const CopyOptions& options,
                       const PreviewArea& area);
 // A picture that cannot be made for all the entries (too large, say) gives its
 // message, as "Copy Now" would, even though the preview holds fewer entries.
+// `formats` holds the formats appended at run time.
 CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options, const PreviewArea& area = {});
+                             const CopyOptions& options, const CopyFormats& formats = {},
+                             const PreviewArea& area = {});
 
 // "Copy Now": text as plain text; a picture as a bitmap, or as a metafile when
 // "WMF" is chosen, built with the current options. The bitmap is painted on a
@@ -80,7 +52,7 @@ struct CopyPayload
     bool ok() const { return error.isEmpty(); }
 };
 CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options);
+                             const CopyOptions& options, const CopyFormats& formats = {});
 
 // The metafile's clipboard types: application/x-openoffice-wmf;windows_formatname=
 // "Image WMF", image/x-wmf, image/wmf.

@@ -89,15 +89,23 @@ QString SkippedColourSpacesNotice(int count)
     return QStringLiteral("%1 colors in other color spaces were skipped.").arg(count);
 }
 
+bool LooksLikeAco(QByteArrayView head)
+{
+    if (head.size() < kSectionHeaderSize)
+        return false;
+    const int version = Word(head, 0);
+    return version == 1 || version == 2;
+}
+
 PaletteFileContent ParseAco(QByteArrayView data, const QString& path)
 {
     PaletteFileContent content;
-    AcoSection chosen = ReadSection(data, 0);
-    if (chosen.version != 1 && chosen.version != 2) {
+    if (!LooksLikeAco(data)) {
         content.status = ColourListLoadStatus::Failed;
         content.error = QStringLiteral("The file '%1' is not an ACO swatch file.").arg(path);
         return content;
     }
+    AcoSection chosen = ReadSection(data, 0);
     bool cut = !chosen.complete;
     // The version-2 section repeats the colours with their names.
     if (chosen.version == 1 && chosen.complete && data.size() - chosen.end >= 2 &&

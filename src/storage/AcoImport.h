@@ -24,6 +24,9 @@ constexpr std::uint8_t AcoComponentToByte(std::uint16_t value)
     return std::uint8_t(value >> 8);
 }
 
+// The start of an ACO file: a section header of version 1 or 2.
+bool LooksLikeAco(QByteArrayView head);
+
 // Reads an ACO file through ReadWholeFile:
 // - Missing: no file at the path.
 // - Failed: the file cannot be read, or it does not begin with a section of

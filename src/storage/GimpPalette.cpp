@@ -98,18 +98,25 @@ char* WriteComponent(char* out, std::uint8_t value)
 
 } // namespace
 
+bool LooksLikeGimpPalette(QByteArrayView head)
+{
+    if (head.startsWith(kUtf8Mark))
+        head = head.sliced(kUtf8Mark.size());
+    return head.startsWith(kHeader);
+}
+
 PaletteFileContent ParseGimpPalette(QByteArrayView data, const QString& path,
                                     const ProgressCallback& progress)
 {
-    if (data.startsWith(kUtf8Mark))
-        data = data.sliced(kUtf8Mark.size());
-    const QList<QByteArrayView> lines = SplitTextLines(data);
     PaletteFileContent content;
-    if (lines.isEmpty() || !lines.first().startsWith(kHeader)) {
+    if (!LooksLikeGimpPalette(data)) {
         content.status = ColourListLoadStatus::Failed;
         content.error = QStringLiteral("The file '%1' is not a GIMP palette.").arg(path);
         return content;
     }
+    if (data.startsWith(kUtf8Mark))
+        data = data.sliced(kUtf8Mark.size());
+    const QList<QByteArrayView> lines = SplitTextLines(data);
     content.status = ColourListLoadStatus::Loaded;
     content.colours.reserve(lines.size());
     int badRows = 0;

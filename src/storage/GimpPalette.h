@@ -22,6 +22,9 @@
 #include <QString>
 #include <QStringList>
 
+// The start of a GIMP palette: "GIMP Palette", after a UTF-8 byte order mark if any.
+bool LooksLikeGimpPalette(QByteArrayView head);
+
 // Reads a palette file through ReadWholeFile:
 // - Missing: no file at the path.
 // - Failed: the file cannot be read, or its first line does not start with

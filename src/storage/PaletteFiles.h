@@ -1,27 +1,34 @@
 #pragma once
-// Colour list files and palettes side by side: which reader a file takes, loading
-// any of them into the colour list, and the texts of the dialogs and the export
-// menu entry that offer them.
+// Colour list files and palettes side by side, in one table of formats: which
+// reader a file takes (by its content first, then its name), loading any of them
+// into the colour list, and the writers of the exports. A new format is one
+// ListFileKind, one row in PaletteFiles.cpp with its reader and writer, and its
+// dialog texts in ui/PaletteFileTexts.cpp.
 //
 // For the windows:
-// - Load dialog: filter kLoadListFilter, default extension "cll"; load the chosen
-//   file with LoadListOrPalette (also for Reopen entries and the command line).
+// - Load dialog: the filter of ui/PaletteFileTexts, default extension "cll"; load
+//   the chosen file with LoadListOrPalette (also for Reopen entries and the
+//   command line).
 // - Files dropped on the main window: those for which IsDroppableListFile holds,
 //   each loaded with LoadListOrPalette.
 // - After a load: Failed -> show `error` (nothing changed); Loaded -> make
 //   `mainColour` the main colour without recording it, then show `notice` when
 //   it is not empty (skipped rows or colour spaces, a file that ends early).
-// - Export menu: kGimpPaletteMenuText runs the save dialog (filter
-//   kGimpPaletteFilter, default extension kGimpPaletteExtension, overwrite
-//   prompt), then WriteWholeFile(path, ExportListAsGimpPalette(
-//   GimpPaletteName(list.CurrentListPath(), path), item texts)); a failed write
-//   shows FileWriteResult::error, as the ACO export does.
+// - Export menu: one entry per format with a writer; the save dialog (overwrite
+//   prompt), then WriteWholeFile(path, format.write(GimpPaletteName(
+//   list.CurrentListPath(), path), item texts)); a failed write shows
+//   FileWriteResult::error.
 
 #include "colour/ColourValues.h"
 #include "storage/ColourListFile.h"
+#include "storage/PaletteFileContent.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
+#include <array>
 #include <optional>
 
 class ColourList;
@@ -29,26 +36,48 @@ class RecentLists;
 
 enum class ListFileKind
 {
-    ColourList,  // ".cll", and any other name, as the command line always loaded it
+    ColourList,  // ".cll"
     GimpPalette, // ".gpl"
     Aco          // ".aco"
 };
+constexpr int kListFileKinds = 3;
 
-// By the extension, letter case ignored.
+struct ListFileFormat
+{
+    ListFileKind kind;
+    const char* extension; // without the dot, lower case; letter case is ignored on reading
+    // True when the start of a file is of this format. Formats the program only
+    // writes have none.
+    bool (*looksLike)(QByteArrayView head);
+    // The palette reader. Colour lists have none here: LoadColourList reads them.
+    PaletteFileContent (*read)(const QString& path, const ProgressCallback& progress);
+    // The export writer, null when the program does not write the format.
+    QByteArray (*write)(const QString& paletteName, const QStringList& itemTexts);
+    // A file dropped on the main window loads when its name ends in "." + extension,
+    // exactly so (letter case counts, as it always has for ".cll").
+    bool dropLoads;
+};
+
+// Every format, one row per ListFileKind in its order.
+const std::array<ListFileFormat, kListFileKinds>& ListFileFormats();
+const ListFileFormat& ListFileFormatOf(ListFileKind kind);
+
+// By the extension, letter case ignored; any other name is a colour list, as the
+// command line always loaded it.
 ListFileKind ListFileKindOf(const QString& path);
+// By the content: the first format whose signature the start of a file matches.
+// A colour list starts with a list item line ("R,G,B  #RRGGBB - BBGGRR") after any
+// blank lines.
+std::optional<ListFileKind> ListFileKindOfContent(QByteArrayView head);
+// The file's kind by its content, then by its extension; empty for an existing
+// file that is none of the formats. A file that cannot be read goes by its name.
+std::optional<ListFileKind> DetectListFileKind(const QString& path);
 
-// Dropped files that load: names ending in ".cll" or ".gpl", exactly so (letter
-// case counts, as it always has for ".cll": "LIST.CLL" is ignored).
+// Dropped files that load (see ListFileFormat::dropLoads): ".cll" and ".gpl".
 bool IsDroppableListFile(const QString& path);
 
-// Windows-style filter pairs for FileDialogRequest::filter. The Load dialog starts
-// on the colour lists, as it always has; palettes are one choice away.
-inline constexpr char kLoadListFilter[] =
-    "QB Color List|*.cll|GIMP Palette|*.gpl|Photoshop ACO File|*.aco;*.ACO|"
-    "Color Lists and Palettes|*.cll;*.gpl;*.aco;*.ACO";
-inline constexpr char kGimpPaletteFilter[] = "GIMP Palette|*.gpl";
-inline constexpr char kGimpPaletteExtension[] = "gpl";
-inline constexpr char kGimpPaletteMenuText[] = "Export as &GIMP Palette";
+// "The file '<path>' is not a colour file. ..." with the extensions that load.
+QString NotAColourFileMessage(const QString& path);
 
 struct ListLoadResult
 {
@@ -62,7 +91,8 @@ struct ListLoadResult
     bool heldNoColours = false;
 };
 
-// Loads `path` into `list` by its kind:
+// Loads `path` into `list` by its kind (DetectListFileKind); a file of no kind
+// Fails with NotAColourFileMessage and changes nothing:
 // - a colour list file exactly as LoadColourList does (a missing file becomes the
 //   current list path);
 // - a palette (GIMP, ACO): Missing and Failed change nothing. Loaded replaces the

@@ -10,31 +10,32 @@
 #include <array>
 #include <functional>
 
+// The keys that run them are the bindings of ui/KeyboardMap.
 enum class Command
 {
     None,
-    EyeDropper,       // F1, the Eye Dropper tool button
-    CopyWindow,       // F5, the Copy tool button
-    MakeWebsafe,      // F6, Ctrl+W
-    ShapeTest,        // F7 in the main window, the Shape Test tool button
-    CloseShapeTest,   // F7 in the Shape Test, Reopen and History windows
-    WebPageTest,      // F8, the Simple Web Page Test tool button
-    CloseWebPageTest, // F8 in the Simple Web Page Test
-    ExportMenu,       // F10, Ctrl+X, the Export tool button
-    Reopen,           // F11, Ctrl+R
-    SuperMinimize,    // F12
-    QuickCopy,        // Ctrl+C in the main window
-    AddToList,        // Ctrl+A
-    SaveList,         // Ctrl+S
-    LoadList,         // Ctrl+O
-    NewList,          // Ctrl+N
-    DeleteSelected,   // Ctrl+D
-    StayOnTop,        // Ctrl+T
-    Undo,             // Ctrl+Z, the Undo tool button
-    Redo,             // Ctrl+Y, the Redo tool button
-    QuickCopyMenu,    // the Copy tool button's right button
-    Variations,       // "More..."
-    About,            // the About tool button
+    EyeDropper, // also the Eye Dropper tool button
+    CopyWindow, // also the Copy tool button
+    MakeWebsafe,
+    ShapeTest, // also the Shape Test tool button
+    CloseShapeTest,
+    WebPageTest, // also the Simple Web Page Test tool button
+    CloseWebPageTest,
+    ExportMenu, // also the Export tool button
+    Reopen,
+    SuperMinimize,
+    QuickCopy,
+    AddToList,
+    SaveList,
+    LoadList,
+    NewList,
+    DeleteSelected,
+    StayOnTop,
+    Undo,          // also the Undo tool button
+    Redo,          // also the Redo tool button
+    QuickCopyMenu, // the Copy tool button's right button
+    Variations,    // "More..."
+    About,         // the About tool button
     Count
 };
 

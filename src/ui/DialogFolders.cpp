@@ -28,9 +28,11 @@ QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest 
 }
 
 QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
-                    QWidget* parent)
+                    QWidget* parent, const QString& proposedName)
 {
     request.initialPath = context.dialogFolders.StartFolder(kind, context.programDirectory);
+    if (!proposedName.isEmpty())
+        request.initialPath += QLatin1Char('/') + proposedName;
     const QString path =
         context.platform.fileDialogs.SaveFile(parent ? parent : &context.mainWindow, request);
     context.dialogFolders.Remember(kind, path);

@@ -30,9 +30,9 @@ private:
 };
 
 // The open or save dialog of `request` over `parent` (the main window when null),
-// its initialPath set to the kind's start folder; the chosen file's folder is
-// remembered. "" when cancelled.
+// its initialPath set to the kind's start folder (with `proposedName` in it, for a
+// save); the chosen file's folder is remembered. "" when cancelled.
 QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
                     QWidget* parent = nullptr);
 QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, const QString& proposedName = QString());

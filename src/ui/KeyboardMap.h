@@ -1,10 +1,13 @@
 #pragma once
-// The main window's keyboard map and the variants the tool windows repeat. Pure
-// functions of the key, so every window and test reads the same table.
+// The main window's keyboard map and the variants the tool windows repeat: one
+// table of bindings that the windows, the help texts and the tests all read.
 
 #include "ui/Commands.h"
 
+#include <QString>
 #include <Qt>
+
+#include <vector>
 
 class QKeyEvent;
 
@@ -15,6 +18,23 @@ enum class KeyMap
     WebPageTest, // F8 closes that window; Ctrl+C opens the Copy window
     ListWindow,  // Reopen, History: F7 closes the Shape Test; Ctrl+C opens the Copy window
 };
+
+// One key of the table: `key` with Ctrl held (`ctrl`) or without it runs
+// `command` in each map of `maps` (a bit per KeyMap).
+struct KeyBinding
+{
+    Qt::Key key;
+    bool ctrl;
+    unsigned maps;
+    Command command;
+
+    bool IsIn(KeyMap map) const;
+    // "F5", "Ctrl+C": as the help texts name the key.
+    QString KeyText() const;
+};
+using KeyBindings = std::vector<KeyBinding>;
+// Every binding, function keys first, in the order the help lists them.
+const KeyBindings& KeyBindingTable();
 
 // Shift and Alt are not examined. With Ctrl held only the letters of the map act:
 // a keypad digit or a function key with Ctrl does nothing. Delete is not in any

@@ -53,7 +53,8 @@ void X11EyeDropperTest::aColourOnTheScreenBecomesTheMainColour()
     KromiApplication app(platform, dir.path() + QLatin1Char('/'));
     QSignalSpy started(&app, &KromiApplication::started);
     app.Start({});
-    QVERIFY(started.wait(5000));
+    app.splashPause().setInterval(0);
+    QVERIFY(started.wait());
     QVERIFY(QTest::qWaitForWindowExposed(app.mainWindow()));
 
     app.commands().Run(Command::EyeDropper);

@@ -330,10 +330,10 @@ void CopyPicturesTest::previewHoldsWhatShows()
     options.swatches = SwatchOptions{15, 20, 3, true};
     const PreviewArea area{QSize(465, 241), 17};
     const CopyPreview whole = BuildCopyPreview(format, entries, options);
-    const CopyPreview shown = BuildCopyPreview(format, entries, options, area);
+    const CopyPreview shown = BuildCopyPreview(format, entries, options, {}, area);
     QVERIFY(shown.ok());
     QVERIFY(PreviewEntryCount(format, int(entries.size()), options, area) < entries.size());
-    if (IsPicture(format)) {
+    if (CopyFormats().IsPicture(format)) {
         const QRect visible = QRect(QPoint(), area.pixels) & whole.image.rect();
         QCOMPARE(shown.image.copy(visible), whole.image.copy(visible));
     } else {
@@ -346,7 +346,7 @@ void CopyPicturesTest::tooLargeIsSaidInThePreview()
 {
     // 100,000 list colours make 125 x 3,500,000 pixels: more than a picture may hold.
     const QStringList entries = Entries(100000);
-    const CopyPreview preview = BuildCopyPreview(CopyFormat::List, entries, CopyOptions(),
+    const CopyPreview preview = BuildCopyPreview(CopyFormat::List, entries, CopyOptions(), {},
                                                  PreviewArea{QSize(465, 241), 17});
     QVERIFY(preview.image.isNull());
     QCOMPARE(preview.error,

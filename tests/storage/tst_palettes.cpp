@@ -12,6 +12,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ListFileKind)
+Q_DECLARE_METATYPE(std::optional<ListFileKind>)
 
 namespace {
 
@@ -67,6 +68,8 @@ private slots:
     void acoEveryCutLoadsTheColoursBeforeIt();
     void fileKinds_data();
     void fileKinds();
+    void kindByContent_data();
+    void kindByContent();
     void load_data();
     void load();
 
@@ -261,6 +264,35 @@ void PalettesTest::fileKinds()
     QTEST(IsDroppableListFile(path), "droppable");
 }
 
+void PalettesTest::kindByContent_data()
+{
+    using Kind = std::optional<ListFileKind>;
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("GIMP") << QByteArray("GIMP Palette\nName: a - 1\n")
+                          << Kind(ListFileKind::GimpPalette);
+    QTest::newRow("GIMP after a byte order mark")
+        << QByteArray("\xEF\xBB\xBFGIMP Palette\n") << Kind(ListFileKind::GimpPalette);
+    QTest::newRow("ACO") << ExportListAsAco(Items({kSky})) << Kind(ListFileKind::Aco);
+    QTest::newRow("list") << QByteArray("255,0,0             #FF0000 - 0000FF\r\n")
+                          << Kind(ListFileKind::ColourList);
+    QTest::newRow("list after blank lines")
+        << QByteArray("\r\n  \r\n6,167,255             #06A7FF - FFA706")
+        << Kind(ListFileKind::ColourList);
+    // Text that the list reader would take for a colour must not pass for a list.
+    QTest::newRow("a dash and digits") << QByteArray("Notes - 2024\n") << Kind();
+    QTest::newRow("odd first line")
+        << QByteArray("my colours\r\n255,0,0   #FF0000 - 0000FF") << Kind();
+    QTest::newRow("empty") << QByteArray() << Kind();
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1A\n", 8) << Kind();
+}
+
+void PalettesTest::kindByContent()
+{
+    QFETCH(QByteArray, head);
+    QTEST(ListFileKindOfContent(head), "kind");
+}
+
 void PalettesTest::load_data()
 {
     QTest::addColumn<QString>("name");
@@ -277,6 +309,19 @@ void PalettesTest::load_data()
     QTest::newRow("ACO") << "in.aco" << ExportListAsAco(items) << kLoaded << QString();
     QTest::newRow("missing palette")
         << "none.gpl" << QByteArray() << ColourListLoadStatus::Missing << QString();
+    QTest::newRow("GIMP palette saved as .txt")
+        << "gimp.txt" << ExportListAsGimpPalette("in", items) << kLoaded << QString();
+    QTest::newRow("GIMP palette named .cll")
+        << "gimp.cll" << ExportListAsGimpPalette("in", items) << kLoaded << QString();
+    QTest::newRow("ACO under another name")
+        << "swatches.bin" << ExportListAsAco(items) << kLoaded << QString();
+    QTest::newRow("not a colour file")
+        << "notes.txt" << QByteArray("Notes - 2024\r\n") << kFailed
+        << "The file '" + m_dir.filePath("notes.txt") +
+               "' is not a colour file. QB Kromi loads .cll, .gpl, .aco.";
+    QTest::newRow("not a GIMP palette")
+        << "text.gpl" << QByteArray("hello") << kFailed
+        << "The file '" + m_dir.filePath("text.gpl") + "' is not a GIMP palette.";
     QTest::newRow("not an ACO file")
         << "text.aco" << QByteArray("hello") << kFailed
         << "The file '" + m_dir.filePath("text.aco") + "' is not an ACO swatch file.";

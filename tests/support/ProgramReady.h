@@ -1,12 +1,11 @@
 #pragma once
 // For tests that start the built program: its start-up has finished once it
-// answers on its local server (one per program folder).
+// answers a command line on its local server (one per program folder).
 
 #include "app/SingleInstance.h"
 #include "storage/ProgramDirectory.h"
 
 #include <QDeadlineTimer>
-#include <QLocalSocket>
 #include <QProcess>
 
 // True once the program started by `process` answers; false when it ended or did
@@ -17,9 +16,8 @@ inline bool WaitUntilReady(QProcess& process, const QString& programFolder, int 
     const QString name = InstanceServerName(WithTrailingSeparator(programFolder));
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired() && process.state() == QProcess::Running) {
-        QLocalSocket socket;
-        socket.connectToServer(name);
-        if (socket.waitForConnected(100))
+        // An empty command line only brings its main window to the front.
+        if (SendArguments(name, {}, 1000) == SendResult::Answered)
             return true;
         process.waitForFinished(100);
     }

@@ -97,7 +97,7 @@ void ColourListViewTest::itemGeometry()
     QVERIFY(!m_view->IsSmallMode());
     m_view->SetSmallMode(small);
     QCOMPARE(m_view->IsSmallMode(), small);
-    QTest::qWait(0);
+    m_view->doItemsLayout();
     for (int row = 0; row < 3; ++row) {
         const QRect rect = m_view->visualRect(m_list->index(row));
         QCOMPARE(rect.height(), height);
@@ -107,7 +107,7 @@ void ColourListViewTest::itemGeometry()
     }
     QCOMPARE(m_view->RowAt(QPoint(5, 3 * height + 1)), -1);
     m_view->SetSmallMode(!small);
-    QTest::qWait(0);
+    m_view->doItemsLayout();
     QCOMPARE(m_view->visualRect(m_list->index(1)).top(), small ? 30 : 15);
 }
 
@@ -123,7 +123,7 @@ void ColourListViewTest::drawing()
     QFETCH(bool, small);
     m_view->SetSmallMode(small);
     m_view->clearFocus();
-    QTest::qWait(0);
+    m_view->doItemsLayout();
     const QImage image = Render();
     const int height = small ? 15 : 30;
     const int inset = small ? 1 : 2;
@@ -167,7 +167,7 @@ void ColourListViewTest::selectionFrame()
     m_view->SetSmallMode(small);
     m_view->selectionModel()->select(m_list->index(1), QItemSelectionModel::Select);
     m_view->clearFocus();
-    QTest::qWait(0);
+    m_view->doItemsLayout();
     const QImage image = Render();
     const int height = small ? 15 : 30;
     const int inset = small ? 1 : 2;
@@ -190,7 +190,7 @@ void ColourListViewTest::focusFrameIsDotted()
     m_view->setFocus();
     QVERIFY(QTest::qWaitForWindowActive(m_view));
     m_view->setCurrentIndex(m_list->index(2));
-    QTest::qWait(0);
+    m_view->doItemsLayout();
     const QImage image = Render();
     // Around the white third item: dots alternate along the top edge.
     const int top = 60;

@@ -21,6 +21,8 @@ private slots:
     void htmlOfAnEmptyListAsksNothing();
     void htmlWritesThePageUnlessCancelled();
     void acoWritesBytes();
+    void paletteEntriesAskWithTheirOwnTexts_data();
+    void paletteEntriesAskWithTheirOwnTexts();
     void writeFailuresAreReported_data();
     void writeFailuresAreReported();
     void dialogsStartInTheFolderLastUsedForTheirKind();
@@ -122,11 +124,43 @@ void ExportMenuTest::acoWritesBytes()
     m_list->AddDroppedColourToList(PackColour(6, 167, 255));
     const QString path = m_dir.filePath(QStringLiteral("swatches.ACO"));
     m_fake->fileDialogs.fileNames.push_back(path);
-    m_export->ExportListAsAco();
+    m_export->ExportList(ListFileKind::Aco);
     QCOMPARE(m_fake->fileDialogs.saveRequests[0].filter,
              QStringLiteral("Photoshop ACO File|*.ACO"));
     QCOMPARE(ReadFile(path), QByteArray::fromHex("0001000100000606A7A7FFFF0000"));
     QVERIFY(m_fake->messages.shown.isEmpty());
+}
+
+void ExportMenuTest::paletteEntriesAskWithTheirOwnTexts_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("ACO") << 1 << "Export as ACO"
+                         << "Photoshop ACO File|*.ACO"
+                         << "ACO" << QByteArray::fromHex("0001");
+    QTest::newRow("GIMP") << 2 << "Export as GIMP Palette"
+                          << "GIMP Palette|*.gpl"
+                          << "gpl" << QByteArray("GIMP Palette\nName: out\n");
+}
+
+void ExportMenuTest::paletteEntriesAskWithTheirOwnTexts()
+{
+    QFETCH(int, entry);
+    m_list->AddDroppedColourToList(PackColour(6, 167, 255));
+    const QString path = m_dir.filePath(QStringLiteral("out.pal"));
+    m_fake->fileDialogs.fileNames.push_back(path);
+    m_export->exportMenu()->actions()[entry]->trigger();
+    QCOMPARE(m_fake->fileDialogs.saveRequests.size(), 1);
+    const FileDialogRequest& request = m_fake->fileDialogs.saveRequests[0];
+    QTEST(request.title, "title");
+    QTEST(request.filter, "filter");
+    QTEST(request.defaultExtension, "extension");
+    QVERIFY(request.overwritePrompt);
+    QFETCH(QByteArray, start);
+    QVERIFY(ReadFile(path).startsWith(start));
 }
 
 void ExportMenuTest::writeFailuresAreReported_data()
@@ -148,7 +182,7 @@ void ExportMenuTest::writeFailuresAreReported()
     if (name.endsWith(QLatin1String(".html")))
         m_export->ExportListAsHtml();
     else
-        m_export->ExportListAsAco();
+        m_export->ExportList(ListFileKind::Aco);
     QCOMPARE(m_fake->messages.shown.size(), 1);
     const QString prefix = QStringLiteral("Cannot create file ") + blocked + QLatin1Char('\n');
     QVERIFY(m_fake->messages.shown[0].text.startsWith(prefix));
@@ -172,7 +206,7 @@ void ExportMenuTest::dialogsStartInTheFolderLastUsedForTheirKind()
     lists.LoadList();                  // cancelled
     dialogs.fileNames = {exports + QStringLiteral("/page")};
     m_export->ExportListAsHtml();
-    m_export->ExportListAsAco(); // cancelled
+    m_export->ExportList(ListFileKind::Aco); // cancelled
     dialogs.fileNames = {listFolder + QStringLiteral("/mine")};
     lists.SaveListAs();
     lists.LoadList();

@@ -14,6 +14,7 @@ private slots:
     void keyMaps_data();
     void keyMaps();
     void commandTable();
+    void bindingsNameTheirKeys();
 };
 
 void KeyboardMapTest::keyMaps_data()
@@ -64,6 +65,24 @@ void KeyboardMapTest::keyMaps()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(Command, command);
     QCOMPARE(KeyMapCommand(map, key, modifiers), command);
+}
+
+// The help texts name keys from the table: every binding has a name and runs its
+// command through the map lookup.
+void KeyboardMapTest::bindingsNameTheirKeys()
+{
+    QStringList names;
+    for (const KeyBinding& binding : KeyBindingTable()) {
+        names << binding.KeyText();
+        for (KeyMap map :
+             {KeyMap::MainWindow, KeyMap::ShapeTest, KeyMap::WebPageTest, KeyMap::ListWindow})
+            if (binding.IsIn(map))
+                QCOMPARE(KeyMapCommand(map, binding.key,
+                                       binding.ctrl ? Qt::ControlModifier : Qt::NoModifier),
+                         binding.command);
+    }
+    QVERIFY(names.contains(QStringLiteral("F12")));
+    QVERIFY(names.contains(QStringLiteral("Ctrl+Z")));
 }
 
 void KeyboardMapTest::commandTable()

@@ -139,6 +139,8 @@ void ListFilesTest::DropOnMainWindow(const QStringList& paths)
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(m_window, &drop);
+    // The drop is accepted at once and its files are loaded from the event loop.
+    QCoreApplication::sendPostedEvents(m_files, QEvent::MetaCall);
 }
 
 void ListFilesTest::loadExamples_data()
@@ -178,8 +180,9 @@ void ListFilesTest::loadExamples()
     QTest::keyClick(m_window, Qt::Key_O, Qt::ControlModifier);
 
     QCOMPARE(m_fake->fileDialogs.openRequests.size(), 1);
-    QVERIFY(m_fake->fileDialogs.openRequests[0].filter.startsWith(
-        QStringLiteral("QB Color List|*.cll|GIMP Palette|*.gpl|")));
+    QCOMPARE(m_fake->fileDialogs.openRequests[0].filter,
+             QStringLiteral("QB Color List|*.cll|GIMP Palette|*.gpl|Photoshop ACO File|*.aco;*.ACO|"
+                            "Color Lists and Palettes|*.cll;*.gpl;*.aco;*.ACO"));
     QCOMPARE(m_fake->fileDialogs.openRequests[0].defaultExtension, QStringLiteral("cll"));
     QCOMPARE(Colours(*m_list), colours);
     QCOMPARE(m_colour->colour(), mainColour);
@@ -327,6 +330,10 @@ void ListFilesTest::palettesComeInButAreNeverWrittenOver()
     m_files->WriteColourListAtExit();
     QCOMPARE(Read(gpl), palette);
     QCOMPARE(Read(defaultList), QByteArray("x - 00FF00\r\n"));
+    // Save As proposes the palette's name for the list file.
+    m_files->SaveListAs(); // cancelled
+    QVERIFY(
+        m_fake->fileDialogs.saveRequests.last().initialPath.endsWith(QStringLiteral("/warm.cll")));
 
     // Changed, it goes to a new file named after the palette, which the next
     // start loads and names.
@@ -398,7 +405,9 @@ void ListFilesTest::saveAsFailureChangesNothing()
 
 void ListFilesTest::commandLine()
 {
-    const QString path = Write(QStringLiteral("arg.txt"), "x - 0000FF\r\n");
+    // Any extension: the content makes it a list.
+    const QString path =
+        Write(QStringLiteral("arg.txt"), "255,0,0             #FF0000 - 0000FF\r\n");
     m_files->LoadCommandLineList({QStringLiteral("qbkromi")});
     m_files->LoadCommandLineList(
         {QStringLiteral("qbkromi"), m_folder + QStringLiteral("none.cll")});
@@ -625,8 +634,8 @@ void ListFilesTest::exitWriteKeepsOtherChanges_data()
     QTest::newRow("unchanged, file changed") << false << theirs << theirs << false;
     QTest::newRow("changed, file untouched") << true << mine << written << false;
     QTest::newRow("changed, file changed") << true << theirs << theirs << true;
-    QTest::newRow("changed, same size") << true << QByteArray("x - 0000FE\r\n")
-                                        << QByteArray("x - 0000FE\r\n") << true;
+    QTest::newRow("changed, same size")
+        << true << QByteArray("x - 0000FE\r\n") << QByteArray("x - 0000FE\r\n") << true;
     QTest::newRow("changed, file deleted") << true << QByteArray() << written << false;
 }
 

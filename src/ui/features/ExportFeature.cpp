@@ -1,14 +1,13 @@
 #include "ui/features/ExportFeature.h"
 
 #include "state/ColourList.h"
-#include "storage/AcoExport.h"
 #include "storage/GimpPalette.h"
 #include "storage/HtmlExport.h"
-#include "storage/PaletteFiles.h"
 #include "storage/TextFile.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/PaletteFileTexts.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QMenu>
@@ -30,9 +29,10 @@ ExportFeature::ExportFeature(AppContext& context)
     : m_context(context), m_menu(new QMenu(&context.mainWindow))
 {
     m_menu->addAction(QStringLiteral("Export as &HTML"), this, &ExportFeature::ExportListAsHtml);
-    m_menu->addAction(QStringLiteral("Export as &ACO"), this, &ExportFeature::ExportListAsAco);
-    m_menu->addAction(QLatin1String(kGimpPaletteMenuText), this,
-                      &ExportFeature::ExportListAsGimpPalette);
+    for (const PaletteFileTexts& texts : PaletteFileTextRows())
+        if (texts.exportMenuText)
+            m_menu->addAction(QLatin1String(texts.exportMenuText), this,
+                              [this, kind = texts.kind] { ExportList(kind); });
     context.commands.Handle(Command::ExportMenu, this, [this] { ShowExportMenu(); });
 }
 
@@ -64,25 +64,15 @@ void ExportFeature::ExportListAsHtml()
     ReportWriteFailure(path, WriteWholeFile(path, page));
 }
 
-void ExportFeature::ExportListAsAco()
+void ExportFeature::ExportList(ListFileKind kind)
 {
-    const QString path =
-        AskExportFile(m_context, "Export as ACO", "Photoshop ACO File|*.ACO", "ACO");
-    if (path.isEmpty())
-        return;
-    ReportWriteFailure(path, WriteWholeFile(path, ::ExportListAsAco(m_context.colourList.texts())));
-}
-
-void ExportFeature::ExportListAsGimpPalette()
-{
-    const QString path = AskExportFile(m_context, "Export as GIMP Palette", kGimpPaletteFilter,
-                                       kGimpPaletteExtension);
+    const QString path = AskSaveFile(m_context, DialogFileKind::Exports, ExportFileRequest(kind));
     if (path.isEmpty())
         return;
     const ColourList& list = m_context.colourList;
-    ReportWriteFailure(path, WriteWholeFile(path, ::ExportListAsGimpPalette(
-                                                      GimpPaletteName(list.CurrentListPath(), path),
-                                                      list.texts())));
+    const QByteArray file =
+        ListFileFormatOf(kind).write(GimpPaletteName(list.CurrentListPath(), path), list.texts());
+    ReportWriteFailure(path, WriteWholeFile(path, file));
 }
 
 void ExportFeature::ReportWriteFailure(const QString& path, const FileWriteResult& result)

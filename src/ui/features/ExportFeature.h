@@ -1,6 +1,8 @@
 #pragma once
-// The Export menu (Pop6): the colour list as an HTML page, an ACO swatch file or a
-// GIMP palette.
+// The Export menu: the colour list as an HTML page or in any palette format the
+// program writes (ACO, GIMP palette).
+
+#include "storage/PaletteFiles.h"
 
 #include <QObject>
 
@@ -17,8 +19,8 @@ public:
     // Opens the menu with its top-left corner at the centre of the Export tool button.
     void ShowExportMenu();
     void ExportListAsHtml();
-    void ExportListAsAco();
-    void ExportListAsGimpPalette();
+    // The save dialog of the format, then the list written in it.
+    void ExportList(ListFileKind kind);
 
     QMenu* exportMenu() const { return m_menu; }
 

@@ -10,9 +10,11 @@
 #include "storage/ProgramDirectory.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
+#include "ui/AfterDialogs.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/PaletteFileTexts.h"
 #include "ui/features/PicturePaletteFeature.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ReopenWindow.h"
@@ -176,19 +178,24 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Load?")))
         return;
     // Palettes of other programs come in through Load too; saving stays ".cll".
-    const QString path = AskOpenFile(m_context, DialogFileKind::ColourLists,
-                                     FileRequest("", kLoadListFilter, "cll", false));
+    const QString path = AskOpenFile(
+        m_context, DialogFileKind::ColourLists,
+        FileDialogRequest{QString(), LoadListFilter(), QStringLiteral("cll"), {}, false});
     if (!path.isEmpty())
         LoadListFile(path);
 }
 
 void ListFilesFeature::SaveListAs()
 {
-    const QString path = AskSaveFile(m_context, DialogFileKind::ColourLists,
-                                     FileRequest("", "QB Color List|*.cll", "cll", true));
+    ColourList& list = m_context.colourList;
+    // A list from a palette has no file of its own yet: the palette's name is proposed.
+    const QString proposed =
+        list.OriginName().isEmpty() ? QString() : list.OriginName() + QStringLiteral(".cll");
+    const QString path =
+        AskSaveFile(m_context, DialogFileKind::ColourLists,
+                    FileRequest("", "QB Color List|*.cll", "cll", true), nullptr, proposed);
     if (path.isEmpty())
         return;
-    ColourList& list = m_context.colourList;
     const QByteArray data = ColourListFileText(list);
     const FileWriteResult written = WriteWholeFile(path, data);
     if (!written) {
@@ -346,7 +353,14 @@ bool ListFilesFeature::eventFilter(QObject* watched, QEvent* event)
     if (!HasLocalFiles(drop->mimeData()))
         return false;
     drop->acceptProposedAction();
-    if (type == QEvent::Drop)
-        LoadDroppedFiles(LocalFiles(drop->mimeData()));
+    if (type == QEvent::Drop) {
+        // Answered later, so that the file manager's drag never waits on a question.
+        QMetaObject::invokeMethod(
+            this,
+            [this, paths = LocalFiles(drop->mimeData())] {
+                RunWhenNoModalWindow(this, [this, paths] { LoadDroppedFiles(paths); });
+            },
+            Qt::QueuedConnection);
+    }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "colour/ColourValues.h"
 #include "colour/WheelStyle.h"
 #include "ui/ColourDrag.h"
+#include "ui/widgets/AccessibleColour.h"
 
 #include <QWidget>
 
@@ -14,13 +15,14 @@
 
 class QMimeData;
 
-class ColourSwatch : public QWidget
+class ColourSwatch : public QWidget, public ShowsColour
 {
     Q_OBJECT
 public:
     ColourSwatch(QWidget* parent, const QRect& geometry, ShapeOutline outline);
 
     ColorRef colour() const { return m_colour; }
+    ColorRef shownColour() const override { return m_colour; }
     // Repaints only when the colour really changes (runs on every slider step).
     void SetColour(ColorRef colour);
     ShapeOutline outline() const { return m_outline; }

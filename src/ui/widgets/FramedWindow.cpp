@@ -28,6 +28,7 @@ FramedWindow::FramedWindow(const QString& caption, QSize clientSize, QWidget* pa
     captionFont.setBold(true);
     m_titleStrip->setCaptionFont(captionFont);
     m_closeBox = m_titleStrip->AddBox(QStringLiteral("X"), clientSize.width() - CloseBoxFromRight);
+    m_closeBox->setAccessibleName(QStringLiteral("Close"));
 
     connect(m_closeBox, &ClickableBox::clicked, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)

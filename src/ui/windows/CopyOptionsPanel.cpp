@@ -57,11 +57,13 @@ CopyOptionsPanel::CopyOptionsPanel(QWidget* parent) : QStackedWidget(parent)
     BuildHtmlPage();
     BuildValuePage();
     BuildTextPage();
+    AddPage(CopyOptionsPage::None, "noOptionsPage");
 }
 
-QWidget* CopyOptionsPanel::AddPage(const char* name)
+QWidget* CopyOptionsPanel::AddPage(CopyOptionsPage kind, const char* name)
 {
     auto* page = new QWidget(this);
+    m_pages[int(kind)] = page;
     page->setObjectName(QLatin1String(name));
     addWidget(page);
     return page;
@@ -90,7 +92,7 @@ void CopyOptionsPanel::AddPictureKindButtons(QWidget* page, QRadioButton*& bmp, 
 void CopyOptionsPanel::BuildSwatchesPage()
 {
     const SwatchOptions defaults;
-    QWidget* page = AddPage("swatchesPage");
+    QWidget* page = AddPage(CopyOptionsPage::Swatches, "swatchesPage");
     AddPictureKindButtons(page, m_swatchesBmp, m_swatchesWmf);
     MakeLabel(page, QStringLiteral("Swatch Size"), 6, 23);
     m_swatchSize = AddItemBox(page, "swatchSizeBox", SwatchSizeItems(),
@@ -101,6 +103,7 @@ void CopyOptionsPanel::BuildSwatchesPage()
     MakeLabel(page, QStringLiteral("Space"), 8, 67);
     m_space = new QSlider(Qt::Horizontal, page);
     m_space->setObjectName(QStringLiteral("spaceSlider"));
+    m_space->setAccessibleName(QStringLiteral("Space"));
     m_space->setGeometry(64, 67, 89, 25);
     m_space->setRange(0, 15);
     m_space->setSingleStep(1);
@@ -118,13 +121,13 @@ void CopyOptionsPanel::BuildSwatchesPage()
 
 void CopyOptionsPanel::BuildListPage()
 {
-    AddPictureKindButtons(AddPage("listPage"), m_listBmp, m_listWmf);
+    AddPictureKindButtons(AddPage(CopyOptionsPage::List, "listPage"), m_listBmp, m_listWmf);
 }
 
 void CopyOptionsPanel::BuildCssPage()
 {
     const CssOptions defaults;
-    QWidget* page = AddPage("cssPage");
+    QWidget* page = AddPage(CopyOptionsPage::Css, "cssPage");
     m_cssText =
         AddCheckBox(page, QStringLiteral("Text Color"), 8, 0, kPageWidth - 8, defaults.textColor);
     m_cssBackground = AddCheckBox(page, QStringLiteral("Background Color"), 8, 16, kPageWidth - 8,
@@ -134,7 +137,7 @@ void CopyOptionsPanel::BuildCssPage()
 void CopyOptionsPanel::BuildHtmlPage()
 {
     const HtmlOptions defaults;
-    QWidget* page = AddPage("htmlPage");
+    QWidget* page = AddPage(CopyOptionsPage::Html, "htmlPage");
     m_htmlColor = AddCheckBox(page, QStringLiteral("Color"), 8, 0, kPageWidth - 8, defaults.color);
     m_htmlBgColor =
         AddCheckBox(page, QStringLiteral("BGColor"), 8, 16, kPageWidth - 8, defaults.bgColor);
@@ -143,7 +146,7 @@ void CopyOptionsPanel::BuildHtmlPage()
 void CopyOptionsPanel::BuildValuePage()
 {
     const ValueOptions defaults;
-    QWidget* page = AddPage("valuePage");
+    QWidget* page = AddPage(CopyOptionsPage::Value, "valuePage");
     for (const ValueBoxPlace& place : kValueBoxes)
         m_value[int(place.field)] =
             AddCheckBox(page, ValueFieldCaption(place.field), place.left, place.top, place.width,
@@ -153,7 +156,7 @@ void CopyOptionsPanel::BuildValuePage()
 void CopyOptionsPanel::BuildTextPage()
 {
     const TextOptions defaults;
-    QWidget* page = AddPage("textPage");
+    QWidget* page = AddPage(CopyOptionsPage::Text, "textPage");
     const int width = kPageWidth - 8;
     m_textRgb = AddCheckBox(page, QStringLiteral("RGB Value"), 8, 0, width, defaults.rgbValue);
     m_textHsl = AddCheckBox(page, QStringLiteral("HSL Value"), 8, 16, width, defaults.hslValue);
@@ -162,9 +165,9 @@ void CopyOptionsPanel::BuildTextPage()
         AddCheckBox(page, QStringLiteral("Websafe Info"), 8, 48, width, defaults.websafeInfo);
 }
 
-void CopyOptionsPanel::ShowFormat(CopyFormat format)
+void CopyOptionsPanel::ShowPage(CopyOptionsPage page)
 {
-    setCurrentIndex(int(format));
+    setCurrentWidget(m_pages[int(page)]);
 }
 
 CopyOptions CopyOptionsPanel::Options() const

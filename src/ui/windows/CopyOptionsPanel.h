@@ -21,7 +21,7 @@ class CopyOptionsPanel : public QStackedWidget
 public:
     explicit CopyOptionsPanel(QWidget* parent);
 
-    void ShowFormat(CopyFormat format);
+    void ShowPage(CopyOptionsPage page);
     // The options as the controls stand.
     CopyOptions Options() const;
 
@@ -39,7 +39,7 @@ signals:
     void previewOptionsChanged();
 
 private:
-    QWidget* AddPage(const char* name);
+    QWidget* AddPage(CopyOptionsPage kind, const char* name);
     QCheckBox* AddCheckBox(QWidget* page, const QString& caption, int left, int top, int width,
                            bool checked);
     void AddPictureKindButtons(QWidget* page, QRadioButton*& bmp, QRadioButton*& wmf);
@@ -50,6 +50,7 @@ private:
     void BuildValuePage();
     void BuildTextPage();
 
+    std::array<QWidget*, kCopyOptionsPages> m_pages{};
     QRadioButton* m_swatchesBmp = nullptr;
     QRadioButton* m_swatchesWmf = nullptr;
     QComboBox* m_swatchSize = nullptr;

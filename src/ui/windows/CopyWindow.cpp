@@ -20,11 +20,12 @@
 
 namespace {
 
-QListWidget* AddList(QWidget* window, const char* name, const QStringList& items,
-                     const QRect& geometry)
+QListWidget* AddList(QWidget* window, const char* name, const QString& spokenName,
+                     const QStringList& items, const QRect& geometry)
 {
     auto* list = new QListWidget(window);
     list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(spokenName);
     list->addItems(items);
     list->setGeometry(geometry);
     list->setCurrentRow(0);
@@ -76,9 +77,11 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     move(kDesignPosition);
 
     MakeLabel(this, QStringLiteral("What do you want to copy?"), 8, 32);
-    m_sourceList = AddList(this, "sourceList", CopySourceCaptions(), QRect(8, 56, 129, 105));
+    m_sourceList = AddList(this, "sourceList", QStringLiteral("Copy from"), CopySourceCaptions(),
+                           QRect(8, 56, 129, 105));
     MakeLabel(this, QStringLiteral("In which format?"), 152, 32);
-    m_formatList = AddList(this, "formatList", CopyFormatCaptions(), QRect(152, 56, 129, 105));
+    m_formatList = AddList(this, "formatList", QStringLiteral("Format"), m_formats.Captions(),
+                           QRect(152, 56, 129, 105));
     MakeLabel(this, QStringLiteral("Options"), 296, 32);
     m_options = new CopyOptionsPanel(this);
     m_options->setGeometry(295, 51, 177, 109);
@@ -95,7 +98,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
         RebuildPreview();
     });
     connect(m_formatList, &QListWidget::currentRowChanged, this, [this] {
-        m_options->ShowFormat(format());
+        m_options->ShowPage(m_formats.OptionsPage(format()));
         RebuildPreview();
     });
     connect(m_options, &CopyOptionsPanel::previewOptionsChanged, this, &CopyWindow::RebuildPreview);
@@ -103,7 +106,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
     connect(m_previewButton, &PanelButton::clicked, this, &CopyWindow::TogglePreview);
 
     ShowScrollBarThumbs(this);
-    m_options->ShowFormat(format());
+    m_options->ShowPage(m_formats.OptionsPage(format()));
     GatherSource();
     RebuildPreview();
     new KeyPreview(this, [this](const QKeyEvent& key) { return HandleKey(key); });
@@ -160,12 +163,12 @@ void CopyWindow::GatherSource()
 void CopyWindow::RebuildPreview()
 {
     const CopyPreview preview =
-        BuildCopyPreview(format(), m_entries, m_options->Options(), m_preview->Area());
+        BuildCopyPreview(format(), m_entries, m_options->Options(), m_formats, m_preview->Area());
     // A value that cannot be converted leaves a text preview empty, and "Copy Now"
     // reports it; a picture that cannot be made says why where it would stand.
-    if (IsPicture(format()) && preview.ok())
+    if (m_formats.IsPicture(format()) && preview.ok())
         m_preview->ShowImage(preview.image);
-    else if (IsPicture(format()))
+    else if (m_formats.IsPicture(format()))
         m_preview->ShowText(preview.error);
     else
         m_preview->ShowText(preview.text);
@@ -174,7 +177,8 @@ void CopyWindow::RebuildPreview()
 void CopyWindow::CopyNow()
 {
     // Taken afresh, so the copy always matches the main window as it stands.
-    CopyPayload payload = BuildCopyPayload(format(), TakeSourceColours(), m_options->Options());
+    CopyPayload payload =
+        BuildCopyPayload(format(), TakeSourceColours(), m_options->Options(), m_formats);
     if (!payload.ok()) {
         m_context.platform.messages.Information(this, payload.error);
         return;

@@ -74,6 +74,8 @@ private:
 
     AppContext& m_context;
     const ListPanel& m_listPanel;
+    // The built-in formats, then any appended at run time.
+    CopyFormats m_formats;
     QListWidget* m_sourceList;
     QListWidget* m_formatList;
     CopyOptionsPanel* m_options;

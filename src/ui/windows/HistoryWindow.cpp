@@ -36,6 +36,7 @@ HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
     AddHowToEntries(*m_helpMenu, HelpMenu::History, context.tip);
 
     m_list = new HistoryView(this);
+    m_list->setAccessibleName(QStringLiteral("History"));
     m_list->setGeometry(ListGeometry);
     m_list->setModel(&context.history);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);

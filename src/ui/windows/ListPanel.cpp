@@ -41,6 +41,7 @@ ListPanel::ListPanel(AppContext& context)
 {
     MainWindow* window = &m_context.mainWindow;
     m_view->setGeometry(328, 80, 169, 305);
+    m_view->setAccessibleName(QStringLiteral("Color List"));
     m_view->SetColourList(&m_context.colourList);
     m_view->viewport()->setAcceptDrops(true);
     m_view->viewport()->installEventFilter(this);

@@ -97,6 +97,9 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
     const QString rgbNames[3] = {QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
     const QColor rgbColours[3] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
     const QString hslNames[3] = {QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("L")};
+    const QString spokenNames[2][3] = {
+        {QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")},
+        {QStringLiteral("Hue"), QStringLiteral("Saturation"), QStringLiteral("Lightness")}};
     for (int group = 0; group < 2; ++group) {
         for (int i = 0; i < 3; ++i) {
             const int top = kEditTops[group][i];
@@ -104,7 +107,9 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
                       group == kRgbGroup ? rgbColours[i] : QColor(Qt::black));
             QLineEdit* edit = MakeEdit(window, QRect(26, top, 23, 17), 3);
             edit->installEventFilter(this);
+            edit->setAccessibleName(spokenNames[group][i]);
             auto* bar = new QScrollBar(Qt::Horizontal, window);
+            bar->setAccessibleName(spokenNames[group][i]);
             bar->setGeometry(59, top + 1, 126, 12);
             bar->setRange(0, kBarMaxima[group][i]);
             bar->setSingleStep(1);
@@ -129,6 +134,7 @@ MainValuesPanel::MainValuesPanel(QWidget* window, MainColour& mainColour, Messag
     // Long enough for any CSS color text as well as the six digits.
     m_hexEdit = MakeEdit(window, QRect(51, 376, 46, 15), int(kMaxQuotedLength));
     m_hexEdit->installEventFilter(this);
+    m_hexEdit->setAccessibleName(QStringLiteral("Hex"));
     // Six hexadecimal digits are upper-cased as the last is typed; shorter hex
     // texts on Enter. Letters of a CSS text on the way ("beige") stay as typed.
     connect(m_hexEdit, &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -128,6 +128,9 @@ void MainWindow::BuildTitleStrip()
     m_pinBox = strip->AddBox(QString(), 452);
     m_pinBox->setPixmap(LoadPinPicture(m_programDirectory, false));
     m_minimizeBox = strip->AddBox(QStringLiteral("_"), 469);
+    m_helpBox->setAccessibleName(QStringLiteral("Help"));
+    m_pinBox->setAccessibleName(QStringLiteral("Stay on top"));
+    m_minimizeBox->setAccessibleName(QStringLiteral("Shrink to the title strip"));
     closeBox()->move(486, 0);
     for (ClickableBox* box : {m_helpBox, m_pinBox, m_minimizeBox, closeBox()})
         box->setMouseTracking(true);

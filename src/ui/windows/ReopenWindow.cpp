@@ -53,6 +53,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
     auto* list = new ReopenListView(this);
     m_list = list;
     m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setAccessibleName(QStringLiteral("Recent color lists"));
     m_list->setGeometry(1, TitleStrip::Height, 141, 440);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setFont(SansSerifPoints(8));

@@ -46,6 +46,7 @@ ShapeSchemeControls::ShapeSchemeControls(AppContext& context, ShapeTestArea& are
     m_caption = MakeSectionHeading(column, QStringLiteral(" Saved Schemes"), CaptionGeometry);
     m_list = new QListWidget(column);
     m_list->setObjectName(QStringLiteral("schemeList"));
+    m_list->setAccessibleName(QStringLiteral("Saved Schemes"));
     m_list->setGeometry(ListGeometry);
     m_list->setFont(SansSerifPoints());
     m_list->setItemDelegate(new FixedRowDelegate(kItemHeight, m_list));

@@ -185,6 +185,7 @@ ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&St
         m_shapes[i] = new ShapeTestItem(ShapeTestTarget::Shape, i, this);
     m_picture = new LayoutPicture(this);
     m_picture->setObjectName(QStringLiteral("picture"));
+    m_picture->setAccessibleName(QStringLiteral("Page picture"));
     m_picture->setGeometry(kLayoutPictureLeft, kLayoutPictureTop, kLayoutPictureSize,
                            kLayoutPictureSize);
     m_picture->setPixmap(QPixmap::fromImage(LoadJpeg(QStringLiteral(":/pictures/page1.jpg"))));

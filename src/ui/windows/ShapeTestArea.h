@@ -8,6 +8,7 @@
 #include "state/LayoutEditing.h"
 #include "state/ShapeLayouts.h"
 #include "ui/ColourDrag.h"
+#include "ui/widgets/AccessibleColour.h"
 
 #include <QString>
 #include <QWidget>
@@ -34,7 +35,7 @@ bool ShapeTestTakes(ShapeTestTarget target, ColourSourceKind kind);
 // One test shape (a rectangle with a fill and a 1-pixel outline) or test text (a
 // caption word-wrapped in its box on a transparent background). Colours are the
 // full 32-bit words the scheme files carry; the three low bytes are painted.
-class ShapeTestItem : public QWidget
+class ShapeTestItem : public QWidget, public ShowsColour
 {
     Q_OBJECT
 public:
@@ -46,6 +47,8 @@ public:
     // The fill of a shape, the text colour of a text.
     ColorRef colour() const { return m_colour; }
     void SetColour(ColorRef colour);
+    ColorRef shownColour() const override { return m_colour; }
+    QString shownText() const override { return m_caption; }
     // Shapes only.
     ColorRef outline() const { return m_outline; }
     void SetOutline(ColorRef outline);
@@ -78,7 +81,7 @@ private:
     QRect m_startGeometry;
 };
 
-class ShapeTestArea : public QWidget
+class ShapeTestArea : public QWidget, public ShowsColour
 {
     Q_OBJECT
 public:
@@ -94,6 +97,7 @@ public:
     int builtLayout() const { return m_builtLayout; }
 
     const ShapeTestColours& colours() const { return m_colours; }
+    ColorRef shownColour() const override { return m_colours.background; }
     // Scheme loads and Restore: every item and the background painted anew. Outlines
     // change only by SyncOutlines.
     void SetColours(const ShapeTestColours& colours);

@@ -48,6 +48,7 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     MakeSectionHeading(column, QStringLiteral(" Test Layouts"), LayoutCaptionGeometry);
     m_layoutList = new QListWidget(column);
     m_layoutList->setObjectName(QStringLiteral("layoutList"));
+    m_layoutList->setAccessibleName(QStringLiteral("Test Layouts"));
     m_layoutList->setGeometry(LayoutListGeometry);
     m_layoutList->setFont(SansSerifPoints());
     m_layoutList->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -9,6 +9,7 @@
 #include "state/WebPageStyle.h"
 #include "ui/ColourDrag.h"
 
+#include "ui/widgets/AccessibleColour.h"
 #include "ui/widgets/OverstrikeLabel.h"
 
 #include <QLabel>
@@ -43,7 +44,7 @@ FontSpec WebFontSpec(const FontChoice& choice, int charSet);
 // A part, a text or the border text. A left press on a part or a text drags its
 // colour at once; a right press or a double-click on a text asks for a new text or
 // font (the window answers). Bold stays bold in a bitmap face.
-class WebPageItem : public OverstrikeLabel
+class WebPageItem : public OverstrikeLabel, public ShowsColour
 {
     Q_OBJECT
 public:
@@ -53,6 +54,8 @@ public:
     // What a drag offers: a part's background or a text's text colour.
     ColorRef colour() const { return m_colour; }
     void SetColour(ColorRef colour) { m_colour = colour; }
+    ColorRef shownColour() const override { return m_colour; }
+    QString shownText() const override { return text(); }
 
 signals:
     void colourDropped(ColorRef colour);

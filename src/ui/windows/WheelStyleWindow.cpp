@@ -52,6 +52,7 @@ WheelStyleWindow::WheelStyleWindow(const QString& programDirectory)
     setObjectName(QStringLiteral("WheelStyleWindow"));
     setWindowModality(Qt::ApplicationModal);
     m_list = new QListWidget(this);
+    m_list->setAccessibleName(QStringLiteral("Wheel styles"));
     m_list->setGeometry(0, 16, 180, 169);
     m_list->setFont(SansSerifPoints(8));
     m_list->setFrameShape(QFrame::NoFrame);
