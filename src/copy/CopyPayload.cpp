@@ -1,51 +1,29 @@
 #include "copy/CopyPayload.h"
 
+#include "copy/BmpFile.h"
 #include "copy/FastPng.h"
-
-#include <QThreadPool>
-
-#include <future>
+#include "copy/WorkerMimeData.h"
 
 namespace {
 
-// Offers image/png encoded on a worker thread from the moment of copying. A grid
-// of 10,000 swatches took a second to compress at the default setting, all of it
-// on the user-interface thread when another program asked for the PNG; now it is
-// usually ready by the time anyone pastes, and a request that comes sooner waits
-// only for the rest.
-class PngOnRequestMimeData : public QMimeData
+PictureResult BitmapOf(CopyFormat format, const QStringList& entries, const CopyOptions& options)
 {
-public:
-    explicit PngOnRequestMimeData(const QImage& image)
-    {
-        auto promise = std::make_shared<std::promise<QByteArray>>();
-        m_png = promise->get_future().share();
-        // The task keeps its own promise: the clipboard may drop this data first.
-        QThreadPool::globalInstance()->start(
-            [image, promise] { promise->set_value(EncodeFastPng(image)); });
-    }
+    return BuiltInCopyFormat(format).picture->bitmap(entries, options);
+}
 
-    QStringList formats() const override
-    {
-        QStringList all = QMimeData::formats();
-        if (!all.contains(pngType()))
-            all << pngType();
-        return all;
-    }
+QString BitmapProblem(CopyFormat format, const QStringList& entries, const CopyOptions& options)
+{
+    return format == CopyFormat::Swatches ? SwatchesBitmapProblem(entries, options.swatches)
+                                          : ListBitmapProblem(entries);
+}
 
-protected:
-    QVariant retrieveData(const QString& mimeType, QMetaType type) const override
-    {
-        if (mimeType != pngType())
-            return QMimeData::retrieveData(mimeType, type);
-        return m_png.get();
-    }
-
-private:
-    static QString pngType() { return QStringLiteral("image/png"); }
-
-    std::shared_future<QByteArray> m_png;
-};
+std::unique_ptr<QMimeData> MetafileAndPicture(const QByteArray& wmf,
+                                              std::unique_ptr<QMimeData> picture)
+{
+    for (const QString& type : WmfMimeTypes())
+        picture->setData(type, wmf);
+    return picture;
+}
 
 } // namespace
 
@@ -60,14 +38,49 @@ QStringList WmfMimeTypes()
             QStringLiteral("image/x-wmf"), QStringLiteral("image/wmf")};
 }
 
-CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options, const CopyFormats& formats)
+int PreviewEntryCount(CopyFormat format, int count, const CopyOptions& options,
+                      const PreviewArea& area)
 {
+    if (area.pixels.isEmpty())
+        return count;
+    // One row (or line) more than fits: the cut row is drawn whole.
+    const auto rowsIn = [](int extent, int step) { return step > 0 ? extent / step + 2 : -1; };
+    qint64 shown = -1;
+    switch (format) {
+    case CopyFormat::Swatches: {
+        const SwatchOptions& swatches = options.swatches;
+        const int rows = rowsIn(area.pixels.height(), swatches.size + swatches.space);
+        if (rows > 0 && swatches.columns > 0)
+            shown = qint64(rows) * swatches.columns;
+        break;
+    }
+    case CopyFormat::List:
+        shown = rowsIn(area.pixels.height(), kListSwatch);
+        break;
+    default:
+        // Every entry makes at least one line.
+        shown = area.lines + 1;
+        break;
+    }
+    return shown < 0 ? count : int(qMin<qint64>(count, shown));
+}
+
+CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
+                             const CopyOptions& options, const CopyFormats& formats,
+                             const PreviewArea& area)
+{
+    const QStringList shown =
+        entries.mid(0, PreviewEntryCount(format, int(entries.size()), options, area));
     if (formats.IsPicture(format)) {
-        const PictureResult picture = BuiltInCopyFormat(format).picture->bitmap(entries, options);
+        if (shown.size() < entries.size()) {
+            const QString problem = BitmapProblem(format, entries, options);
+            if (!problem.isEmpty())
+                return {QString(), QImage(), problem};
+        }
+        const PictureResult picture = BitmapOf(format, shown, options);
         return {QString(), picture.image, picture.error};
     }
-    const CopyText text = formats.Text(format, entries, options);
+    const CopyText text = formats.Text(format, shown, options);
     return {text.text, QImage(), text.error};
 }
 
@@ -80,16 +93,20 @@ CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
             return {nullptr, text.error};
         return {TextMimeData(text.text), QString()};
     }
+    const QString problem = BitmapProblem(format, entries, options);
+    if (!problem.isEmpty())
+        return {nullptr, problem};
+    // A list without colours has no picture: the clipboard is left empty.
+    if (format == CopyFormat::List && entries.isEmpty())
+        return {std::make_unique<QMimeData>(), QString()};
+    auto paint = [format, entries, options] { return BitmapOf(format, entries, options).image; };
     const CopyPictureWriter& writer = *BuiltInCopyFormat(format).picture;
-    const PictureResult bitmap = writer.bitmap(entries, options);
-    if (!bitmap.ok())
-        return {nullptr, bitmap.error};
     if (options.*writer.kind == PictureKind::Bmp)
-        return {BitmapMimeData(bitmap.image), QString()};
+        return {PictureMimeData(paint), QString()};
     const MetafileResult metafile = writer.metafile(entries, options);
     if (!metafile.ok())
         return {nullptr, metafile.error};
-    return {MetafileMimeData(metafile.wmf, bitmap.image), QString()};
+    return {MetafileAndPicture(metafile.wmf, PictureMimeData(paint)), QString()};
 }
 
 std::unique_ptr<QMimeData> TextMimeData(const QString& text)
@@ -99,20 +116,52 @@ std::unique_ptr<QMimeData> TextMimeData(const QString& text)
     return data;
 }
 
+std::unique_ptr<QMimeData> TextMimeDataFromWorker(std::function<QString()> make)
+{
+    auto data = std::make_unique<WorkerMimeData>();
+    data->OfferFromWorker(QStringLiteral("text/plain"),
+                          [make = std::move(make)] { return QVariant(make()); });
+    return data;
+}
+
 std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image)
 {
     // An empty picture (no colours) leaves the clipboard empty.
     if (image.isNull())
         return std::make_unique<QMimeData>();
-    auto data = std::make_unique<PngOnRequestMimeData>(image);
-    data->setImageData(image);
+    return PictureMimeData([image] { return image; });
+}
+
+std::unique_ptr<QMimeData> PictureMimeData(std::function<QImage()> paint)
+{
+    auto data = std::make_unique<WorkerMimeData>();
+    const ValuePromise image = MakeValuePromise();
+    const ValuePromise bmp = MakeValuePromise();
+    const ValuePromise png = MakeValuePromise();
+    data->Offer(QStringLiteral("application/x-qt-image"), image->get_future().share());
+    data->Offer(QStringLiteral("image/bmp"), bmp->get_future().share());
+    data->Offer(QStringLiteral("image/png"), png->get_future().share());
+    RunOnWorker([paint = std::move(paint), image, bmp, png] {
+        // The painted picture is dropped once copied into the BMP file: the two
+        // forms share that file's memory. Out of memory, the types are empty.
+        BmpPicture picture;
+        try {
+            picture = ToBmpPicture(paint());
+        } catch (...) {
+        }
+        image->set_value(picture.image.isNull() ? QVariant() : QVariant(picture.image));
+        bmp->set_value(picture.file);
+        QByteArray encoded;
+        try {
+            encoded = EncodeFastPng(picture.image);
+        } catch (...) {
+        }
+        png->set_value(encoded);
+    });
     return data;
 }
 
 std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering)
 {
-    std::unique_ptr<QMimeData> data = BitmapMimeData(rendering);
-    for (const QString& type : WmfMimeTypes())
-        data->setData(type, wmf);
-    return data;
+    return MetafileAndPicture(wmf, BitmapMimeData(rendering));
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // The items of the built-in format list: "Swatches (BMP - WMF)", ...
@@ -23,12 +24,27 @@ struct CopyPreview
     QString error;
     bool ok() const { return error.isEmpty(); }
 };
+// The part of the preview that can be seen: the top-left `pixels` of a picture,
+// the first `lines` lines of a text. An empty area stands for all of it.
+struct PreviewArea
+{
+    QSize pixels;
+    int lines = 0;
+};
+// How many of the first `count` entries can show in `area`: those beyond are left
+// out of the preview, so 100,000 colours preview as fast as a dozen.
+int PreviewEntryCount(CopyFormat format, int count, const CopyOptions& options,
+                      const PreviewArea& area);
+// A picture that cannot be made for all the entries (too large, say) gives its
+// message, as "Copy Now" would, even though the preview holds fewer entries.
 // `formats` holds the formats appended at run time.
 CopyPreview BuildCopyPreview(CopyFormat format, const QStringList& entries,
-                             const CopyOptions& options, const CopyFormats& formats = {});
+                             const CopyOptions& options, const CopyFormats& formats = {},
+                             const PreviewArea& area = {});
 
 // "Copy Now": text as plain text; a picture as a bitmap, or as a metafile when
-// "WMF" is chosen, built here with the current options.
+// "WMF" is chosen, built with the current options. The bitmap is painted on a
+// worker thread (PictureMimeData); what would stop it is reported here.
 struct CopyPayload
 {
     std::unique_ptr<QMimeData> mimeData; // null when error is set
@@ -43,9 +59,15 @@ CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
 QStringList WmfMimeTypes();
 
 std::unique_ptr<QMimeData> TextMimeData(const QString& text);
-// The picture as image data, and as image/png encoded on a worker thread from now
-// on (EncodeFastPng), so a program asking for the PNG does not stall the windows.
+// Plain text that `make` writes on a worker thread from now on: a million colours
+// are copied at once, and pasted as soon as the text is ready.
+std::unique_ptr<QMimeData> TextMimeDataFromWorker(std::function<QString()> make);
+// The picture as image data, image/bmp (BmpFile) and image/png (EncodeFastPng),
+// all made on a worker thread from now on, so a program asking for any of them
+// does not stall the windows.
 std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image);
+// The same for a picture that `paint` makes on the worker thread first.
+std::unique_ptr<QMimeData> PictureMimeData(std::function<QImage()> paint);
 // The metafile under each WMF type, with `rendering` (the same picture as a
 // bitmap) as image/png and as image data for programs that take no metafiles.
 std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering);

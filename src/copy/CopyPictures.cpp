@@ -1,5 +1,6 @@
 #include "copy/CopyPictures.h"
 
+#include "colour/ColourText.h"
 #include "copy/CopySource.h"
 #include "copy/PictureMemory.h"
 #include "copy/QtColour.h"
@@ -38,11 +39,19 @@ ResolvedColours ResolveColours(const QStringList& entries)
 {
     ResolvedColours out;
     out.colours.reserve(std::size_t(entries.size()));
+    // The digits only, as DeriveEntryValues reads them: lists run to 100,000 entries,
+    // nearly all of them "#RRGGBB".
     for (const QString& entry : entries) {
-        const EntryValues values = DeriveEntryValues(entry);
-        if (!values.rgb)
-            return {{}, values.error};
-        out.colours.push_back(*values.rgb);
+        if (entry.size() == 7) {
+            if (const std::optional<Rgb> rgb = ReadHexTriple(entry.utf16() + 1)) {
+                out.colours.push_back(*rgb);
+                continue;
+            }
+        }
+        const HexParseResult parsed = ParseHexText(entry.mid(1));
+        if (!parsed.colour)
+            return {{}, parsed.error};
+        out.colours.push_back(UnpackColour(*parsed.colour));
     }
     return out;
 }
@@ -62,6 +71,19 @@ QString OutOfMemoryMessage(qint64 width, qint64 height)
     return QStringLiteral("Not enough memory for a picture of %1 x %2 pixels.")
         .arg(width)
         .arg(height);
+}
+
+QString TooLargeMessage(qint64 width, qint64 height)
+{
+    return QStringLiteral("A picture of %1 x %2 pixels is too large (at most %3 MB).")
+        .arg(width)
+        .arg(height)
+        .arg(kMaxPictureBytes >> 20);
+}
+
+bool TooLargeForBitmap(qint64 width, qint64 height)
+{
+    return width * height * 4 > kMaxPictureBytes;
 }
 
 QString TooLargeForMetafileMessage(qint64 width, qint64 height)
@@ -202,6 +224,28 @@ QStringList ListPictureLines(const QString& entry)
             QStringLiteral("HEX: ") + values.hashHex};
 }
 
+QString SwatchesBitmapProblem(const QStringList& entries, const SwatchOptions& options)
+{
+    if (!ValidOptions(options))
+        return InvalidOptionsMessage();
+    const QString error = ResolveColours(entries).error;
+    if (!error.isEmpty())
+        return error;
+    const QSize size = SwatchesPictureSize(entries.size(), options);
+    return TooLargeForBitmap(size.width(), size.height())
+               ? TooLargeMessage(size.width(), size.height())
+               : QString();
+}
+
+QString ListBitmapProblem(const QStringList& entries)
+{
+    const QString error = ResolveColours(entries).error;
+    if (!error.isEmpty())
+        return error;
+    const qint64 height = ListHeight(entries.size());
+    return TooLargeForBitmap(kListWidth, height) ? TooLargeMessage(kListWidth, height) : QString();
+}
+
 PictureResult BuildSwatchesBitmap(const QStringList& entries, const SwatchOptions& options)
 {
     if (!ValidOptions(options))
@@ -210,6 +254,8 @@ PictureResult BuildSwatchesBitmap(const QStringList& entries, const SwatchOption
     if (!resolved.error.isEmpty())
         return {QImage(), resolved.error};
     const QSize size = SwatchesPictureSize(entries.size(), options);
+    if (TooLargeForBitmap(size.width(), size.height()))
+        return {QImage(), TooLargeMessage(size.width(), size.height())};
     QImage image = AllocateWhiteImage(size.width(), size.height());
     if (image.isNull())
         return {QImage(), OutOfMemoryMessage(size.width(), size.height())};
@@ -263,6 +309,8 @@ PictureResult BuildListBitmap(const QStringList& entries)
     if (!resolved.error.isEmpty())
         return {QImage(), resolved.error};
     const qint64 height = ListHeight(entries.size());
+    if (TooLargeForBitmap(kListWidth, height))
+        return {QImage(), TooLargeMessage(kListWidth, height)};
     QImage image = AllocateWhiteImage(kListWidth, height);
     if (image.isNull())
         return {QImage(), OutOfMemoryMessage(kListWidth, height)};

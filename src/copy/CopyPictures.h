@@ -71,6 +71,11 @@ PictureResult BuildSwatchesBitmap(const QStringList& entries, const SwatchOption
 MetafileResult BuildSwatchesMetafile(const QStringList& entries, const SwatchOptions& options);
 PictureResult BuildListBitmap(const QStringList& entries);
 MetafileResult BuildListMetafile(const QStringList& entries);
+// Why the bitmap cannot be made, found without making it: options, a colour that
+// cannot be read, a picture too large. Empty when it can be made (a lack of
+// memory may still stop it).
+QString SwatchesBitmapProblem(const QStringList& entries, const SwatchOptions& options);
+QString ListBitmapProblem(const QStringList& entries);
 
 // 60 x 60, filled with the colour, no outline.
 QImage BuildMainColourBitmap(Rgb colour);

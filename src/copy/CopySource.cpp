@@ -1,6 +1,7 @@
 #include "copy/CopySource.h"
 
 #include "colour/ColourText.h"
+#include "state/ColourList.h"
 
 #include <algorithm>
 
@@ -34,6 +35,20 @@ QStringList ColourEntriesOf(const QStringList& itemTexts)
         const QString entry = EntryOf(item);
         if (!entry.isEmpty())
             entries << entry;
+    }
+    return entries;
+}
+
+std::optional<QStringList> ListEntriesOfColours(const ColourList& list, const QList<int>* rows)
+{
+    const int count = rows ? int(rows->size()) : list.count();
+    QStringList entries;
+    entries.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const int row = rows ? rows->at(i) : i;
+        if (list.HasOwnText(row))
+            return std::nullopt;
+        entries << FormatHashHex(UnpackColour(list.colourAt(row)));
     }
     return entries;
 }
@@ -90,5 +105,16 @@ EntryValues DeriveEntryValues(const QString& entry)
     } else {
         values.error = parsed.error;
     }
+    return values;
+}
+
+EntryValues EntryValuesOf(Rgb colour)
+{
+    EntryValues values;
+    values.hashHex = FormatHashHex(colour);
+    values.hex = FormatHexText(colour);
+    values.bgrDigits = FormatHexText(Rgb{colour.blue, colour.green, colour.red});
+    values.rgb = colour;
+    values.hsl = RgbToHsl(colour);
     return values;
 }

@@ -38,6 +38,14 @@ struct CopySourceInput
 // typed hex text or a short list item).
 QStringList GatherSourceColours(CopySource source, const CopySourceInput& input);
 
+class ColourList;
+
+// The entries GatherSourceColours takes from the list's item texts, read from the
+// colours instead: a text the program made holds "#RRGGBB" of its colour, and
+// 100,000 of them need not be written to be read. For the given rows (in order),
+// or all items when `rows` is null. Empty when an item has a text of its own.
+std::optional<QStringList> ListEntriesOfColours(const ColourList& list, const QList<int>* rows);
+
 // "#" and the seven characters starting at the first "#" of each item that has one.
 QStringList ColourEntriesOf(const QStringList& itemTexts);
 // The same for the selected items only, in list order.
@@ -58,3 +66,5 @@ struct EntryValues
 
 // "#FFF" gives hex "FFF", BGR digits "FFFFF" and R, G, B 255, 255, 15.
 EntryValues DeriveEntryValues(const QString& entry);
+// DeriveEntryValues of the colour's "#RRGGBB", without reading the digits back.
+EntryValues EntryValuesOf(Rgb colour);

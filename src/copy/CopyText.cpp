@@ -170,3 +170,13 @@ CopyText QuickCopyText(ValueField field, const CopySourceInput& input)
     }
     return {text, QString()};
 }
+
+QString QuickCopyColoursText(ValueField field, const QList<ColorRef>& colours)
+{
+    QString text;
+    // The longest line, "HSL(359,100,100)", and its line end.
+    text.reserve(colours.size() * 18);
+    for (ColorRef colour : colours)
+        AppendLine(text, ValueLine(field, EntryValuesOf(UnpackColour(colour))).text);
+    return text;
+}

@@ -5,6 +5,7 @@
 
 #include "copy/CopySource.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -98,3 +99,7 @@ constexpr std::array<QuickCopyItem, 8> kQuickCopyItems{{
 // hex edit, the others derived from "#" + hex edit text). With two or more: one
 // line per selected item holding "#", each ending with CR LF.
 CopyText QuickCopyText(ValueField field, const CopySourceInput& input);
+// The text QuickCopyText gives for two or more selected list items whose texts are
+// those the program makes of their colours, from the colours alone: a million of
+// them is copied without a million item texts.
+QString QuickCopyColoursText(ValueField field, const QList<ColorRef>& colours);

@@ -80,6 +80,8 @@ public:
     // list of a million items).
     void AppendTextLatin1(QByteArray& out, int row) const;
     ColourListItem item(int row) const { return {textAt(row), colourAt(row)}; }
+    // The item was given a text of its own (ReplaceItems), not the one its colour makes.
+    bool HasOwnText(int row) const { return !m_entries.at(row).ownText.isNull(); }
     QList<ColourListItem> items() const;
     QStringList texts() const;
     // True when an item with this text is listed (letter case ignored).
@@ -112,6 +114,12 @@ public:
     // Replaces the items as given, repeats included, with one model reset. The
     // changed flag is not touched.
     void ReplaceItems(const QList<ColourListItem>& items);
+
+    // Takes over, with one model reset, the items of a list loaded elsewhere (on a
+    // worker thread), with their kept lines, the file stamp, origin name, changed
+    // flag, current list path and read-in-full mark; `loaded` is left with this
+    // list's old items.
+    void AdoptLoadedList(ColourList& loaded);
 
     bool IsChanged() const { return m_changed; }
     void SetChanged(bool changed);

@@ -42,6 +42,8 @@ QVector<int> InkRows(const QImage& image, int from, int to)
 
 } // namespace
 
+Q_DECLARE_METATYPE(CopyFormat)
+
 class CopyPicturesTest : public QObject
 {
     Q_OBJECT
@@ -56,6 +58,9 @@ private slots:
     void hugeListIsBuiltOrRefused();
     void mainColourAndWheelBitmaps();
     void payloads();
+    void previewHoldsWhatShows_data();
+    void previewHoldsWhatShows();
+    void tooLargeIsSaidInThePreview();
     void fastPngReadsBackAsThePicture_data();
     void fastPngReadsBackAsThePicture();
 };
@@ -266,6 +271,11 @@ void CopyPicturesTest::payloads()
     QCOMPARE(QImage::fromData(payload.mimeData->data(QStringLiteral("image/png")), "PNG")
                  .convertToFormat(QImage::Format_RGB32),
              qvariant_cast<QImage>(payload.mimeData->imageData()));
+    // image/bmp is served as it stands, not converted when another program asks.
+    QVERIFY(payload.mimeData->formats().contains(QStringLiteral("image/bmp")));
+    QCOMPARE(QImage::fromData(payload.mimeData->data(QStringLiteral("image/bmp")), "BMP")
+                 .convertToFormat(QImage::Format_RGB32),
+             BuildSwatchesBitmap(entries, options.swatches).image);
 
     for (CopyFormat format : {CopyFormat::Swatches, CopyFormat::List}) {
         options.swatchesKind = PictureKind::Wmf;
@@ -299,6 +309,49 @@ void CopyPicturesTest::payloads()
     payload = BuildCopyPayload(CopyFormat::List, {}, options);
     QVERIFY(payload.ok());
     QVERIFY(payload.mimeData->formats().isEmpty());
+}
+
+void CopyPicturesTest::previewHoldsWhatShows_data()
+{
+    QTest::addColumn<CopyFormat>("format");
+    for (CopyFormat format : {CopyFormat::Swatches, CopyFormat::List, CopyFormat::Css,
+                              CopyFormat::Value, CopyFormat::Text})
+        QTest::newRow(qPrintable(CopyFormatCaptions()[int(format)])) << format;
+}
+
+// A long list previews only what fits, and what fits is exactly the whole result's
+// top-left part (the Copy window's preview area: 465 x 241 pixels, 17 lines).
+void CopyPicturesTest::previewHoldsWhatShows()
+{
+    QFETCH(CopyFormat, format);
+    const QStringList entries = Entries(500);
+    CopyOptions options;
+    options.css.backgroundColor = true;
+    options.swatches = SwatchOptions{15, 20, 3, true};
+    const PreviewArea area{QSize(465, 241), 17};
+    const CopyPreview whole = BuildCopyPreview(format, entries, options);
+    const CopyPreview shown = BuildCopyPreview(format, entries, options, {}, area);
+    QVERIFY(shown.ok());
+    QVERIFY(PreviewEntryCount(format, int(entries.size()), options, area) < entries.size());
+    if (CopyFormats().IsPicture(format)) {
+        const QRect visible = QRect(QPoint(), area.pixels) & whole.image.rect();
+        QCOMPARE(shown.image.copy(visible), whole.image.copy(visible));
+    } else {
+        QCOMPARE(shown.text.split(QStringLiteral("\r\n")).mid(0, area.lines),
+                 whole.text.split(QStringLiteral("\r\n")).mid(0, area.lines));
+    }
+}
+
+void CopyPicturesTest::tooLargeIsSaidInThePreview()
+{
+    // 100,000 list colours make 125 x 3,500,000 pixels: more than a picture may hold.
+    const QStringList entries = Entries(100000);
+    const CopyPreview preview = BuildCopyPreview(CopyFormat::List, entries, CopyOptions(), {},
+                                                 PreviewArea{QSize(465, 241), 17});
+    QVERIFY(preview.image.isNull());
+    QCOMPARE(preview.error,
+             QStringLiteral("A picture of 125 x 3500000 pixels is too large (at most 1024 MB)."));
+    QCOMPARE(BuildCopyPayload(CopyFormat::List, entries, CopyOptions()).error, preview.error);
 }
 
 void CopyPicturesTest::fastPngReadsBackAsThePicture_data()

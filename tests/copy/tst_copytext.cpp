@@ -1,5 +1,7 @@
 #include "copy/CopyText.h"
 
+#include "state/ColourList.h"
+
 #include <QFile>
 #include <QtTest>
 
@@ -58,6 +60,8 @@ private slots:
     void unreadableDigitsAreReported();
     void quickCopy_data();
     void quickCopy();
+    void quickCopyOfColoursMatchesTheItemTexts_data();
+    void quickCopyOfColoursMatchesTheItemTexts();
 };
 
 void CopyTextTest::deriveEntryValues_data()
@@ -344,6 +348,32 @@ void CopyTextTest::quickCopy()
     const CopyText result = QuickCopyText(field, input);
     QVERIFY(result.ok());
     QCOMPARE(result.text, text);
+}
+
+void CopyTextTest::quickCopyOfColoursMatchesTheItemTexts_data()
+{
+    QTest::addColumn<ValueField>("field");
+    for (int f = 0; f < kValueFields; ++f)
+        QTest::newRow(qPrintable(ValueFieldCaption(ValueField(f)))) << ValueField(f);
+}
+
+// Ctrl+C of many list colours writes its text from the colours alone: it must be
+// the text the item texts give, over a sweep of the cube.
+void CopyTextTest::quickCopyOfColoursMatchesTheItemTexts()
+{
+    QFETCH(ValueField, field);
+    QList<ColorRef> colours;
+    CopySourceInput input;
+    for (int r = 0; r < 256; r += 17)
+        for (int g = 0; g < 256; g += 51)
+            for (int b = 0; b < 256; b += 15) {
+                colours << PackColour(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
+                input.listItemTexts << FormatListItemText(colours.last());
+            }
+    input.listItemSelected.fill(true, colours.size());
+    const CopyText expected = QuickCopyText(field, input);
+    QVERIFY(expected.ok());
+    QCOMPARE(QuickCopyColoursText(field, colours), expected.text);
 }
 
 QTEST_APPLESS_MAIN(CopyTextTest)

@@ -47,6 +47,7 @@ private slots:
     void pressAndDoubleClickReportRows();
     void extendedSelection();
     void keyboardMovesTheListCurrentColour();
+    void shiftKeysSelectRangesBeyondTheView();
 
 private:
     QImage Render();
@@ -244,6 +245,30 @@ void ColourListViewTest::keyboardMovesTheListCurrentColour()
     QTest::keyClick(m_view, Qt::Key_Down);
     QCOMPARE(m_view->currentIndex().row(), 1);
     QCOMPARE(m_list->ListCurrentColour(), kTeal);
+}
+
+// Shift+End and Shift+Home select every item between the anchor and the end, also
+// those far outside the view, as one range.
+void ColourListViewTest::shiftKeysSelectRangesBeyondTheView()
+{
+    for (int i = 0; i < 200; ++i)
+        m_list->AddDroppedColourToList(ColorRef(i));
+    const int last = m_list->count() - 1;
+    QWidget* viewport = m_view->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(50, 45));
+    QTest::keyClick(m_view, Qt::Key_End, Qt::ShiftModifier);
+    QList<int> rows;
+    for (int row = 1; row <= last; ++row)
+        rows << row;
+    QCOMPARE(m_view->SelectedRows(), rows);
+    QCOMPARE(m_view->currentIndex().row(), last);
+    QCOMPARE(m_list->ListCurrentColour(), m_list->colourAt(last));
+    QTest::keyClick(m_view, Qt::Key_Home, Qt::ShiftModifier);
+    QCOMPARE(m_view->SelectedRows(), (QList<int>{0, 1}));
+    QTest::keyClick(m_view, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(m_view, Qt::Key_Up, Qt::ShiftModifier);
+    rows.removeLast();
+    QCOMPARE(m_view->SelectedRows(), rows);
 }
 
 QTEST_MAIN(ColourListViewTest)

@@ -1,3 +1,4 @@
+#include "colour/ColourText.h"
 #include "state/ColourList.h"
 #include "state/HistoryList.h"
 #include "support/MainWindowKit.h"
@@ -65,6 +66,7 @@ private slots:
     void arrowKeysMoveTheSampledPixel_data();
     void arrowKeysMoveTheSampledPixel();
     void overThePanelItsOwnPixelsAreSampled();
+    void readoutFollowsEveryCursorMove();
     void desktopPickerWhereTheScreenCannotBeRead();
 
 private:
@@ -300,6 +302,25 @@ void EyeDropperTest::overThePanelItsOwnPixelsAreSampled()
     m_kit->fake.screen.cursorPosition = Window()->panel()->pos() + QPoint(100, 147);
     Window()->Sample();
     QCOMPARE(*Window()->sampledColour(), PackColour(255, 255, 255));
+}
+
+// Between two ticks of the timer (which never comes here) the readout, the swatch's
+// colour and the magnifier already show the pixel under the moved cursor.
+void EyeDropperTest::readoutFollowsEveryCursorMove()
+{
+    OpenEyeDropper();
+    for (const QPoint& at : {QPoint(300, 200), QPoint(301, 200), QPoint(520, 410)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(Window(), &move);
+        QCOMPARE(*Window()->sampledColour(), PixelColour(at.x(), at.y()));
+        QCOMPARE(Window()->panel()->hexReadout()->text(),
+                 FormatHashHex(UnpackColour(PixelColour(at.x(), at.y()))));
+        QCOMPARE(Window()->panel()->magnifier()->PixelShown(1, 0),
+                 qRgb((at.x() + 1) & 0xff, at.y() & 0xff, 7));
+    }
+    Do(Qt::Key_F2);
+    QCOMPARE(m_kit->colour.colour(), PixelColour(520, 410));
 }
 
 void EyeDropperTest::desktopPickerWhereTheScreenCannotBeRead()

@@ -1,3 +1,4 @@
+#include "storage/ListLoadWorker.h"
 #include "support/MainWindowKit.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/widgets/PanelButton.h"
@@ -57,6 +58,8 @@ private slots:
     void saveAs();
     void saveAsFailureChangesNothing();
     void commandLine();
+    void bigCommandLineListLoadsInTheBackground_data();
+    void bigCommandLineListLoadsInTheBackground();
     void startupChoice_data();
     void startupChoice();
     void exitWrites();
@@ -430,6 +433,65 @@ void ListFilesTest::commandLine()
     QCOMPARE(Colours(*m_list), QList<ColorRef>{kRed});
     QCOMPARE(QFileInfo(m_list->CurrentListPath()), QFileInfo(path));
     QVERIFY(QFileInfo(m_list->CurrentListPath()).isAbsolute());
+}
+
+void ListFilesTest::bigCommandLineListLoadsInTheBackground_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("changedMeanwhile");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("list") << "big.cll" << false << false;
+    QTest::newRow("palette") << "big.gpl" << false << false;
+    QTest::newRow("list changed meanwhile, load") << "big.cll" << true << true;
+    QTest::newRow("list changed meanwhile, keep") << "big.cll" << true << false;
+}
+
+// A file of a megabyte or more is read on a worker thread while the window goes on
+// answering, and then gives the list exactly what a load in one go gives.
+void ListFilesTest::bigCommandLineListLoadsInTheBackground()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, changedMeanwhile);
+    QFETCH(bool, answer);
+    const bool palette = name.endsWith(QLatin1String(".gpl"));
+    QByteArray content = palette ? "GIMP Palette\nName: big\n#\n" : "";
+    for (int i = 0; i < 60000; ++i) {
+        const ColorRef colour = ColorRef(i * 277) & 0xFFFFFF;
+        const Rgb rgb = UnpackColour(colour);
+        content += palette ? QByteArray::number(rgb.red) + ' ' + QByteArray::number(rgb.green) +
+                                 ' ' + QByteArray::number(rgb.blue) + "\tcolour\n"
+                           : FormatListItemText(colour).toLatin1() + "\r\n";
+    }
+    QVERIFY(content.size() >= kBackgroundLoadBytes);
+    const QString path = Write(name, content);
+    QSignalSpy ended(m_files, &ListFilesFeature::backgroundLoadEnded);
+    m_files->LoadCommandLineList({QStringLiteral("qbkromi"), path});
+    QCOMPARE(m_list->count(), 0);
+    QVERIFY(m_window->progressBar()->isVisible());
+    if (changedMeanwhile) {
+        m_list->AddDroppedColourToList(kBlack);
+        m_fake->messages.answers = {answer};
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 30000);
+    QVERIFY(!m_window->progressBar()->isVisible());
+    if (changedMeanwhile) {
+        QCOMPARE(m_fake->messages.shown.size(), 1);
+        QCOMPARE(m_fake->messages.shown[0].text,
+                 QStringLiteral("Are you sure to load a color list?"));
+    }
+    if (changedMeanwhile && !answer) {
+        QCOMPARE(Colours(*m_list), QList<ColorRef>{kBlack});
+        QVERIFY(m_list->IsChanged());
+        return;
+    }
+    ColourList inOneGo;
+    const ListLoadResult expected = LoadListOrPalette(path, inOneGo);
+    QCOMPARE(Colours(*m_list), Colours(inOneGo));
+    QCOMPARE(m_list->CurrentListPath(), inOneGo.CurrentListPath());
+    QCOMPARE(m_list->IsNotReadInFull(), inOneGo.IsNotReadInFull());
+    QVERIFY(!m_list->IsChanged());
+    QCOMPARE(m_colour->colour(), *expected.mainColour);
+    QCOMPARE(m_recent->count(), 1);
 }
 
 void ListFilesTest::startupChoice_data()

@@ -22,6 +22,7 @@ private slots:
     void initTestCase();
     void anotherProgramSeesThePayload_data();
     void anotherProgramSeesThePayload();
+    void textWrittenOnAWorkerReachesAnotherProgram();
 
 private:
     QByteArray Xclip(const QStringList& arguments);
@@ -88,6 +89,9 @@ void X11ClipboardTest::anotherProgramSeesThePayload_data()
     QTest::newRow("bitmap") << CopyFormat::Swatches << PictureKind::Bmp
                             << QStringList{QStringLiteral("image/png")}
                             << QStringLiteral("image/png");
+    QTest::newRow("bitmap as BMP")
+        << CopyFormat::Swatches << PictureKind::Bmp << QStringList{QStringLiteral("image/bmp")}
+        << QStringLiteral("image/bmp");
     QTest::newRow("metafile") << CopyFormat::Swatches << PictureKind::Wmf
                               << (WmfMimeTypes() << QStringLiteral("image/png"))
                               << QStringLiteral("image/x-wmf");
@@ -117,14 +121,25 @@ void X11ClipboardTest::anotherProgramSeesThePayload()
     const QByteArray read = Xclip({QStringLiteral("-t"), readType, QStringLiteral("-o")});
     if (readType == QLatin1String("UTF8_STRING")) {
         QCOMPARE(QString::fromUtf8(read), BuildCssText(kEntries, options.css));
-    } else if (readType == QLatin1String("image/png")) {
+    } else if (readType.startsWith(QLatin1String("image/")) && readType != "image/x-wmf") {
         QImage image;
-        QVERIFY(image.loadFromData(read, "PNG"));
+        QVERIFY(image.loadFromData(read, readType.mid(6).toUpper().toLatin1()));
         const QImage expected = BuildSwatchesBitmap(kEntries, options.swatches).image;
         QCOMPARE(image.convertToFormat(expected.format()), expected);
     } else {
         QCOMPARE(read, BuildSwatchesMetafile(kEntries, options.swatches).wmf);
     }
+}
+
+void X11ClipboardTest::textWrittenOnAWorkerReachesAnotherProgram()
+{
+    const QString text = QStringLiteral("06A7FF\r\nFF0000\r\n");
+    m_qt->platform().clipboard.SetMimeData(
+        TextMimeDataFromWorker([text] { return text; }).release());
+    QCoreApplication::processEvents();
+    QCOMPARE(QString::fromUtf8(Xclip(
+                 {QStringLiteral("-t"), QStringLiteral("UTF8_STRING"), QStringLiteral("-o")})),
+             text);
 }
 
 QTEST_MAIN(X11ClipboardTest)

@@ -3,6 +3,7 @@
 #include "copy/ColourLineFormats.h"
 #include "copy/CopyPayload.h"
 #include "copy/CopyPictures.h"
+#include "state/ColourList.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "storage/UserTextFormats.h"
@@ -121,6 +122,25 @@ void CopyFeature::QuickCopy(ValueField field)
 {
     // One selected row or none copies the main colour: the list is not read.
     const QList<int> rows = m_listPanel.SelectedRows();
+    if (rows.size() >= 2) {
+        // Items the program made itself need only their colours: the text is then
+        // written on a worker thread, so a million selected colours copy at once.
+        const ColourList& list = m_context.colourList;
+        QList<ColorRef> colours;
+        colours.reserve(rows.size());
+        for (int row : rows) {
+            if (list.HasOwnText(row))
+                break;
+            colours.append(list.colourAt(row));
+        }
+        if (colours.size() == rows.size()) {
+            m_context.platform.clipboard.SetMimeData(TextMimeDataFromWorker([field, colours] {
+                                                         return QuickCopyColoursText(field,
+                                                                                     colours);
+                                                     }).release());
+            return;
+        }
+    }
     PutOnClipboard(QuickCopyText(field, TakeCopySourceInput(m_context, rows, rows.size() >= 2)));
 }
 

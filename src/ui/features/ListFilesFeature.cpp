@@ -5,6 +5,7 @@
 #include "state/MainColour.h"
 #include "storage/ColourListFile.h"
 #include "storage/ListExitWrite.h"
+#include "storage/ListLoadWorker.h"
 #include "storage/PaletteFiles.h"
 #include "storage/ProgramDirectory.h"
 #include "storage/RecentLists.h"
@@ -81,16 +82,24 @@ bool ListFilesFeature::ConfirmLoad(const QString& title)
                &m_context.mainWindow, QStringLiteral("Are you sure to load a color list?"), title);
 }
 
+QProgressBar* ListFilesFeature::ShowProgress()
+{
+    QProgressBar* progress = m_context.mainWindow.progressBar();
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    progress->show();
+    return progress;
+}
+
 bool ListFilesFeature::LoadListFile(const QString& path)
 {
     if (PicturePaletteFeature::IsPicture(path)) {
         m_pictures->AddPaletteOf(path);
         return true;
     }
-    QProgressBar* progress = m_context.mainWindow.progressBar();
-    progress->setRange(0, 100);
-    progress->setValue(0);
-    progress->show();
+    // A load still running in the background is overtaken by this one.
+    ++m_loadsStarted;
+    QProgressBar* progress = ShowProgress();
     const ListLoadResult result = LoadListOrPalette(
         path, m_context.colourList, &m_context.recentLists, [progress](int percent) {
             progress->setValue(percent);
@@ -101,6 +110,12 @@ bool ListFilesFeature::LoadListFile(const QString& path)
         Tell(result.error);
         return false;
     }
+    ShowLoaded(path, result);
+    return true;
+}
+
+void ListFilesFeature::ShowLoaded(const QString& path, const ListLoadResult& result)
+{
     // Only a palette leaves the path empty: a changed list of it goes to a file
     // named after it.
     if (result.status == ColourListLoadStatus::Loaded &&
@@ -113,7 +128,45 @@ bool ListFilesFeature::LoadListFile(const QString& path)
         Tell(QStringLiteral("The file '%1' holds no colors.").arg(QuotedValue(path)));
     if (!result.notice.isEmpty())
         Tell(result.notice);
-    return true;
+}
+
+void ListFilesFeature::TakeBackgroundLoad(const QString& path, const ListLoadResult& result,
+                                          ColourList& loaded, bool changedBefore)
+{
+    // Changed while the file was read: the load would throw that away.
+    if (!changedBefore && !ConfirmLoad(QStringLiteral("Load?")))
+        return;
+    switch (result.status) {
+    case ColourListLoadStatus::Missing:
+        // Gone meanwhile: as any load of a missing file.
+        LoadListFile(path);
+        break;
+    case ColourListLoadStatus::Failed:
+        Tell(result.error);
+        break;
+    case ColourListLoadStatus::Loaded:
+        m_context.colourList.AdoptLoadedList(loaded);
+        m_context.recentLists.AddLoadedList(path);
+        ShowLoaded(path, result);
+        break;
+    }
+}
+
+void ListFilesFeature::LoadListFileInBackground(const QString& path)
+{
+    const int load = ++m_loadsStarted;
+    QProgressBar* progress = ShowProgress();
+    const bool changedBefore = m_context.colourList.IsChanged();
+    LoadListOrPaletteInBackground(
+        path, this, [progress](int percent) { progress->setValue(percent); },
+        [this, path, load, changedBefore, progress](const ListLoadResult& result,
+                                                    ColourList& loaded) {
+            if (load == m_loadsStarted) {
+                progress->hide();
+                TakeBackgroundLoad(path, result, loaded, changedBefore);
+            }
+            emit backgroundLoadEnded();
+        });
 }
 
 void ListFilesFeature::LoadList()
@@ -180,7 +233,11 @@ void ListFilesFeature::LoadCommandLineList(const QStringList& arguments)
     if (!file.isFile() || !ConfirmLoad(QStringLiteral("Load?")))
         return;
     // A relative name would be stored as given in the recent lists and "lastcll".
-    LoadListFile(file.absoluteFilePath());
+    // The window is up by now: a big file is read without stopping it.
+    if (file.size() >= kBackgroundLoadBytes)
+        LoadListFileInBackground(file.absoluteFilePath());
+    else
+        LoadListFile(file.absoluteFilePath());
 }
 
 void ListFilesFeature::ChooseStartupList()

@@ -8,8 +8,11 @@
 #include <QStringList>
 
 struct AppContext;
+class ColourList;
 class PicturePaletteFeature;
+class QProgressBar;
 class ReopenWindow;
+struct ListLoadResult;
 
 class ListFilesFeature : public QObject
 {
@@ -39,7 +42,9 @@ public:
     // added.
     void LoadDroppedFiles(const QStringList& paths);
     // `arguments` as QCoreApplication::arguments() gives them (the program
-    // first): an existing file named by the first argument is loaded.
+    // first): an existing file named by the first argument is loaded; one of
+    // kBackgroundLoadBytes or more on a worker thread, with the progress bar
+    // showing, and taken over once read (backgroundLoadEnded follows).
     void LoadCommandLineList(const QStringList& arguments);
     // At the main window's creation, after the settings: reads "colorlist.cl1"
     // into the recent lists (reporting one that cannot be read), then loads the
@@ -69,7 +74,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // A list read on a worker thread was taken over, or its load ended otherwise.
+    void backgroundLoadEnded();
+
 private:
+    QProgressBar* ShowProgress();
+    // After a load: the main colour, and the messages about what the file held.
+    void ShowLoaded(const QString& path, const ListLoadResult& result);
+    void LoadListFileInBackground(const QString& path);
+    void TakeBackgroundLoad(const QString& path, const ListLoadResult& result, ColourList& loaded,
+                            bool changedBefore);
     // A message box over the main window.
     void Tell(const QString& text) const;
     bool ConfirmLoad(const QString& title);
@@ -81,4 +96,6 @@ private:
     AppContext& m_context;
     QPointer<ReopenWindow> m_reopen;
     PicturePaletteFeature* m_pictures;
+    // Counts every load: a background load that finds a later one started gives way.
+    int m_loadsStarted = 0;
 };

@@ -59,10 +59,35 @@ QList<int> ColourListView::SelectedRows() const
     QList<int> rows;
     if (!selectionModel())
         return rows;
-    for (const QModelIndex& index : selectionModel()->selectedIndexes())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
+    // By ranges: a million selected items would otherwise make a million indexes.
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.append(row);
+    }
+    if (!std::is_sorted(rows.begin(), rows.end()))
+        std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+void ColourListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command)
+{
+    // Shift+End, Shift+click: the list view would make an index of every item
+    // between the two ends (a million of them); in one column they are one range.
+    if (state() != DragSelectingState && selectionModel() &&
+        (rect.width() > 1 || rect.height() > 1)) {
+        const QModelIndex first = indexAt(rect.topLeft());
+        const QModelIndex last = indexAt(rect.bottomRight());
+        if (first.isValid() && last.isValid()) {
+            const int top = qMin(first.row(), last.row());
+            const int bottom = qMax(first.row(), last.row());
+            selectionModel()->select(
+                QItemSelection(model()->index(top, 0), model()->index(bottom, 0)), command);
+            return;
+        }
+    }
+    QListView::setSelection(rect, command);
 }
 
 void ColourListView::TakeListCurrentColour(int row)

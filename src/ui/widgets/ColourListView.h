@@ -43,6 +43,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
 
 private:
     void TakeListCurrentColour(int row);

@@ -31,6 +31,12 @@ void CopyPreviewPanel::ShowImage(const QImage& image)
     update();
 }
 
+PreviewArea CopyPreviewPanel::Area() const
+{
+    const int lineHeight = qMax(1, QFontMetrics(font()).lineSpacing());
+    return {size(), height() / lineHeight + 1};
+}
+
 void CopyPreviewPanel::SplitVisibleLines()
 {
     m_visibleLines.clear();

@@ -4,6 +4,8 @@
 // Display only: it takes no mouse or keyboard input, so it neither scrolls nor
 // edits, and a long result shows only its top-left part.
 
+#include "copy/CopyPayload.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,8 @@ public:
 
     void ShowText(const QString& text);
     void ShowImage(const QImage& image);
+    // What can be seen of a picture or a text: a preview need hold no more.
+    PreviewArea Area() const;
 
     QString text() const { return m_text; }
     QImage image() const { return m_image; }

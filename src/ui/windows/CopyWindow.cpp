@@ -183,6 +183,14 @@ QStringList CopyWindow::TakeSourceColours() const
 {
     const bool readsList =
         source() == CopySource::ColorList || source() == CopySource::SelectedColors;
+    if (readsList) {
+        const QList<int> selected =
+            source() == CopySource::SelectedColors ? m_listPanel.SelectedRows() : QList<int>();
+        const std::optional<QStringList> entries = ListEntriesOfColours(
+            m_context.colourList, source() == CopySource::SelectedColors ? &selected : nullptr);
+        if (entries)
+            return *entries;
+    }
     return GatherSourceColours(
         source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows(), readsList));
 }
@@ -195,10 +203,13 @@ void CopyWindow::GatherSource()
 void CopyWindow::RebuildPreview()
 {
     const CopyPreview preview =
-        BuildCopyPreview(format(), m_entries, m_options->Options(), m_formats);
-    // A value that cannot be converted leaves the preview empty; "Copy Now" reports it.
-    if (m_formats.IsPicture(format()))
+        BuildCopyPreview(format(), m_entries, m_options->Options(), m_formats, m_preview->Area());
+    // A value that cannot be converted leaves a text preview empty, and "Copy Now"
+    // reports it; a picture that cannot be made says why where it would stand.
+    if (m_formats.IsPicture(format()) && preview.ok())
         m_preview->ShowImage(preview.image);
+    else if (m_formats.IsPicture(format()))
+        m_preview->ShowText(preview.error);
     else
         m_preview->ShowText(preview.text);
 }

@@ -38,6 +38,9 @@ EyeDropperWindow::EyeDropperWindow(Screen& screen)
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The readout and the magnifier follow every cursor move over the picture;
+    // the timer still samples where no move arrives (over the panel, arrow keys).
+    setMouseTracking(true);
     m_timer.setInterval(kSampleIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &EyeDropperWindow::Sample);
     connect(m_panel, &EyeDropperPanel::closeRequested, this, &EyeDropperWindow::Close);
@@ -85,9 +88,14 @@ void EyeDropperWindow::Close()
 
 void EyeDropperWindow::Sample()
 {
+    if (m_open)
+        SampleAt(m_screen.CursorPosition());
+}
+
+void EyeDropperWindow::SampleAt(const QPoint& cursor)
+{
     if (!m_open)
         return;
-    const QPoint cursor = m_screen.CursorPosition();
     if (!m_pixel || cursor != m_cursorSeen) {
         m_cursorSeen = cursor;
         m_pixel = m_picture.PixelAtCursor(cursor);
@@ -168,6 +176,11 @@ void EyeDropperWindow::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::black);
     else
         painter.drawImage(QPointF(0, 0), m_picture.image);
+}
+
+void EyeDropperWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    SampleAt(event->globalPosition().toPoint());
 }
 
 void EyeDropperWindow::mouseReleaseEvent(QMouseEvent* event)

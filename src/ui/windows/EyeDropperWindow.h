@@ -1,10 +1,10 @@
 #pragma once
 // The eye dropper ("Eye Dropper"): a borderless window over the whole primary
 // screen showing a picture of it taken at opening, under a cross-hair cursor,
-// with the info panel on top. Ten times a second it samples the pixel under the
-// cursor. A left click or F2 takes the sampled colour and closes, a right click or
-// F3 takes it and stays open; F4, Escape, "X" and "Quit" close without taking.
-// The arrow keys move the cursor by one pixel of the picture (Shift: ten).
+// with the info panel on top. It samples the pixel under the cursor at every
+// mouse move over the picture and ten times a second. A left click or F2 takes the sampled colour
+// and closes, a right click or F3 takes it and stays open; F4, Escape, "X" and "Quit" close without
+// taking. The arrow keys move the cursor by one pixel of the picture (Shift: ten).
 //
 // On a scaled screen the picture has more pixels than the screen has global
 // coordinates: the cursor reaches every second (third ...) one, the arrow keys
@@ -41,6 +41,9 @@ public:
     // One tick of the sampling timer: the pixel under the cursor is read and
     // shown in the panel.
     void Sample();
+    // The same for a cursor position given in screen coordinates: every mouse
+    // move over the picture samples at once.
+    void SampleAt(const QPoint& cursor);
     // The colour the next capture takes: the last sample of this opening.
     std::optional<ColorRef> sampledColour() const { return m_sampled; }
     // The picture pixel sampled last.
@@ -57,6 +60,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
