@@ -19,6 +19,12 @@ QString CopyClipped(const QString& text, int start, int count)
 
 } // namespace
 
+QString FormatHexText(Rgb c)
+{
+    char16_t text[6];
+    return TextFromBuffer(text, WriteHexText(text, c));
+}
+
 QString FormatHashHex(Rgb c)
 {
     char16_t text[7] = {u'#'};

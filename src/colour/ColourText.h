@@ -80,6 +80,8 @@ template <typename Char> std::optional<Rgb> ReadHexTriple(const Char* six)
     return Rgb{components[0], components[1], components[2]};
 }
 
+// "06A7FF": red, green, blue, upper-case hexadecimal.
+QString FormatHexText(Rgb c);
 // "#06A7FF".
 QString FormatHashHex(Rgb c);
 // "$00FFA706": blue, green, red; read back as a hexadecimal integer it is the ColorRef.

@@ -1,5 +1,7 @@
 #include "ui/ColourDrag.h"
 
+#include "colour/CssColourText.h"
+
 #include "colour/ColourText.h"
 #include "copy/QtColour.h"
 
@@ -71,19 +73,10 @@ std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data)
 
 std::optional<ColorRef> ColourFromText(const QString& text)
 {
-    QString digits = text.trimmed();
-    if (digits.startsWith(QLatin1Char('#')))
-        digits.remove(0, 1);
-    else if (digits.size() != 6)
-        return std::nullopt; // "RGB" alone would take any three letters for a colour
-    if (digits.size() == 3)
-        digits = QString(digits[0]) + digits[0] + digits[1] + digits[1] + digits[2] + digits[2];
-    if (digits.size() != 6)
+    const CssColourReading reading = ReadCssColour(text);
+    if (!reading.colour)
         return std::nullopt;
-    const std::optional<Rgb> rgb = ReadHexTriple(reinterpret_cast<const char16_t*>(digits.utf16()));
-    if (!rgb)
-        return std::nullopt;
-    return PackColour(*rgb);
+    return PackColour(*reading.colour);
 }
 
 std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data)

@@ -49,9 +49,9 @@ inline constexpr char ColourMimeType[] = "application/x-qbkromi-colour";
 QMimeData* CreateColourMimeData(const DraggedColour& dragged);
 // nullopt for data not made by CreateColourMimeData in this process.
 std::optional<DraggedColour> DecodeColourDrop(const QMimeData* data);
-// The colour of a text from another program, in a form the program reads: for now
-// hexadecimal "#RRGGBB", "RRGGBB" or "#RGB", spaces around ignored. Empty for any
-// other text.
+// The colour of a text from another program, in any CSS colour form the program
+// reads (ReadCssColour: "#RGB", "06a7ff", "tomato", "oklch(70% 0.1 200)" ...),
+// spaces around ignored. Empty for any other text.
 std::optional<ColorRef> ColourFromText(const QString& text);
 // DecodeColourDrop, else a colour from another program (kind OtherProgram, no
 // source): its standard colour data, or its text read by ColourFromText.

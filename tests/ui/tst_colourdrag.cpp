@@ -134,7 +134,10 @@ void ColourDragTest::coloursFromText_data()
     QTest::newRow("short, spaces around") << " #F0a\n" << std::optional(PackColour(255, 0, 170));
     QTest::newRow("bare short") << "FAB" << none;
     QTest::newRow("not hex") << "#GG0000" << none;
-    QTest::newRow("four digits") << "#1234" << none;
+    QTest::newRow("a name") << "tomato" << std::optional(PackColour(255, 99, 71));
+    QTest::newRow("oklch") << "oklch(51.975% 0.17686 142.495)"
+                           << std::optional(PackColour(0, 128, 0));
+    QTest::newRow("five digits") << "#12345" << none;
     QTest::newRow("two colours") << "#000000 #FFFFFF" << none;
     QTest::newRow("a file") << "file:///home/me/web.cll" << none;
     QTest::newRow("empty") << "" << none;

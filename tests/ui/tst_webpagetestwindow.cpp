@@ -404,7 +404,8 @@ void WebPageTestWindowTest::viewAsChangesOnlyTheDrawing()
     QApplication::sendEvent(header, &move);
     QCOMPARE(Window()->seenLine()->text(),
              QStringLiteral("Simulated achromatopsia 1.0. Real #C8E085, seen #D6D6D6"));
-    QVERIFY(Named(QStringLiteral("Label7"))->toolTip().contains(QStringLiteral("As seen with")));
+    QVERIFY(
+        Named(QStringLiteral("footertext"))->toolTip().contains(QStringLiteral("As seen with")));
 
     Window()->viewAsMenu()->actions().first()->trigger();
     QCOMPARE(m_kit->settings.GetSetting(QStringLiteral("web.view")), QStringLiteral("normal"));
