@@ -53,20 +53,16 @@ QStringList MoveTo(QPoint at)
 // needs motion after the press and the target's answer before the release.
 void Drag(QPoint from, QPoint to)
 {
-    const QString pause = QStringLiteral("0.05");
-    // Arriving from aside: a press with no motion into the window before it starts no drag.
-    QStringList steps = MoveTo(from + QPoint(4, 4)) + QStringList{"sleep", "0.1"} + MoveTo(from) +
-                        QStringList{"sleep", "0.2", "mousedown", "1"};
+    const QStringList pause{"sleep", "0.05"};
+    // The pointer comes into the window before the press, as a hand would bring it.
+    QStringList steps =
+        MoveTo(from + QPoint(4, 4)) + pause + MoveTo(from) + pause + QStringList{"mousedown", "1"};
     constexpr int kSteps = 12;
     for (int step = 1; step <= kSteps; ++step)
-        steps << "sleep" << pause << MoveTo(from + (to - from) * step / kSteps);
+        steps += pause + MoveTo(from + (to - from) * step / kSteps);
     for (const QPoint wiggle : {QPoint(1, 0), QPoint(0, 1), QPoint(0, 0)})
-        steps << "sleep"
-              << "0.1" << MoveTo(to + wiggle);
-    steps << "sleep"
-          << "0.2"
-          << "mouseup"
-          << "1";
+        steps += pause + MoveTo(to + wiggle);
+    steps += pause + QStringList{"mouseup", "1"};
     Xdo(steps);
 }
 
