@@ -1,10 +1,8 @@
-#include "app/KromiApplication.h"
-#include "support/FakePlatform.h"
+#include "support/StartedProgram.h"
 #include "ui/widgets/ColourSwatch.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QAccessible>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Every control a person can operate says what it is to a screen reader.
@@ -71,12 +69,7 @@ void CollectUnnamed(QAccessibleInterface* node, const QString& path, QStringList
 
 void AccessibilityTest::everyControlOfEveryWindowHasAName()
 {
-    QTemporaryDir dir;
-    FakePlatform fake;
-    fake.screen.screenSize = QSize(1280, 1024);
-    Platform platform = fake.platform();
-    KromiApplication app(platform, dir.path() + QLatin1Char('/'));
-    app.Start({});
+    StartedProgram program;
     QStringList unnamed;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isWindow() || window->inherits("QMenu"))
@@ -89,9 +82,9 @@ void AccessibilityTest::everyControlOfEveryWindowHasAName()
     QVERIFY(unnamed.isEmpty());
 
     // The swatches say the colour they show now.
-    app.mainColour().SetMainColour(PackColour(18, 52, 86));
+    program.app.mainColour().SetMainColour(PackColour(18, 52, 86));
     QStringList names;
-    for (auto* swatch : app.mainWindow()->findChildren<ColourSwatch*>())
+    for (auto* swatch : program.app.mainWindow()->findChildren<ColourSwatch*>())
         names << QAccessible::queryAccessibleInterface(swatch)->text(QAccessible::Name);
     QVERIFY(names.contains(QStringLiteral("18, 52, 86, #123456")));
 }

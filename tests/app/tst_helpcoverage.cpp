@@ -1,11 +1,9 @@
-#include "app/KromiApplication.h"
-#include "support/FakePlatform.h"
+#include "support/StartedProgram.h"
 #include "ui/KeyboardMap.h"
 
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QtTest>
 
@@ -54,12 +52,7 @@ void HelpCoverageTest::everyKeyIsNamed()
 
 void HelpCoverageTest::everyMenuEntryIsNamed()
 {
-    QTemporaryDir dir;
-    FakePlatform fake;
-    fake.screen.screenSize = QSize(1280, 1024);
-    Platform platform = fake.platform();
-    KromiApplication app(platform, dir.path() + QLatin1Char('/'));
-    app.Start({});
+    StartedProgram program;
     QStringList missing;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         for (QMenu* menu : window->findChildren<QMenu*>()) {
