@@ -101,6 +101,14 @@ std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data)
 
 namespace {
 
+// The drag-enter, drag-move or drop event `event` is, else null.
+QDropEvent* DragEvent(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool drag = type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop;
+    return drag ? static_cast<QDropEvent*>(event) : nullptr;
+}
+
 class ColourDropFilter : public QObject
 {
 public:
@@ -112,17 +120,17 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        QDropEvent* drop = DragEvent(event);
+        if (!drop)
             return false;
-        auto& drop = static_cast<QDropEvent&>(*event);
-        const std::optional<DraggedColour> dragged = DecodeAnyColourDrop(drop.mimeData());
+        const QEvent::Type type = event->type();
+        const std::optional<DraggedColour> dragged = DecodeAnyColourDrop(drop->mimeData());
         if (type == QEvent::DragEnter && m_rules.entered)
             m_rules.entered(dragged);
         if (!dragged)
             return false;
-        const bool accepted = !m_rules.accepts || m_rules.accepts(*dragged, drop);
-        if (AnswerColourDrag(drop, accepted) && type == QEvent::Drop && m_rules.dropped)
+        const bool accepted = !m_rules.accepts || m_rules.accepts(*dragged, *drop);
+        if (AnswerColourDrag(*drop, accepted) && type == QEvent::Drop && m_rules.dropped)
             m_rules.dropped(*dragged);
         return true;
     }
@@ -139,13 +147,10 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        QDropEvent* drop = DragEvent(event);
+        if (!drop || !drop->mimeData()->hasFormat(QString::fromLatin1(ColourMimeType)))
             return false;
-        auto& drop = static_cast<QDropEvent&>(*event);
-        if (!drop.mimeData()->hasFormat(QString::fromLatin1(ColourMimeType)))
-            return false;
-        drop.ignore();
+        drop->ignore();
         return true;
     }
 };
