@@ -40,3 +40,18 @@ QRect EditedGeometry(const QRect& start, LayoutEditGrip grip, QPoint delta, QSiz
                     area.height() - kEditedVisiblePart);
     return QRect(QPoint(left, top), start.size());
 }
+
+std::vector<int> ReadingOrder(const std::vector<QRect>& boxes, const QRect& area)
+{
+    std::vector<int> order;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].intersects(area))
+            order.push_back(int(i));
+    std::stable_sort(order.begin(), order.end(), [&boxes](int a, int b) {
+        const QRect& first = boxes[std::size_t(a)];
+        const QRect& second = boxes[std::size_t(b)];
+        return first.top() != second.top() ? first.top() < second.top()
+                                           : first.left() < second.left();
+    });
+    return order;
+}

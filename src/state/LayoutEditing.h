@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <vector>
+
 // The corner that resizes: this many pixels from the right and bottom edges.
 inline constexpr int kResizeGripSize = 5;
 // No item gets smaller than this, so none can vanish under the pointer.
@@ -28,3 +30,8 @@ LayoutEditGrip EditGripAt(QSize itemSize, QPoint pressed);
 // The item's geometry after the pointer moved by `delta` since the press that
 // started the edit at `start`, inside a test area of `area`.
 QRect EditedGeometry(const QRect& start, LayoutEditGrip grip, QPoint delta, QSize area);
+
+// The order the keyboard visits the test items in, as indexes into `boxes`: the
+// items that show inside `area` (a parked one does not), top to bottom, then left
+// to right.
+std::vector<int> ReadingOrder(const std::vector<QRect>& boxes, const QRect& area);

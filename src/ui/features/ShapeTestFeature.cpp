@@ -1,11 +1,13 @@
 #include "ui/features/ShapeTestFeature.h"
 
+#include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/ViewAs.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/ShapeSchemeControls.h"
+#include "ui/windows/ShapeTestArea.h"
 #include "ui/windows/ShapeTestWindow.h"
 
 namespace {
@@ -19,6 +21,8 @@ ShapeTestFeature::ShapeTestFeature(AppContext& context, bool firstStart)
     : m_context(context), m_window(std::make_unique<ShapeTestWindow>(context))
 {
     ApplySettings(firstStart);
+    m_window->area()->SetMainColourSource(
+        [&colour = context.mainColour] { return colour.colour(); });
     connect(m_window.get(), &ShapeTestWindow::visionChosen, this, [this](ColourVision vision) {
         WriteViewAsSetting(m_context.settings, QLatin1String(kViewAsKey), vision);
     });

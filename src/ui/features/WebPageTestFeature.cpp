@@ -1,5 +1,6 @@
 #include "ui/features/WebPageTestFeature.h"
 
+#include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "ui/AppContext.h"
 #include "ui/Commands.h"
@@ -18,6 +19,7 @@ WebPageTestFeature::WebPageTestFeature(AppContext& context, bool firstStart)
     : m_context(context), m_window(std::make_unique<WebPageTestWindow>(context))
 {
     Place(firstStart);
+    m_window->SetMainColourSource([&colour = context.mainColour] { return colour.colour(); });
     m_window->SetVision(ReadViewAsSetting(m_context.settings, QLatin1String(kViewAsKey)));
     connect(m_window.get(), &WebPageTestWindow::visionChosen, this, [this](ColourVision vision) {
         WriteViewAsSetting(m_context.settings, QLatin1String(kViewAsKey), vision);

@@ -4,6 +4,7 @@
 #include "copy/QtColour.h"
 #include "state/ColourList.h"
 #include "ui/Fonts.h"
+#include "ui/widgets/KeyboardFocus.h"
 
 #include <QPainter>
 
@@ -27,19 +28,6 @@ QString TrimRight(QString text)
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text;
-}
-
-// The classic dotted focus frame: every other pixel of the edge inverted.
-void DrawDottedFocusFrame(QPainter* painter, const QRect& rect)
-{
-    painter->save();
-    painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    const QBrush dots(Qt::white, Qt::Dense4Pattern);
-    painter->fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), dots);
-    painter->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), dots);
-    painter->fillRect(QRect(rect.left(), rect.top() + 1, 1, rect.height() - 2), dots);
-    painter->fillRect(QRect(rect.right(), rect.top() + 1, 1, rect.height() - 2), dots);
-    painter->restore();
 }
 
 } // namespace
@@ -100,5 +88,5 @@ void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->restore();
 
     if (option.state & QStyle::State_HasFocus)
-        DrawDottedFocusFrame(painter, rect);
+        DrawDottedFocusFrame(*painter, rect);
 }

@@ -3,7 +3,9 @@
 #include "state/ColourList.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/ColourListDelegate.h"
+#include "ui/widgets/KeyboardFocus.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -114,6 +116,14 @@ void ColourListView::mouseMoveEvent(QMouseEvent* event)
 {
     QListView::mouseMoveEvent(event);
     emit mouseMoved();
+}
+
+void ColourListView::keyPressEvent(QKeyEvent* event)
+{
+    if (IsActivationKey(*event, false) && currentIndex().isValid())
+        emit itemDoubleClicked(currentIndex().row());
+    else
+        QListView::keyPressEvent(event);
 }
 
 void ColourListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)

@@ -2,7 +2,8 @@
 // The colour list box: shows a ColourList with extended selection
 // in big (30 px) or small (15 px) items. It keeps the list current colour up to
 // date (the pressed or current item's colour) and reports presses and
-// double-clicks; dragging, dropping and the menu belong to the main window.
+// double-clicks; Enter and Return on the current item count as a double-click.
+// Dragging, dropping and the menu belong to the main window.
 
 #include <QList>
 #include <QListView>
@@ -42,6 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
 

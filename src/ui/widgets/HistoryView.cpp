@@ -1,8 +1,10 @@
 #include "ui/widgets/HistoryView.h"
 
 #include "state/HistoryList.h"
+#include "ui/widgets/KeyboardFocus.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -68,6 +70,7 @@ HistoryView::HistoryView(QWidget* parent) : QTableView(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
     setFrameShape(QFrame::NoFrame);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
@@ -108,4 +111,12 @@ void HistoryView::mousePressEvent(QMouseEvent* event)
 {
     emit clickedInList();
     QTableView::mousePressEvent(event);
+}
+
+void HistoryView::keyPressEvent(QKeyEvent* event)
+{
+    if (IsActivationKey(*event, false) && currentIndex().isValid())
+        emit itemDoubleClicked(currentIndex().row());
+    else
+        QTableView::keyPressEvent(event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The history list ("histbox"): fixed 15-pixel items, each a swatch in the entry's
 // colour followed by the entry text in grey, several entries selectable at once.
-// Shows a HistoryList (or any model with its ColourRole).
+// Shows a HistoryList (or any model with its ColourRole). Tab leaves the list;
+// Enter and Return on the current entry count as a double-click.
 
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -42,4 +43,5 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,5 +1,8 @@
 #include "ui/widgets/PanelButton.h"
 
+#include "ui/widgets/KeyboardFocus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -50,6 +53,8 @@ void PanelButton::paintEvent(QPaintEvent* event)
     // The text sinks with the bevel.
     const QRect area = IsLowered() ? rect().translated(1, 1) : rect();
     painter.drawText(area, Qt::AlignCenter, m_text);
+    if (ShowsFocusFrame(*this))
+        DrawDottedFocusFrame(painter, rect().adjusted(2, 2, -2, -2));
 }
 
 void PanelButton::mousePressEvent(QMouseEvent* event)
@@ -64,6 +69,16 @@ void PanelButton::mouseReleaseEvent(QMouseEvent* event)
         return;
     SetLowered(false);
     if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void PanelButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!IsActivationKey(*event, true)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
         emit clicked();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // A flat panel used as a text button ("Save As", "OK", ...): flat when idle, a
-// lowered bevel while the left button is down on it.
+// lowered bevel while the left button is down on it. It takes no focus unless its
+// window gives it a focus policy (Qt::TabFocus); with the focus, Space, Enter and
+// Return click it and a dotted frame shows inside its edge.
 
 #include <QFrame>
 #include <QString>
@@ -25,6 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetLowered(bool lowered);

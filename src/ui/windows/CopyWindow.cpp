@@ -43,6 +43,7 @@ PanelButton* AddButton(QWidget* window, const char* name, const QString& caption
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->SetFace(243);
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

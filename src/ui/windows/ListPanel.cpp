@@ -60,6 +60,8 @@ ListPanel::ListPanel(AppContext& context)
     m_view->installEventFilter(this);
     ShowScrollBarThumbs(m_view);
     m_view->show();
+    // Tab reaches the list after "More...", then the buttons under it.
+    QWidget::setTabOrder(window->moreButton(), m_view);
 
     BuildMenu();
     window->listHeading()->installEventFilter(this);

@@ -60,6 +60,7 @@ PanelButton* MakePanelButton(QWidget* window, const QString& text, const QRect& 
     auto* button = new PanelButton(text, window);
     button->setGeometry(geometry);
     button->setMouseTracking(true);
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

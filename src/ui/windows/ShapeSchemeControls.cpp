@@ -33,6 +33,7 @@ PanelButton* AddButton(QWidget* column, const char* name, const QString& caption
     button->setFont(SansSerifPoints());
     button->setMouseTracking(true);
     button->SetFace(grey);
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

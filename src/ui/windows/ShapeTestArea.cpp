@@ -5,10 +5,12 @@
 #include "state/ShapeTestTexts.h"
 #include "ui/JpegImage.h"
 #include "ui/ViewAs.h"
+#include "ui/widgets/KeyboardFocus.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
@@ -102,17 +104,19 @@ void ShapeTestItem::paintEvent(QPaintEvent*)
         painter.setPen(ToQColor(m_area->Seen(m_outline)));
         painter.setBrush(ToQColor(m_area->Seen(m_colour)));
         painter.drawRect(box);
-        return;
+    } else {
+        painter.setPen(ToQColor(m_area->Seen(m_colour)));
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+        // While editing, the transparent box shows where it can be grabbed.
+        if (m_area->IsEditing()) {
+            painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(box);
+        }
     }
-    painter.setPen(ToQColor(m_area->Seen(m_colour)));
-    painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_caption);
-    // While editing, the transparent box shows where it can be grabbed.
-    if (m_area->IsEditing()) {
-        painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box);
-    }
+    if (ShowsFocusFrame(*this))
+        DrawDottedFocusFrame(painter, rect());
 }
 
 void ShapeTestItem::mousePressEvent(QMouseEvent* event)
@@ -149,14 +153,40 @@ void ShapeTestItem::mouseMoveEvent(QMouseEvent* event)
 
 void ShapeTestItem::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_editing = false;
+    if (event->button() != Qt::LeftButton || !m_editing)
+        return;
+    m_editing = false;
+    // A moved item may now come earlier or later in reading order.
+    m_area->ChainTabStops();
+}
+
+void ShapeTestItem::keyPressEvent(QKeyEvent* event)
+{
+    if (IsActivationKey(*event, true))
+        m_area->DropMainColour(m_role, m_index);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ShapeTestItem::focusInEvent(QFocusEvent* event)
+{
+    // The keyboard's counterpart of pointing at the item: the hint tells its colour.
+    m_area->PointerOver(m_role, m_index);
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ShapeTestItem::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&StartColourDrag)
 {
     setObjectName(QStringLiteral("testArea"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
     MakeDropTarget(this, ShapeTestTarget::Area, 0);
     // Bottom to top: Shape10 .. Shape1, the picture, Text10 .. Text1.
     for (int i = kTestShapeCount - 1; i >= 0; --i)
@@ -196,6 +226,29 @@ void ShapeTestArea::BuildLayout(int index)
         text->SetCaption(QString::fromLatin1(cell.caption));
     }
     SyncOutlines();
+    ChainTabStops();
+}
+
+void ShapeTestArea::ChainTabStops()
+{
+    std::vector<ShapeTestItem*> items(m_shapes.begin(), m_shapes.end());
+    items.insert(items.end(), m_texts.begin(), m_texts.end());
+    std::vector<QRect> boxes;
+    for (ShapeTestItem* item : items) {
+        boxes.push_back(item->geometry());
+        item->setFocusPolicy(Qt::NoFocus);
+    }
+    QWidget* previous = this;
+    for (const int i : ReadingOrder(boxes, QRect(0, 0, kTestAreaWidth, kTestAreaHeight))) {
+        ShapeTestItem* item = items[std::size_t(i)];
+        item->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, item);
+        previous = item;
+    }
+    // A focused item that went out of sight hands the focus to the area.
+    const QWidget* focused = focusWidget();
+    if (focused && focused != this && focused->focusPolicy() == Qt::NoFocus)
+        setFocus(Qt::OtherFocusReason);
 }
 
 void ShapeTestArea::SetColours(const ShapeTestColours& colours)
@@ -279,6 +332,12 @@ void ShapeTestArea::Drop(ShapeTestTarget target, int index, const DraggedColour&
     emit dropped();
 }
 
+void ShapeTestArea::DropMainColour(ShapeTestTarget target, int index)
+{
+    if (m_mainColour)
+        Drop(target, index, DraggedColour{m_mainColour(), ColourSourceKind::MainSwatch, nullptr});
+}
+
 void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
 {
     switch (target) {
@@ -314,6 +373,8 @@ void ShapeTestArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(Seen(m_colours.background)));
+    if (ShowsFocusFrame(*this))
+        DrawDottedFocusFrame(painter, rect());
 }
 
 void ShapeTestArea::mousePressEvent(QMouseEvent* event)
@@ -332,4 +393,25 @@ void ShapeTestArea::contextMenuEvent(QContextMenuEvent* event)
 {
     // Items pass their right clicks up to here.
     emit viewMenuRequested(event->globalPos());
+}
+
+void ShapeTestArea::keyPressEvent(QKeyEvent* event)
+{
+    if (IsActivationKey(*event, true))
+        DropMainColour(ShapeTestTarget::Area, 0);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ShapeTestArea::focusInEvent(QFocusEvent* event)
+{
+    PointerOver(ShapeTestTarget::Area, 0);
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ShapeTestArea::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }

@@ -3,7 +3,8 @@
 // "Page 1" picture and the ten test texts, placed by the layout tables. The area and
 // every item are colour drag sources (a left press drags at once) and drop targets;
 // while "Edit Layout" is on, a press moves or resizes an item instead and the area
-// starts no drag.
+// starts no drag. From the keyboard, Tab visits the area and then the items inside
+// it in reading order; Enter or Space drops the main colour on the focused one.
 
 #include "colour/ColourVision.h"
 #include "state/LayoutEditing.h"
@@ -65,6 +66,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     ShapeTestTarget m_role;
@@ -85,6 +89,7 @@ class ShapeTestArea : public QWidget, public ShowsColour
     Q_OBJECT
 public:
     using DragStarter = std::function<void(QWidget* source, const DraggedColour& dragged)>;
+    using MainColourSource = std::function<ColorRef()>;
 
     explicit ShapeTestArea(QWidget* parent);
 
@@ -132,6 +137,15 @@ public:
     // and brings it to the front.
     void MakeDropTarget(QWidget* widget, ShapeTestTarget target, int index);
 
+    // Where Enter and Space find the main colour; without a source they do nothing.
+    void SetMainColourSource(MainColourSource source) { m_mainColour = std::move(source); }
+    // Enter or Space on a target: the main colour is dropped there, as if the main
+    // swatch were dragged onto it.
+    void DropMainColour(ShapeTestTarget target, int index);
+    // Tab order: the area, then the items that show in it in reading order; parked
+    // items take no focus. Building a layout and moving an item call it.
+    void ChainTabStops();
+
 signals:
     // After every drop, taken or refused: the scheme record is due for a refresh.
     void dropped();
@@ -144,6 +158,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void PaintItemColours();
@@ -158,4 +175,5 @@ private:
     int m_builtLayout = 0;
     bool m_editing = false;
     DragStarter m_startDrag;
+    MainColourSource m_mainColour;
 };

@@ -7,6 +7,7 @@
 #include "ui/KeyboardMap.h"
 #include "ui/ViewAs.h"
 #include "ui/widgets/KeyPreview.h"
+#include "ui/widgets/KeyboardFocus.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/SectionHeading.h"
 #include "ui/windows/ConfusablePairsWindow.h"
@@ -50,6 +51,7 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     m_viewAs->setGeometry(ViewAsGeometry);
     m_viewAs->setFont(VerdanaPixels(11));
     m_viewAs->SetFace(219);
+    m_viewAs->setFocusPolicy(Qt::TabFocus);
     m_viewAsMenu = new ViewAsMenu(this);
     m_viewAsMenu->addSeparator();
     m_viewAsMenu->addAction(QStringLiteral("Colors Hard to Tell Apart..."), this,
@@ -75,6 +77,7 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     m_editLayout->setGeometry(EditLayoutGeometry);
     m_editLayout->setFont(SansSerifPoints());
     m_editLayout->setMouseTracking(true);
+    m_editLayout->setFocusPolicy(Qt::TabFocus);
     SetEditing(false);
 
     m_hint = new QLabel(this);
@@ -83,8 +86,10 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     m_hint->move(HintPosition);
     SetHint(ShapeTestInitialHint());
 
-    // The Delete key deletes a scheme while the scheme list has the focus.
+    // The Delete key deletes a scheme while the scheme list has the focus; Enter in
+    // either list does what a click on the current entry does.
     m_scheme->schemeList()->installEventFilter(this);
+    m_layoutList->installEventFilter(this);
     HintOver(m_editLayout, EditLayoutHint());
     HintOver(m_scheme->schemeList()->viewport(), SchemeListHint());
     HintOver(m_scheme->saveButton(), SaveSchemeHint());
@@ -229,10 +234,20 @@ void ShapeTestWindow::mouseMoveEvent(QMouseEvent* event)
 
 bool ShapeTestWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_scheme->schemeList() && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        m_scheme->DeleteSelected();
-        return true;
+    QListWidget* const schemes = m_scheme->schemeList();
+    if ((watched == schemes || watched == m_layoutList) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == schemes && key->key() == Qt::Key_Delete) {
+            m_scheme->DeleteSelected();
+            return true;
+        }
+        if (IsActivationKey(*key, false)) {
+            if (watched == schemes)
+                m_scheme->LoadRow(schemes->currentRow());
+            else
+                SelectLayout(m_layoutList->currentRow());
+            return true;
+        }
     }
     if (event->type() == QEvent::MouseMove) {
         const auto hint = m_hints.constFind(watched);

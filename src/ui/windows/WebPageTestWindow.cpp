@@ -76,6 +76,7 @@ WebPageTestWindow::WebPageTestWindow(AppContext& context, QWidget* parent)
     BuildControls();
     BuildMenus();
     WireView();
+    ChainTabStops();
     new KeyPreview(this, [this](const QKeyEvent& key) {
         return RunMappedKey(KeyMap::WebPageTest, key, m_context.commands);
     });
@@ -181,6 +182,26 @@ void WebPageTestWindow::WireView()
     });
     connect(m_view, &WebPageView::textRightPressed, this, &WebPageTestWindow::AskNewText);
     connect(m_view, &WebPageView::textDoubleClicked, this, &WebPageTestWindow::ChooseFont);
+}
+
+void WebPageTestWindow::ChainTabStops()
+{
+    std::vector<QWidget*> stops;
+    for (WebPageItem* item : m_view->ReadingOrder())
+        stops.push_back(item);
+    stops.insert(stops.end(), {m_borderText, m_viewAsButton, m_sampleButton, m_saveButton,
+                               m_loadButton, m_exportButton});
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        stops[i]->setFocusPolicy(Qt::TabFocus);
+        if (i > 0)
+            setTabOrder(stops[i - 1], stops[i]);
+    }
+}
+
+void WebPageTestWindow::SetMainColourSource(const std::function<ColorRef()>& source)
+{
+    m_view->SetMainColourSource(source);
+    m_borderText->SetMainColourSource(source);
 }
 
 void WebPageTestWindow::Refresh()

@@ -4,7 +4,8 @@
 // (double-click), six sample colourings, and the page saved and loaded as a
 // ".cls" style file or exported as an HTML document. The page is one
 // WebPageStyle; every change goes to it and the page is drawn again from it.
-// Closing only hides the window; the page stays as it was.
+// Closing only hides the window; the page stays as it was. Tab visits the page's
+// parts and texts, then the border text and the buttons.
 
 #include "colour/ColourVision.h"
 #include "state/WebPageStyle.h"
@@ -12,6 +13,8 @@
 
 #include <QPoint>
 #include <QSize>
+
+#include <functional>
 
 struct AppContext;
 struct FileWriteResult;
@@ -37,6 +40,8 @@ public:
     void ShowAndRaise();
 
     const WebPageStyle& style() const { return m_style; }
+    // Where Enter and Space on a part, a text or the border text find the main colour.
+    void SetMainColourSource(const std::function<ColorRef()>& source);
     // "Load Sample 1" .. "Load Sample 6".
     void LoadSample(int number);
 
@@ -81,6 +86,7 @@ private:
     void BuildControls();
     void BuildMenus();
     void WireView();
+    void ChainTabStops();
     void Refresh();
     // "Cannot create file" with the system's reason, when the write failed.
     void ReportWriteFailure(const QString& path, const FileWriteResult& result);

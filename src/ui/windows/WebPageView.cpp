@@ -4,8 +4,11 @@
 #include "copy/QtColour.h"
 #include "ui/Fonts.h"
 #include "ui/ViewAs.h"
+#include "ui/widgets/KeyboardFocus.h"
 
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 
@@ -122,6 +125,53 @@ void WebPageItem::mouseDoubleClickEvent(QMouseEvent* event)
         mousePressEvent(event);
 }
 
+void WebPageItem::DropMainColour()
+{
+    if (!m_mainColour)
+        return;
+    const DraggedColour dragged{m_mainColour(), ColourSourceKind::MainSwatch, nullptr};
+    if (WebPageAcceptsDrop(m_role, dragged, this))
+        emit colourDropped(dragged.colour);
+}
+
+void WebPageItem::paintEvent(QPaintEvent* event)
+{
+    OverstrikeLabel::paintEvent(event);
+    if (ShowsFocusFrame(*this)) {
+        QPainter painter(this);
+        DrawDottedFocusFrame(painter, rect());
+    }
+}
+
+void WebPageItem::keyPressEvent(QKeyEvent* event)
+{
+    if (IsActivationKey(*event, true))
+        DropMainColour();
+    else
+        OverstrikeLabel::keyPressEvent(event);
+}
+
+void WebPageItem::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu key does what the right button does; the button has acted already.
+    if (event->reason() == QContextMenuEvent::Keyboard && m_role == WebDropTarget::PageText)
+        emit rightPressed();
+    else
+        OverstrikeLabel::contextMenuEvent(event);
+}
+
+void WebPageItem::focusInEvent(QFocusEvent* event)
+{
+    update();
+    OverstrikeLabel::focusInEvent(event);
+}
+
+void WebPageItem::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    OverstrikeLabel::focusOutEvent(event);
+}
+
 bool WebPageItem::AcceptsDrop(const DraggedColour& dragged, const QDropEvent& event) const
 {
     // A drop a text refused comes on to the part beneath it; it stays refused.
@@ -228,6 +278,28 @@ WebPageView::WebPageView(const WebPageStyle& style, QWidget* parent)
         m_dividers[std::size_t(i)] = divider;
     }
     Refresh();
+}
+
+std::vector<WebPageItem*> WebPageView::ReadingOrder() const
+{
+    static constexpr std::array kPartOrder{WebPart::Header, WebPart::LinkColumn, WebPart::Body,
+                                           WebPart::Footer};
+    std::vector<WebPageItem*> order;
+    for (const WebPart which : kPartOrder) {
+        order.push_back(part(which));
+        for (int i = 0; i < kWebTextCount; ++i)
+            if (PlaceWebText(WebText(i)).part == which)
+                order.push_back(m_texts[std::size_t(i)]);
+    }
+    return order;
+}
+
+void WebPageView::SetMainColourSource(const WebPageItem::MainColourSource& source)
+{
+    for (WebPageItem* item : m_parts)
+        item->SetMainColourSource(source);
+    for (WebPageItem* item : m_texts)
+        item->SetMainColourSource(source);
 }
 
 void WebPageView::SetVision(ColourVision vision)

@@ -4,6 +4,8 @@
 // the four parts and the nine texts. Parts and texts are colour drag sources and
 // drop targets; the dividers resize their parts. The view never changes the
 // style itself: it reports what the user did and shows the style again when told.
+// From the keyboard, each part and text is a Tab stop; Enter or Space drops the
+// main colour on it and the menu key asks for a new text.
 
 #include "colour/ColourVision.h"
 #include "platform/FontDialog.h"
@@ -18,7 +20,9 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QDropEvent;
 
@@ -49,7 +53,15 @@ class WebPageItem : public OverstrikeLabel, public ShowsColour
 {
     Q_OBJECT
 public:
+    using MainColourSource = std::function<ColorRef()>;
+
     WebPageItem(WebDropTarget role, QWidget* parent);
+
+    // Where Enter and Space find the main colour; without a source they do nothing.
+    void SetMainColourSource(MainColourSource source) { m_mainColour = std::move(source); }
+    // Enter or Space: the main colour is dropped here, as if the main swatch were
+    // dragged onto the item.
+    void DropMainColour();
 
     WebDropTarget role() const { return m_role; }
     // What a drag offers: a part's background or a text's text colour.
@@ -69,12 +81,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool AcceptsDrop(const DraggedColour& dragged, const QDropEvent& event) const;
 
     WebDropTarget m_role;
     ColorRef m_colour = 0;
+    MainColourSource m_mainColour;
 };
 
 // A 2-pixel strip between two parts, showing the border colour; dragging it with
@@ -124,6 +142,11 @@ public:
     WebPageItem* part(WebPart which) const { return m_parts[std::size_t(which)]; }
     WebPageItem* text(WebText which) const { return m_texts[std::size_t(which)]; }
     WebPageDivider* divider(WebDivider which) const { return m_dividers[std::size_t(which)]; }
+
+    // The parts and texts in reading order, each part followed by its texts:
+    // header, link column, body, footer.
+    std::vector<WebPageItem*> ReadingOrder() const;
+    void SetMainColourSource(const WebPageItem::MainColourSource& source);
 
 signals:
     void partColourDropped(WebPart part, ColorRef colour);
