@@ -245,6 +245,15 @@ void ColourListViewTest::keyboardMovesTheListCurrentColour()
     QTest::keyClick(m_view, Qt::Key_Down);
     QCOMPARE(m_view->currentIndex().row(), 1);
     QCOMPARE(m_list->ListCurrentColour(), kTeal);
+    // Enter and Return count as a double-click on the current item; Ctrl+Return not.
+    QSignalSpy doubleClicks(m_view, &ColourListView::itemDoubleClicked);
+    QTest::keyClick(m_view, Qt::Key_Return);
+    QTest::keyClick(m_view, Qt::Key_Down);
+    QTest::keyClick(m_view, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(m_view, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(doubleClicks.size(), 2);
+    QCOMPARE(doubleClicks.at(0).at(0).toInt(), 1);
+    QCOMPARE(doubleClicks.at(1).at(0).toInt(), 2);
 }
 
 // Shift+End and Shift+Home select every item between the anchor and the end, also

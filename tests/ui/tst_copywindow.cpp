@@ -7,6 +7,7 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "storage/UserTextFormats.h"
+#include "support/FocusWalk.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/features/CopyFeature.h"
@@ -60,6 +61,8 @@ private slots:
     void enterCopiesWhereverTheFocusIs();
     void opensModallyAndF5Toggles();
     void previewButtonAndTitleStripToggleTheHeight();
+    void tabVisitsListsOptionsAndButtons_data();
+    void tabVisitsListsOptionsAndButtons();
     void settingsAreApplied_data();
     void settingsAreApplied();
     void settingsAreWritten();
@@ -433,6 +436,7 @@ void CopyWindowTest::enterCopiesWhereverTheFocusIs_data()
     QTest::newRow("format list") << "formatList" << int(Qt::Key_Enter);
     QTest::newRow("check box") << "Background Color" << int(Qt::Key_Return);
     QTest::newRow("window") << "CopyWindow" << int(Qt::Key_Return);
+    QTest::newRow("Preview button") << "previewButton" << int(Qt::Key_Return);
 }
 
 void CopyWindowTest::enterCopiesWhereverTheFocusIs()
@@ -481,11 +485,49 @@ void CopyWindowTest::previewButtonAndTitleStripToggleTheHeight()
     QCOMPARE(window->height(), 453);
     QTest::mouseClick(window->previewButton(), Qt::LeftButton);
     QCOMPARE(window->height(), 191);
+    // Space does what the click does (Enter copies, wherever the focus is).
+    QTest::keyClick(window->previewButton(), Qt::Key_Space);
+    QCOMPARE(window->height(), 453);
+    QTest::keyClick(window->previewButton(), Qt::Key_Space);
+    QCOMPARE(window->height(), 191);
     // Collapsed to the strip, then restored with the preview shown.
     QTest::mouseDClick(window->titleStrip(), Qt::LeftButton, {}, QPoint(100, 8));
     QCOMPARE(window->height(), 16);
     QTest::mouseDClick(window->titleStrip(), Qt::LeftButton, {}, QPoint(100, 8));
     QCOMPARE(window->height(), 453);
+}
+
+void CopyWindowTest::tabVisitsListsOptionsAndButtons_data()
+{
+    QTest::addColumn<CopyFormat>("format");
+    QTest::addColumn<QStringList>("options"); // the stops of the format's options page
+    // The radio buttons of a group are one stop (the arrows choose within it).
+    QTest::newRow("Swatches") << CopyFormat::Swatches
+                              << QStringList{"BMP", "swatchSizeBox", "columnsBox", "spaceSlider",
+                                             "Outline"};
+    QTest::newRow("List") << CopyFormat::List << QStringList{"BMP"};
+    QTest::newRow("Css") << CopyFormat::Css << QStringList{"Text Color", "Background Color"};
+    QTest::newRow("Html") << CopyFormat::Html << QStringList{"Color", "BGColor"};
+    QTest::newRow("Value") << CopyFormat::Value << QStringList{"RGB",      "HSL",
+                                                               "VB Hex",   "Delphi Hex",
+                                                               "VC++ Hex", "ActionScript Hex",
+                                                               "HTML Hex", "HTML Hex (with #)"};
+    QTest::newRow("Text") << CopyFormat::Text
+                          << QStringList{"RGB Value", "HSL Value", "Hex Value", "Websafe Info"};
+}
+
+void CopyWindowTest::tabVisitsListsOptionsAndButtons()
+{
+    QFETCH(CopyFormat, format);
+    QFETCH(QStringList, options);
+    MakeFeature();
+    CopyWindow* window = m_copy->window();
+    window->ShowModal();
+    window->SetFormat(format);
+    const QStringList expected = QStringList{"sourceList", "formatList"} + options +
+                                 QStringList{"copyNowButton", "previewButton"};
+    QCOMPARE(TabWalk(window->sourceList()), expected);
+    QCOMPARE(TabWalk(window->sourceList(), true), Reversed(expected));
 }
 
 void CopyWindowTest::settingsAreApplied_data()

@@ -2,6 +2,7 @@
 #include "state/HistoryList.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
+#include "support/FocusWalk.h"
 #include "support/MainWindowKit.h"
 #include "ui/AppContext.h"
 #include "ui/features/HistoryFeature.h"
@@ -51,7 +52,7 @@ private slots:
     void autoCloseWrittenAtEachToggle();
     void undoAndRedoStepWithoutRecording();
     void deleteAsksAndRemovesOnlyOnYes();
-    void doubleClickSetsAndRecords();
+    void doubleClickOrEnterSetsAndRecords();
     void keysInTheListRunTheToolWindowMap();
     void helpMenuShowsTheHowTos();
     void docksToTheMainWindow();
@@ -431,7 +432,7 @@ void HistoryWindowTest::deleteAsksAndRemovesOnlyOnYes()
              (std::vector<ColorRef>{PackColour(0, 0, 1), PackColour(0, 0, 3)}));
 }
 
-void HistoryWindowTest::doubleClickSetsAndRecords()
+void HistoryWindowTest::doubleClickOrEnterSetsAndRecords()
 {
     WriteHistoryFile("#112233\r\n#445566\r\n");
     MakeFeature();
@@ -445,6 +446,15 @@ void HistoryWindowTest::doubleClickSetsAndRecords()
     QCOMPARE(m_records->size(), 1);
     QCOMPARE(m_history->count(), 3);
     QCOMPARE(m_history->colourAt(2), PackColour(0x11, 0x22, 0x33));
+
+    // From the keyboard: Tab stays on the list and its entry, the arrows move, Enter
+    // takes the entry.
+    QTest::keyClick(List(), Qt::Key_Home);
+    QCOMPARE(TabWalk(List()), QStringList{"histbox"});
+    QTest::keyClick(List(), Qt::Key_Down);
+    QTest::keyClick(List(), Qt::Key_Return);
+    QCOMPARE(m_colour->colour(), PackColour(0x44, 0x55, 0x66));
+    QCOMPARE(m_records->size(), 2);
 }
 
 void HistoryWindowTest::keysInTheListRunTheToolWindowMap()

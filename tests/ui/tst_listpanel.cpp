@@ -1,3 +1,4 @@
+#include "support/FocusWalk.h"
 #include "support/MainWindowKit.h"
 #include "ui/ColourDrag.h"
 #include "ui/widgets/ColourListDelegate.h"
@@ -62,6 +63,7 @@ private slots:
     void displayModeSetting_data();
     void displayModeSetting();
     void doubleClickSetsTheMainColour();
+    void tabReachesTheListBetweenItsButtons();
     void statusTextAndSelectedRows();
 
 private:
@@ -421,6 +423,21 @@ void ListPanelTest::doubleClickSetsTheMainColour()
     // Below the last item there is no colour to take.
     QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, QPoint(50, 290));
     QCOMPARE(m_kit->history.count(), 1);
+
+    // Enter on the current item does what the double-click does.
+    QTest::keyClick(View(), Qt::Key_Up);
+    QCOMPARE(m_kit->colour.colour(), kTeal);
+    QTest::keyClick(View(), Qt::Key_Return);
+    QCOMPARE(m_kit->colour.colour(), kRed);
+    QCOMPARE(m_kit->history.count(), 2);
+}
+
+void ListPanelTest::tabReachesTheListBetweenItsButtons()
+{
+    const QStringList stops = TabWalk(View());
+    QCOMPARE(stops.mid(0, 4), (QStringList{"colourList", "Save As", "Load", "List"}));
+    QCOMPARE(stops.last(), QStringLiteral("More..."));
+    QCOMPARE(TabWalk(View(), true), Reversed(stops));
 }
 
 void ListPanelTest::statusTextAndSelectedRows()

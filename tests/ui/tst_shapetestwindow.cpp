@@ -1,8 +1,10 @@
 #include "state/ShapeLayouts.h"
+#include "support/FocusWalk.h"
 #include "support/MainWindowKit.h"
 #include "ui/ColourDrag.h"
 #include "ui/features/ShapeTestFeature.h"
 #include "ui/ViewAs.h"
+#include "ui/widgets/KeyboardFocus.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/TitleStrip.h"
 #include "ui/windows/ConfusablePairsWindow.h"
@@ -70,6 +72,10 @@ private slots:
     void settingsAtCreation();
     void keysAndCommands_data();
     void keysAndCommands();
+    void tabVisitsTheAreaInReadingOrder_data();
+    void tabVisitsTheAreaInReadingOrder();
+    void keysDropTheMainColour_data();
+    void keysDropTheMainColour();
 
 private:
     void MakeFeature(bool firstStart = false);
@@ -746,6 +752,86 @@ void ShapeTestWindowTest::keysAndCommands()
     QCOMPARE(Window()->height(), 16);
     QTest::mouseDClick(Window()->titleStrip(), Qt::LeftButton, {}, QPoint(50, 8));
     QCOMPARE(Window()->height(), 451);
+}
+
+void ShapeTestWindowTest::tabVisitsTheAreaInReadingOrder_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QStringList>("items"); // the stops after the area, parked items skipped
+    QTest::newRow("Shapes 1: outer to inner")
+        << "Shapes 1" << QStringList{"Shape10", "Shape9", "Shape8", "Shape7"};
+    QTest::newRow("Shapes 2: same top, left first")
+        << "Shapes 2" << QStringList{"Shape10", "Shape9", "Shape8"};
+    QTest::newRow("Page 1: texts and rules")
+        << "Page 1" << QStringList{"Text1", "Shape1", "Text2", "Text3", "Text4", "Shape2", "Text5"};
+    QTest::newRow("More...: Text3 above Text2")
+        << "More..." << QStringList{"Text1", "Shape1", "Text3", "Text2", "Shape2"};
+}
+
+void ShapeTestWindowTest::tabVisitsTheAreaInReadingOrder()
+{
+    QFETCH(QString, layout);
+    QFETCH(QStringList, items);
+    MakeFeature();
+    Choose(Window()->layoutList(), layout);
+    Window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Window()));
+    Area()->setFocus(Qt::ActiveWindowFocusReason);
+    // Until a key moves the focus the window looks as it always did.
+    QVERIFY(!ShowsFocusFrame(*Area()));
+
+    const QStringList expected =
+        QStringList{"testArea"} + items + QStringList{"viewAsButton",  "layoutList",
+                                                      "schemeList",    "saveSchemeButton",
+                                                      "restoreButton", "editLayoutButton"};
+    QCOMPARE(TabWalk(Area()), expected);
+    QCOMPARE(TabWalk(Area(), true), Reversed(expected));
+    QVERIFY(ShowsFocusFrame(*Area()));
+}
+
+void ShapeTestWindowTest::keysDropTheMainColour_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<ShapeTestTarget>("target");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("key");
+    QTest::newRow("shape, Return")
+        << "Shapes 1" << ShapeTestTarget::Shape << 6 << int(Qt::Key_Return);
+    QTest::newRow("rule, Space") << "Page 1" << ShapeTestTarget::Shape << 1 << int(Qt::Key_Space);
+    QTest::newRow("text, keypad Enter")
+        << "Page 1" << ShapeTestTarget::Text << 3 << int(Qt::Key_Enter);
+    QTest::newRow("background, Space")
+        << "More..." << ShapeTestTarget::Area << 0 << int(Qt::Key_Space);
+}
+
+void ShapeTestWindowTest::keysDropTheMainColour()
+{
+    QFETCH(QString, layout);
+    QFETCH(ShapeTestTarget, target);
+    QFETCH(int, index);
+    QFETCH(int, key);
+    MakeFeature();
+    Choose(Window()->layoutList(), layout);
+    constexpr ColorRef kMain = PackColour(18, 52, 86);
+    m_kit->colour.SetMainColour(kMain);
+    ShapeTestColours expected = Area()->colours();
+    QWidget* widget = Area();
+    if (target == ShapeTestTarget::Shape) {
+        widget = Area()->shape(index);
+        expected.shapeFills[std::size_t(index)] = kMain;
+    } else if (target == ShapeTestTarget::Text) {
+        widget = Area()->text(index);
+        expected.textColours[std::size_t(index)] = kMain;
+    } else {
+        expected.background = kMain;
+    }
+    QTest::keyClick(widget, Qt::Key(key));
+    // Just as a drop of the main swatch: the colour, the outline, the scheme record.
+    QVERIFY(Area()->colours() == expected);
+    if (target == ShapeTestTarget::Shape)
+        QCOMPARE(Area()->shape(index)->outline(), kMain);
+    QVERIFY(Schemes()->scheme().IsChanged());
+    QCOMPARE(Schemes()->scheme().Record(), SchemeRecordLines(expected));
 }
 
 QTEST_MAIN(ShapeTestWindowTest)

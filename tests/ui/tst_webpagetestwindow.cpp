@@ -1,4 +1,5 @@
 #include "storage/SettingsStore.h"
+#include "support/FocusWalk.h"
 #include "support/MainWindowKit.h"
 #include "ui/ColourDrag.h"
 #include "ui/features/WebPageTestFeature.h"
@@ -79,6 +80,9 @@ private slots:
     void placement();
     void keys_data();
     void keys();
+    void tabVisitsThePageThenTheControls();
+    void keysDropTheMainColour_data();
+    void keysDropTheMainColour();
 
 private:
     void MakeFeature(bool firstStart = false);
@@ -316,6 +320,10 @@ void WebPageTestWindowTest::typeNewString()
     QVERIFY(m_kit->fake.inputBox.calls[0].initial.isEmpty());
     QCOMPARE(header->text(), shown);
     QCOMPARE(header->textFormat(), Qt::PlainText);
+    // The menu key asks as the right button does.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QApplication::sendEvent(header, &menuKey);
+    QCOMPARE(m_kit->fake.inputBox.calls.size(), 2);
 }
 
 void WebPageTestWindowTest::styleFileRoundTripAndExport()
@@ -493,6 +501,44 @@ void WebPageTestWindowTest::keys()
     QTest::keyClick(View()->text(WebText::BodyText), Qt::Key(key), modifiers);
     QCOMPARE(m_kit->ran, command == Command::None ? QList<Command>() : QList<Command>{command});
     QCOMPARE(Window()->isVisible(), !closes);
+}
+
+void WebPageTestWindowTest::tabVisitsThePageThenTheControls()
+{
+    MakeFeature();
+    Window()->ShowAndRaise();
+    const QStringList expected{"header",     "headertext", "linkcolumn",   "link1",
+                               "link2",      "link3",      "link4",        "link5",
+                               "body",       "pagetitle",  "bodytext",     "footer",
+                               "footertext", "borderText", "viewAsButton", "sampleButton",
+                               "saveButton", "loadButton", "exportButton"};
+    QWidget* header = View()->part(WebPart::Header);
+    QCOMPARE(TabWalk(header), expected);
+    QCOMPARE(TabWalk(header, true), Reversed(expected));
+}
+
+void WebPageTestWindowTest::keysDropTheMainColour_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("key");
+    QTest::newRow("part, Return") << "body" << int(Qt::Key_Return);
+    QTest::newRow("text, Space") << "link3" << int(Qt::Key_Space);
+    QTest::newRow("wrapped text, keypad Enter") << "bodytext" << int(Qt::Key_Enter);
+    QTest::newRow("border text, Return") << "borderText" << int(Qt::Key_Return);
+}
+
+void WebPageTestWindowTest::keysDropTheMainColour()
+{
+    QFETCH(QString, target);
+    QFETCH(int, key);
+    MakeFeature();
+    m_kit->colour.SetMainColour(kDropped);
+    WebPageItem* item = Named(target);
+    QTest::keyClick(item, Qt::Key(key));
+    // As a drop of the main swatch: the style takes the colour and the page shows it.
+    QCOMPARE(target == QLatin1String("borderText") ? Window()->style().borderColour
+                                                   : item->colour(),
+             kDropped);
 }
 
 QTEST_MAIN(WebPageTestWindowTest)

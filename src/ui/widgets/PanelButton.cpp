@@ -2,12 +2,53 @@
 
 #include "ui/widgets/KeyboardFocus.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+class PanelButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit PanelButtonAccessible(PanelButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        return static_cast<const PanelButton*>(widget())->text();
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            static_cast<PanelButton*>(widget())->click();
+    }
+};
+
+QAccessibleInterface* PanelButtonFactory(const QString&, QObject* object)
+{
+    auto* button = qobject_cast<PanelButton*>(object);
+    return button ? new PanelButtonAccessible(button) : nullptr;
+}
+
+} // namespace
+
 PanelButton::PanelButton(const QString& text, QWidget* parent) : QFrame(parent), m_text(text)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(PanelButtonFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     // The light grey of the section headings.
     QPalette panel = palette();
     panel.setColor(QPalette::Window, QColor(219, 219, 219));
@@ -37,6 +78,11 @@ void PanelButton::SetFace(int grey)
 QString PanelButton::text() const
 {
     return m_text;
+}
+
+void PanelButton::click()
+{
+    emit clicked();
 }
 
 bool PanelButton::IsLowered() const
@@ -69,7 +115,7 @@ void PanelButton::mouseReleaseEvent(QMouseEvent* event)
         return;
     SetLowered(false);
     if (rect().contains(event->position().toPoint()))
-        emit clicked();
+        click();
 }
 
 void PanelButton::keyPressEvent(QKeyEvent* event)
@@ -79,7 +125,7 @@ void PanelButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (!event->isAutoRepeat())
-        emit clicked();
+        click();
 }
 
 void PanelButton::SetLowered(bool lowered)

@@ -2,7 +2,8 @@
 // A flat panel used as a text button ("Save As", "OK", ...): flat when idle, a
 // lowered bevel while the left button is down on it. It takes no focus unless its
 // window gives it a focus policy (Qt::TabFocus); with the focus, Space, Enter and
-// Return click it and a dotted frame shows inside its edge.
+// Return click it and a dotted frame shows inside its edge. Screen readers hear a
+// button named by its caption, which they can press.
 
 #include <QFrame>
 #include <QString>
@@ -18,6 +19,8 @@ public:
     void SetFace(int grey);
     QString text() const;
     bool IsLowered() const;
+    // What a click does: emits clicked().
+    void click();
 
 signals:
     // Left button released inside the panel.
