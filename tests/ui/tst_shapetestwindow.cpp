@@ -773,19 +773,20 @@ void ShapeTestWindowTest::tabVisitsTheAreaInReadingOrder()
     QFETCH(QString, layout);
     QFETCH(QStringList, items);
     MakeFeature();
-    Choose(Window()->layoutList(), layout);
-    Window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Window()));
-    Area()->setFocus(Qt::ActiveWindowFocusReason);
-    // Until a key moves the focus the window looks as it always did.
-    QVERIFY(!ShowsFocusFrame(*Area()));
+    // The window opens with the focus in the layout list, and until a key moves the
+    // focus it looks as it always did.
+    QWidget* list = Window()->layoutList();
+    QCOMPARE(QApplication::focusWidget(), list);
+    QVERIFY(!ShowsFocusFrame(*list));
+    Choose(Window()->layoutList(), layout);
 
-    const QStringList expected =
-        QStringList{"testArea"} + items + QStringList{"viewAsButton",  "layoutList",
-                                                      "schemeList",    "saveSchemeButton",
-                                                      "restoreButton", "editLayoutButton"};
-    QCOMPARE(TabWalk(Area()), expected);
-    QCOMPARE(TabWalk(Area(), true), Reversed(expected));
+    const QStringList expected = QStringList{"layoutList", "testArea"} + items +
+                                 QStringList{"viewAsButton", "schemeList", "saveSchemeButton",
+                                             "restoreButton", "editLayoutButton"};
+    QCOMPARE(TabWalk(list), expected);
+    QCOMPARE(TabWalk(list, true), Reversed(expected));
+    Area()->setFocus(Qt::TabFocusReason);
     QVERIFY(ShowsFocusFrame(*Area()));
 }
 

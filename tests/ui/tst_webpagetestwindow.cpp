@@ -513,6 +513,9 @@ void WebPageTestWindowTest::tabVisitsThePageThenTheControls()
                                "footertext", "borderText", "viewAsButton", "sampleButton",
                                "saveButton", "loadButton", "exportButton"};
     QWidget* header = View()->part(WebPart::Header);
+    // The window opens with the focus on the page.
+    QVERIFY(QTest::qWaitForWindowActive(Window()));
+    QCOMPARE(QApplication::focusWidget(), header);
     QCOMPARE(TabWalk(header), expected);
     QCOMPARE(TabWalk(header, true), Reversed(expected));
 }

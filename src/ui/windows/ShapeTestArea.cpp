@@ -9,6 +9,7 @@
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,11 @@
 #include <QToolTip>
 
 namespace {
+
+bool IsTabFocus(const QFocusEvent& event)
+{
+    return event.reason() == Qt::TabFocusReason || event.reason() == Qt::BacktabFocusReason;
+}
 
 // The "Page 1" picture: no drop target and no drag source. It takes a drag coming
 // over it, so the area underneath cannot, and then refuses the drop.
@@ -171,7 +177,8 @@ void ShapeTestItem::keyPressEvent(QKeyEvent* event)
 void ShapeTestItem::focusInEvent(QFocusEvent* event)
 {
     // The keyboard's counterpart of pointing at the item: the hint tells its colour.
-    m_area->PointerOver(m_role, m_index);
+    if (IsTabFocus(*event))
+        m_area->PointerOver(m_role, m_index);
     update();
     QWidget::focusInEvent(event);
 }
@@ -405,7 +412,8 @@ void ShapeTestArea::keyPressEvent(QKeyEvent* event)
 
 void ShapeTestArea::focusInEvent(QFocusEvent* event)
 {
-    PointerOver(ShapeTestTarget::Area, 0);
+    if (IsTabFocus(*event))
+        PointerOver(ShapeTestTarget::Area, 0);
     update();
     QWidget::focusInEvent(event);
 }

@@ -6,8 +6,8 @@
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/ViewAs.h"
-#include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/KeyboardFocus.h"
+#include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/PanelButton.h"
 #include "ui/widgets/SectionHeading.h"
 #include "ui/windows/ConfusablePairsWindow.h"
@@ -108,6 +108,10 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     });
     SetVision(ColourVision{});
     connect(m_editLayout, &PanelButton::clicked, this, [this] { SetEditing(!IsEditing()); });
+    // Tab: the layout list, which has the focus when the window opens, the test area
+    // and its items, "View as", then the rest of the side column.
+    setTabOrder(m_editLayout, m_layoutList);
+    m_layoutList->setFocus();
     new KeyPreview(this, [this](const QKeyEvent& key) { return HandleKey(key); });
 }
 

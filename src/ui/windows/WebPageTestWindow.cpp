@@ -196,6 +196,8 @@ void WebPageTestWindow::ChainTabStops()
         if (i > 0)
             setTabOrder(stops[i - 1], stops[i]);
     }
+    // The window opens with the focus on the page.
+    stops.front()->setFocus();
 }
 
 void WebPageTestWindow::SetMainColourSource(const std::function<ColorRef()>& source)
