@@ -2,10 +2,10 @@
 
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/ViewAs.h"
-#include "ui/WindowPlacement.h"
 #include "ui/windows/ShapeSchemeControls.h"
 #include "ui/windows/ShapeTestArea.h"
 #include "ui/windows/ShapeTestWindow.h"
@@ -18,7 +18,8 @@ constexpr char kViewAsKey[] = "shp.view";
 } // namespace
 
 ShapeTestFeature::ShapeTestFeature(AppContext& context, bool firstStart)
-    : m_context(context), m_window(std::make_unique<ShapeTestWindow>(context))
+    : m_context(context), m_window(std::make_unique<ShapeTestWindow>(
+                              context.platform, context.programDirectory, context.commands))
 {
     ApplySettings(firstStart);
     m_window->area()->SetMainColourSource(

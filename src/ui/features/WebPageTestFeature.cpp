@@ -2,10 +2,10 @@
 
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/ViewAs.h"
-#include "ui/WindowPlacement.h"
 #include "ui/windows/WebPageTestWindow.h"
 
 namespace {
@@ -16,7 +16,9 @@ constexpr char kViewAsKey[] = "web.view";
 } // namespace
 
 WebPageTestFeature::WebPageTestFeature(AppContext& context, bool firstStart)
-    : m_context(context), m_window(std::make_unique<WebPageTestWindow>(context))
+    : m_context(context),
+      m_window(std::make_unique<WebPageTestWindow>(context.platform, context.dialogFolders,
+                                                   context.commands, context.tip))
 {
     Place(firstStart);
     m_window->SetMainColourSource([&colour = context.mainColour] { return colour.colour(); });
