@@ -19,7 +19,9 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
+struct ToolWindowRow;
 class CopyFeature;
 class ExportFeature;
 class EyeDropperFeature;
@@ -77,6 +79,8 @@ public:
     CommandTable& commands() { return m_commands; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }
+    // The steps of the shut-down sequence as they ran, named by what they write.
+    const QStringList& shutDownSteps() const { return m_shutDownSteps; }
     bool IsStartupFinished() const { return m_startupFinished; }
     // The pause with the splash showing; runs from the end of Start().
     QTimer& splashPause() { return m_splashPause; }
@@ -88,6 +92,9 @@ signals:
     void finished();
 
 private:
+    // The table of tool windows and shut-down steps (ToolWindows.cpp).
+    static const std::vector<ToolWindowRow>& ToolWindows();
+
     void CreateMainWindow();
     void PlaceMainWindow();
     void CreateToolWindows();
@@ -125,6 +132,7 @@ private:
     QTimer m_splashPause;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
+    QStringList m_shutDownSteps;
     bool m_startupFinished = false;
     // No main window position was stored: the tool windows take their first places.
     bool m_firstStart = false;
