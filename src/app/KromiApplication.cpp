@@ -1,18 +1,11 @@
 #include "app/KromiApplication.h"
 
-#include "app/ToolWindows.h"
-
 #include "colour/ColourText.h"
 #include "storage/ProgramDirectory.h"
 #include "ui/AfterDialogs.h"
-#include "ui/features/CopyFeature.h"
 #include "ui/features/ExportFeature.h"
 #include "ui/features/EyeDropperFeature.h"
-#include "ui/features/HistoryFeature.h"
 #include "ui/features/ListFilesFeature.h"
-#include "ui/features/ShapeTestFeature.h"
-#include "ui/features/VariationsFeature.h"
-#include "ui/features/WebPageTestFeature.h"
 #include "ui/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ListPanel.h"
@@ -185,7 +178,7 @@ void KromiApplication::CreateToolWindows()
     QList<QWidget*> windows;
     for (const ToolWindowRow* row : stepAside)
         windows << row->window(*this);
-    m_eyeDropper->SetToolWindows(windows);
+    m_tools.eyeDropper->SetToolWindows(windows);
 }
 
 void KromiApplication::WireMainWindow()
@@ -205,7 +198,7 @@ void KromiApplication::WireMainWindow()
     AddHowToEntries(*m_helpMenu, HelpMenu::MainWindow, *m_tip);
     connect(window, &MainWindow::helpMenuRequested, this,
             [this](const QPoint& pos) { m_helpMenu->popup(pos); });
-    m_commands.Handle(Command::About, this, [this] { m_about->ShowModal(); });
+    m_commands.Handle(Command::About, this, [this] { m_tools.about->ShowModal(); });
     connect(window, &MainWindow::closing, this, &KromiApplication::EndNow);
 }
 

@@ -26,6 +26,9 @@
 
 using App = KromiApplication;
 
+ToolWindowObjects::ToolWindowObjects() = default;
+ToolWindowObjects::~ToolWindowObjects() = default;
+
 const std::vector<ToolWindowRow>& KromiApplication::ToolWindows()
 {
     // Writes at exit never ask and never report; a failed one is skipped.
@@ -50,19 +53,19 @@ const std::vector<ToolWindowRow>& KromiApplication::ToolWindows()
          0,
          {{130, "set.set", [](App& a) { a.m_settings.Save(a.FilePath("set.set")); }}}},
         {"Eye Dropper",
-         [](App& a) { a.m_eyeDropper = std::make_unique<EyeDropperFeature>(*a.m_context); },
+         [](App& a) { a.m_tools.eyeDropper = std::make_unique<EyeDropperFeature>(*a.m_context); },
          nullptr,
          0,
          {}},
         {"Shape Test",
          [](App& a) {
-             a.m_shapeTest = std::make_unique<ShapeTestFeature>(*a.m_context, a.m_firstStart);
+             a.m_tools.shapeTest = std::make_unique<ShapeTestFeature>(*a.m_context, a.m_firstStart);
          },
-         [](const App& a) -> QWidget* { return a.m_shapeTest->window(); },
+         [](const App& a) -> QWidget* { return a.m_tools.shapeTest->window(); },
          3,
-         {{10, "scheme list released", [](App& a) { a.m_shapeTest->ReleaseSchemeList(); }},
-          {20, "showtext", [](App& a) { a.m_shapeTest->WriteShowTextSetting(); }},
-          {70, "shp.left shp.top", [](App& a) { a.m_shapeTest->WritePositionSettings(); }}}},
+         {{10, "scheme list released", [](App& a) { a.m_tools.shapeTest->ReleaseSchemeList(); }},
+          {20, "showtext", [](App& a) { a.m_tools.shapeTest->WriteShowTextSetting(); }},
+          {70, "shp.left shp.top", [](App& a) { a.m_tools.shapeTest->WritePositionSettings(); }}}},
         {"Load Wheel Style",
          nullptr,
          [](const App& a) -> QWidget* { return a.m_mainWindow->wheelStyleWindow(); },
@@ -70,11 +73,13 @@ const std::vector<ToolWindowRow>& KromiApplication::ToolWindows()
          {}},
         {"Web Page Test",
          [](App& a) {
-             a.m_webPageTest = std::make_unique<WebPageTestFeature>(*a.m_context, a.m_firstStart);
+             a.m_tools.webPageTest =
+                 std::make_unique<WebPageTestFeature>(*a.m_context, a.m_firstStart);
          },
-         [](const App& a) -> QWidget* { return a.m_webPageTest->window(); },
+         [](const App& a) -> QWidget* { return a.m_tools.webPageTest->window(); },
          4,
-         {{80, "web.left web.top", [](App& a) { a.m_webPageTest->WritePositionSettings(); }}}},
+         {{80, "web.left web.top",
+           [](App& a) { a.m_tools.webPageTest->WritePositionSettings(); }}}},
         {"Reopen",
          [](App& a) { a.m_listFiles->CreateReopenWindow(); },
          [](const App& a) -> QWidget* { return a.m_listFiles->reopenWindow(); },
@@ -82,29 +87,31 @@ const std::vector<ToolWindowRow>& KromiApplication::ToolWindows()
          {}},
         // Restores "history.cl2": its last colour becomes the main colour.
         {"History",
-         [](App& a) { a.m_historyFeature = std::make_unique<HistoryFeature>(*a.m_context); },
-         [](const App& a) -> QWidget* { return a.m_historyFeature->window(); },
+         [](App& a) { a.m_tools.history = std::make_unique<HistoryFeature>(*a.m_context); },
+         [](const App& a) -> QWidget* { return a.m_tools.history->window(); },
          6,
-         {{120, "history.cl2", [](App& a) { a.m_historyFeature->WriteHistoryFile(); }}}},
+         {{120, "history.cl2", [](App& a) { a.m_tools.history->WriteHistoryFile(); }}}},
         {"About",
          [](App& a) {
-             a.m_about = std::make_unique<AboutWindow>(a.m_splash->Picture(), a.m_platform.screen,
-                                                       a.m_platform.shell);
+             a.m_tools.about = std::make_unique<AboutWindow>(
+                 a.m_splash->Picture(), a.m_platform.screen, a.m_platform.shell);
          },
          nullptr,
          0,
          {}},
         {"Variations",
-         [](App& a) { a.m_variations = std::make_unique<VariationsFeature>(*a.m_context); },
-         [](const App& a) -> QWidget* { return a.m_variations->window(); },
+         [](App& a) { a.m_tools.variations = std::make_unique<VariationsFeature>(*a.m_context); },
+         [](const App& a) -> QWidget* { return a.m_tools.variations->window(); },
          1,
-         {{40, "var.left var.top", [](App& a) { a.m_variations->WritePositionSettings(); }}}},
+         {{40, "var.left var.top", [](App& a) { a.m_tools.variations->WritePositionSettings(); }}}},
         {"Copy",
-         [](App& a) { a.m_copy = std::make_unique<CopyFeature>(*a.m_context, *a.m_listPanel); },
+         [](App& a) {
+             a.m_tools.copy = std::make_unique<CopyFeature>(*a.m_context, *a.m_listPanel);
+         },
          nullptr,
          0,
-         {{30, "copy.left copy.top", [](App& a) { a.m_copy->WritePositionSettings(); }},
-          {50, "copy.prew", [](App& a) { a.m_copy->WritePreviewSetting(); }}}},
+         {{30, "copy.left copy.top", [](App& a) { a.m_tools.copy->WritePositionSettings(); }},
+          {50, "copy.prew", [](App& a) { a.m_tools.copy->WritePreviewSetting(); }}}},
     };
     return table;
 }
