@@ -95,7 +95,8 @@ int main(int argc, char* argv[])
     // The History window scrolls to each newest entry as it is recorded.
     MainWindowKit kit(dir.path() + QLatin1Char('/'));
     kit.history.AppendLoaded(colours);
-    HistoryWindow window(kit.context);
+    HistoryWindow window(kit.window, kit.platform, kit.settings, kit.colour, kit.history,
+                         kit.commands, kit.tip);
     window.show();
     QApplication::processEvents();
     timer.restart();

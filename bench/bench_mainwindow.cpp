@@ -1,6 +1,7 @@
 // One lightness slider step through the real main window: the model change,
 // UpdateHarmonies and every widget update, without the paint itself.
 #include "support/FakePlatform.h"
+#include "support/MainWindowParts.h"
 #include "ui/Commands.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
@@ -24,8 +25,8 @@ int main(int argc, char* argv[])
     MainWindow window(platform, mainColour, QDir::tempPath(), commands);
     window.show();
     QApplication::processEvents();
-    QScrollBar* lightness = window.valuesPanel()->hslBar(2);
-    QScrollBar* red = window.valuesPanel()->rgbBar(0);
+    QScrollBar* lightness = ValuesPanelOf(window)->hslBar(2);
+    QScrollBar* red = ValuesPanelOf(window)->rgbBar(0);
 
     const int steps = 20000;
     QElapsedTimer timer;

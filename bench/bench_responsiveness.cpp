@@ -153,7 +153,7 @@ struct Kit
           context{platform,    main.settings, main.colour, main.list, main.history,
                   main.recent, main.commands, main.window, main.tip,  folder}
     {
-        panel = std::make_unique<ListPanel>(context);
+        panel = MakeListPanel(context);
         main.window.show();
         QCoreApplication::processEvents();
     }

@@ -1,6 +1,7 @@
 // One lightness slider step with the Variations window closed and open: time per
 // step, and the heap allocations the open grid adds to a step (should be none).
 #include "support/MainWindowKit.h"
+#include "support/MainWindowParts.h"
 #include "ui/features/VariationsFeature.h"
 #include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/VariationsWindow.h"
@@ -68,7 +69,7 @@ int main(int argc, char* argv[])
     VariationsFeature variations(kit.context);
     kit.window.show();
     QApplication::processEvents();
-    QScrollBar* lightness = kit.window.valuesPanel()->hslBar(2);
+    QScrollBar* lightness = ValuesPanelOf(kit.window)->hslBar(2);
 
     const int steps = 20000;
     MeasureSteps(lightness, 101); // warm up

@@ -6,7 +6,7 @@
 #include "ui/features/ExportFeature.h"
 #include "ui/features/EyeDropperFeature.h"
 #include "ui/features/ListFilesFeature.h"
-#include "ui/WindowPlacement.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
@@ -133,7 +133,8 @@ void KromiApplication::CreateMainWindow()
     if (loaded.status == SettingsLoadResult::Status::Unreadable)
         m_platform.messages.Information(nullptr, loaded.error);
     Step(QStringLiteral("settings"));
-    m_listPanel = std::make_unique<ListPanel>(*m_context);
+    m_listPanel = std::make_unique<ListPanel>(*m_mainWindow, m_platform.messages, m_settings,
+                                              m_mainColour, m_colourList, m_history, m_commands);
     // Also accepts lists dropped from the desktop from now on.
     m_listFiles = std::make_unique<ListFilesFeature>(*m_context);
     m_listFiles->ChooseStartupList();

@@ -11,8 +11,8 @@
 #include "state/MainColour.h"
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
 
 #include <QObject>
 #include <QPoint>

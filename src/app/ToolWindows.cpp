@@ -8,7 +8,7 @@
 #include "ui/features/ShapeTestFeature.h"
 #include "ui/features/VariationsFeature.h"
 #include "ui/features/WebPageTestFeature.h"
-#include "ui/WindowPlacement.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/CopyWindow.h"
 #include "ui/windows/EyeDropperWindow.h"

@@ -54,8 +54,6 @@ constexpr bool RowsMatchTheirFormats()
     }
     return true;
 }
-static_assert(int(CopyFormat::Text) + 1 == kBuiltInCopyFormats,
-              "kBuiltInCopyFormats counts the CopyFormat values");
 static_assert(RowsMatchTheirFormats(), "one row per CopyFormat, in order, text or picture");
 static_assert(int(CopyOptionsPage::None) + 1 == kCopyOptionsPages,
               "kCopyOptionsPages counts the CopyOptionsPage values");

@@ -15,7 +15,8 @@
 #include <vector>
 
 // The built-in formats in list order; formats appended at run time follow as
-// CopyFormat(kBuiltInCopyFormats + n).
+// CopyFormat(kBuiltInCopyFormats + n). A new built-in format is a value here and
+// a row in the table.
 enum class CopyFormat
 {
     Swatches,
@@ -23,9 +24,10 @@ enum class CopyFormat
     Css,
     Html,
     Value,
-    Text
+    Text,
+    FirstAppended
 };
-constexpr int kBuiltInCopyFormats = 6;
+constexpr int kBuiltInCopyFormats = int(CopyFormat::FirstAppended);
 
 enum class PictureKind
 {

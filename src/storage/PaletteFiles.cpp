@@ -64,8 +64,6 @@ constexpr bool RowsMatchTheirKinds()
             return false;
     return true;
 }
-static_assert(int(ListFileKind::DesignTokens) + 1 == kListFileKinds,
-              "kListFileKinds counts the ListFileKind values");
 static_assert(RowsMatchTheirKinds(), "one row per ListFileKind, in order");
 
 std::optional<ListFileKind> KindOfExtension(const QString& path)

@@ -41,11 +41,12 @@ enum class ListFileKind
     Aco,         // ".aco"
     Ase,         // ".ase"
     // Written only: exports for code.
-    Css,         // ".css", CSS custom properties
-    Scss,        // ".scss", SCSS variables
-    DesignTokens // ".tokens.json", design tokens
+    Css,          // ".css", CSS custom properties
+    Scss,         // ".scss", SCSS variables
+    DesignTokens, // ".tokens.json", design tokens
+    Count         // not a kind: a new kind goes above, with its row in the table
 };
-constexpr int kListFileKinds = 7;
+constexpr int kListFileKinds = int(ListFileKind::Count);
 
 struct ListFileFormat
 {

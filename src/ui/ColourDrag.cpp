@@ -91,9 +91,10 @@ std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data)
         if (given.isValid())
             colour = PackColour(std::uint8_t(given.red()), std::uint8_t(given.green()),
                                 std::uint8_t(given.blue()));
-    } else if (data->hasText()) {
-        colour = ColourFromText(data->text());
     }
+    // Colour data that does not decode leaves the text, when there is one, to say it.
+    if (!colour && data->hasText())
+        colour = ColourFromText(data->text());
     if (!colour)
         return std::nullopt;
     return DraggedColour{*colour, ColourSourceKind::OtherProgram, nullptr};

@@ -1,14 +1,17 @@
 #include "ui/DialogFolders.h"
 
-#include "ui/AppContext.h"
-#include "ui/windows/MainWindow.h"
-
 #include <QDir>
 #include <QFileInfo>
 
-QString DialogFolders::StartFolder(DialogFileKind kind, const QString& programDirectory) const
+DialogFolders::DialogFolders(FileDialogs& dialogs, const QString& programDirectory,
+                             QWidget* defaultParent)
+    : m_dialogs(dialogs), m_programDirectory(programDirectory), m_defaultParent(defaultParent)
 {
-    return m_folders.value(kind, QDir(programDirectory).absolutePath());
+}
+
+QString DialogFolders::StartFolder(DialogFileKind kind) const
+{
+    return m_folders.value(kind, QDir(m_programDirectory).absolutePath());
 }
 
 void DialogFolders::Remember(DialogFileKind kind, const QString& path)
@@ -17,24 +20,21 @@ void DialogFolders::Remember(DialogFileKind kind, const QString& path)
         m_folders.insert(kind, QFileInfo(path).absolutePath());
 }
 
-QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
-                    QWidget* parent)
+QString DialogFolders::AskOpenFile(DialogFileKind kind, FileDialogRequest request, QWidget* parent)
 {
-    request.initialPath = context.dialogFolders.StartFolder(kind, context.programDirectory);
-    const QString path =
-        context.platform.fileDialogs.OpenFile(parent ? parent : &context.mainWindow, request);
-    context.dialogFolders.Remember(kind, path);
+    request.initialPath = StartFolder(kind);
+    const QString path = m_dialogs.OpenFile(parent ? parent : m_defaultParent, request);
+    Remember(kind, path);
     return path;
 }
 
-QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
-                    QWidget* parent, const QString& proposedName)
+QString DialogFolders::AskSaveFile(DialogFileKind kind, FileDialogRequest request, QWidget* parent,
+                                   const QString& proposedName)
 {
-    request.initialPath = context.dialogFolders.StartFolder(kind, context.programDirectory);
+    request.initialPath = StartFolder(kind);
     if (!proposedName.isEmpty())
         request.initialPath += QLatin1Char('/') + proposedName;
-    const QString path =
-        context.platform.fileDialogs.SaveFile(parent ? parent : &context.mainWindow, request);
-    context.dialogFolders.Remember(kind, path);
+    const QString path = m_dialogs.SaveFile(parent ? parent : m_defaultParent, request);
+    Remember(kind, path);
     return path;
 }

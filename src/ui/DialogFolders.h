@@ -1,14 +1,14 @@
 #pragma once
-// The folder each kind of file dialog starts in: the folder of the file last
-// chosen in a dialog of that kind during this run (nothing is stored), at first
-// the program folder.
+// The file dialogs of lists, styles and exports. Each kind starts in the folder of
+// the file last chosen in a dialog of that kind during this run (nothing is
+// stored), at first the program folder.
 
 #include "platform/FileDialogs.h"
 
 #include <QHash>
 #include <QString>
 
-struct AppContext;
+class QWidget;
 
 enum class DialogFileKind
 {
@@ -20,19 +20,25 @@ enum class DialogFileKind
 class DialogFolders
 {
 public:
+    // programDirectory ends with a separator; the dialogs open over
+    // `defaultParent` (the main window) unless asked over another window.
+    DialogFolders(FileDialogs& dialogs, const QString& programDirectory, QWidget* defaultParent);
+
     // An absolute folder path without a trailing separator.
-    QString StartFolder(DialogFileKind kind, const QString& programDirectory) const;
+    QString StartFolder(DialogFileKind kind) const;
     // A dialog of this kind chose `path`; "" (cancelled) changes nothing.
     void Remember(DialogFileKind kind, const QString& path);
 
+    // The open or save dialog of `request` over `parent`, its initialPath set to
+    // the kind's start folder (with `proposedName` in it, for a save); the chosen
+    // file's folder is remembered. "" when cancelled.
+    QString AskOpenFile(DialogFileKind kind, FileDialogRequest request, QWidget* parent = nullptr);
+    QString AskSaveFile(DialogFileKind kind, FileDialogRequest request, QWidget* parent = nullptr,
+                        const QString& proposedName = QString());
+
 private:
+    FileDialogs& m_dialogs;
+    QString m_programDirectory;
+    QWidget* m_defaultParent;
     QHash<DialogFileKind, QString> m_folders;
 };
-
-// The open or save dialog of `request` over `parent` (the main window when null),
-// its initialPath set to the kind's start folder (with `proposedName` in it, for a
-// save); the chosen file's folder is remembered. "" when cancelled.
-QString AskOpenFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
-                    QWidget* parent = nullptr);
-QString AskSaveFile(AppContext& context, DialogFileKind kind, FileDialogRequest request,
-                    QWidget* parent = nullptr, const QString& proposedName = QString());

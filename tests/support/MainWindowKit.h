@@ -9,12 +9,15 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "support/FakePlatform.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
+#include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/TipWindow.h"
 
 #include <QList>
+
+#include <memory>
 
 struct MainWindowKit
 {
@@ -38,3 +41,11 @@ struct MainWindowKit
     QList<Command> ran;
     QObject recorder;
 };
+
+// The colour list on `context`'s main window, as the program wires it.
+inline std::unique_ptr<ListPanel> MakeListPanel(AppContext& context)
+{
+    return std::make_unique<ListPanel>(context.mainWindow, context.platform.messages,
+                                       context.settings, context.mainColour, context.colourList,
+                                       context.history, context.commands);
+}

@@ -157,12 +157,18 @@ void ColourDragTest::aDropTargetTakesColoursFromOtherPrograms_data()
     colourData->setColorData(QColor(1, 2, 3));
     auto text = std::make_shared<QMimeData>();
     text->setText(QStringLiteral("#102030"));
+    // Colour data that does not decode, with the colour as text beside it.
+    auto badColourData = std::make_shared<QMimeData>();
+    badColourData->setData(QStringLiteral("application/x-color"), QByteArray("\x01", 1));
+    badColourData->setText(QStringLiteral("#405060"));
     auto words = std::make_shared<QMimeData>();
     words->setText(QStringLiteral("hello"));
     auto files = std::make_shared<QMimeData>();
     files->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/web.cll"))});
     QTest::newRow("colour data") << colourData << std::optional(PackColour(1, 2, 3));
     QTest::newRow("colour text") << text << std::optional(PackColour(16, 32, 48));
+    QTest::newRow("bad colour data, colour text")
+        << badColourData << std::optional(PackColour(64, 80, 96));
     QTest::newRow("other text") << words << std::optional<ColorRef>();
     QTest::newRow("files") << files << std::optional<ColorRef>();
 }

@@ -8,7 +8,8 @@
 #include "storage/SettingsStore.h"
 #include "storage/UserTextFormats.h"
 #include "support/MainWindowKit.h"
-#include "ui/AppContext.h"
+#include "support/MainWindowParts.h"
+#include "ui/features/AppContext.h"
 #include "ui/features/CopyFeature.h"
 #include "ui/widgets/ColourListView.h"
 #include "ui/widgets/PanelButton.h"
@@ -112,7 +113,7 @@ void CopyWindowTest::init()
                           {QStringLiteral("no colour"), 0},
                           {FormatListItemText(0, 255, 0), PackColour(0, 255, 0)},
                           {FormatListItemText(0x12, 0x34, 0x56), PackColour(0x12, 0x34, 0x56)}});
-    m_panel = std::make_unique<ListPanel>(*m_context);
+    m_panel = MakeListPanel(*m_context);
     Select({0, 1, 3});
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
@@ -149,14 +150,14 @@ QStringList CopyWindowTest::EntriesOf(CopySource source) const
 {
     switch (source) {
     case CopySource::MainColor:
-        return {QLatin1Char('#') + m_main->valuesPanel()->hexEdit()->text()};
+        return {QLatin1Char('#') + ValuesPanelOf(*m_main)->hexEdit()->text()};
     case CopySource::ColorList:
         return ListEntries();
     case CopySource::SelectedColors:
         return {QStringLiteral("#FF0000"), QStringLiteral("#123456")};
     case CopySource::ColorWheel: {
         QStringList entries;
-        for (ColorRef colour : m_main->wheelPanel()->harmonies().wheel)
+        for (ColorRef colour : WheelPanelOf(*m_main)->harmonies().wheel)
             entries << FormatHashHex(UnpackColour(colour));
         return entries;
     }
@@ -351,7 +352,7 @@ void CopyWindowTest::copyNowSpotChecks()
     QCOMPARE(m_fake->clipboard.image.size(), QSize(276, 23));
 
     // The hex edit counts as typed, not as the colour it stands for.
-    m_main->valuesPanel()->hexEdit()->setText(QStringLiteral("FFF"));
+    ValuesPanelOf(*m_main)->hexEdit()->setText(QStringLiteral("FFF"));
     window->SetSource(CopySource::MainColor);
     window->SetFormat(CopyFormat::Html);
     window->CopyNow();
@@ -382,7 +383,7 @@ void CopyWindowTest::wmfCopiesTheMetafileTypes()
 
 void CopyWindowTest::conversionFailureIsReported()
 {
-    m_main->valuesPanel()->hexEdit()->setText(QStringLiteral("ZZ"));
+    ValuesPanelOf(*m_main)->hexEdit()->setText(QStringLiteral("ZZ"));
     MakeFeature();
     CopyWindow* window = m_copy->window();
     window->SetFormat(CopyFormat::Text);
@@ -461,7 +462,7 @@ void CopyWindowTest::opensModallyAndF5Toggles()
     QTest::keyClick(window->sourceList(), Qt::Key_F5);
     QVERIFY(!window->isVisible());
 
-    QTest::mouseClick(m_main->toolButton(MainWindow::CopyButton), Qt::LeftButton);
+    QTest::mouseClick(ToolButtonOf(*m_main, MainWindow::CopyButton), Qt::LeftButton);
     QVERIFY(window->isVisible());
     QTest::mouseClick(window->closeBox(), Qt::LeftButton);
     QVERIFY(!window->isVisible());
@@ -683,19 +684,19 @@ void CopyWindowTest::quickCopy()
     action->trigger();
     QCOMPARE(m_fake->clipboard.changes, 1);
     QCOMPARE(m_fake->clipboard.Text(), text);
-    QCOMPARE(m_main->valuesPanel()->hexEdit()->text(), QStringLiteral("06A7FF"));
+    QCOMPARE(ValuesPanelOf(*m_main)->hexEdit()->text(), QStringLiteral("06A7FF"));
 }
 
 void CopyWindowTest::ctrlCInTheMainWindow()
 {
     MakeFeature();
-    QLineEdit* hex = m_main->valuesPanel()->hexEdit();
+    QLineEdit* hex = ValuesPanelOf(*m_main)->hexEdit();
     hex->setText(QStringLiteral("FFF"));
     Select({2});
     QTest::keyClick(hex, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FFF"));
     Select({0, 3});
-    QTest::keyClick(m_main->valuesPanel()->rgbEdit(0), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(ValuesPanelOf(*m_main)->rgbEdit(0), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(m_fake->clipboard.Text(), QStringLiteral("FF0000\r\n123456\r\n"));
     QCOMPARE(m_fake->clipboard.changes, 2);
     QVERIFY(!m_copy->window()->isVisible());
@@ -723,7 +724,7 @@ void CopyWindowTest::rightButtonOnCopyPopsUpTheMenu()
 {
     MakeFeature();
     m_fake->screen.cursorPosition = QPoint(400, 300);
-    PictureButton* copy = m_main->toolButton(MainWindow::CopyButton);
+    PictureButton* copy = ToolButtonOf(*m_main, MainWindow::CopyButton);
     QTest::mousePress(copy, Qt::RightButton);
     QTest::mouseRelease(copy, Qt::RightButton);
     QMenu* menu = m_copy->quickCopyMenu();
@@ -745,16 +746,16 @@ void CopyWindowTest::wheelBitmap()
 {
     MakeFeature();
     m_colour->SetMainColour(PackColour(10, 200, 30));
-    const WheelPanel* wheel = m_main->wheelPanel();
+    const WheelPanel* wheel = WheelPanelOf(*m_main);
     const QImage expected = BuildWheelBitmap(
         wheel->Geometry(), WheelColoursOf(PackColour(10, 200, 30), wheel->harmonies().wheel));
     QVERIFY(!expected.isNull());
     // The main colour menu's entry stays greyed and does nothing; the quick copy
     // menu's entry copies the wheel.
-    QVERIFY(!m_main->copyWheelAction()->isEnabled());
+    QVERIFY(!ActionOf(*m_main, "copyWheelAction")->isEnabled());
     const int changes = m_fake->clipboard.changes;
-    m_main->copyWheelAction()->setEnabled(true);
-    m_main->copyWheelAction()->trigger();
+    ActionOf(*m_main, "copyWheelAction")->setEnabled(true);
+    ActionOf(*m_main, "copyWheelAction")->trigger();
     QCOMPARE(m_fake->clipboard.changes, changes);
     MenuAction(QStringLiteral("Color &Wheel as Bitmap"))->trigger();
     QCOMPARE(m_fake->clipboard.image, expected);

@@ -1,4 +1,5 @@
 #include "support/MainWindowKit.h"
+#include "support/MainWindowParts.h"
 #include "ui/features/ExportFeature.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/widgets/PictureButton.h"
@@ -73,7 +74,7 @@ void ExportMenuTest::menuEntriesAndPlace()
                                  "Export as AS&E", "Export as &CSS", "Export as &SCSS",
                                  "Export as Design &Tokens"}));
     m_export->ShowExportMenu();
-    PictureButton* button = m_window->toolButton(MainWindow::ExportButton);
+    PictureButton* button = ToolButtonOf(*m_window, MainWindow::ExportButton);
     QCOMPARE(m_export->exportMenu()->pos(), button->mapToGlobal(button->rect().center()));
 }
 
@@ -86,7 +87,7 @@ void ExportMenuTest::everyWayOpensTheMenu()
     QTest::keyClick(m_window, Qt::Key_X, Qt::ControlModifier);
     QVERIFY(menu->isVisible());
     menu->close();
-    PictureButton* button = m_window->toolButton(MainWindow::ExportButton);
+    PictureButton* button = ToolButtonOf(*m_window, MainWindow::ExportButton);
     QTest::mousePress(button, Qt::MiddleButton);
     QVERIFY(menu->isVisible());
     menu->close();
@@ -109,7 +110,7 @@ void ExportMenuTest::htmlWritesThePageUnlessCancelled()
     QCOMPARE(request.filter, QStringLiteral("HTML (*.html)|*.html"));
     QVERIFY(request.overwritePrompt);
     QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(!m_window->progressBar()->isVisible());
+    QVERIFY(!ProgressBarOf(*m_window)->isVisible());
 
     const QString path = m_dir.filePath(QStringLiteral("colours"));
     m_fake->fileDialogs.fileNames.push_back(path);

@@ -3,7 +3,8 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "support/MainWindowKit.h"
-#include "ui/AppContext.h"
+#include "support/MainWindowParts.h"
+#include "ui/features/AppContext.h"
 #include "ui/features/HistoryFeature.h"
 #include "ui/HowToTexts.h"
 #include "ui/widgets/HistoryView.h"
@@ -166,7 +167,7 @@ void HistoryWindowTest::layoutAndMenus()
 void HistoryWindowTest::committingTwiceGivesTwoEntries()
 {
     MakeFeature();
-    QLineEdit* red = m_main->valuesPanel()->rgbEdit(0);
+    QLineEdit* red = ValuesPanelOf(*m_main)->rgbEdit(0);
     for (int i = 0; i < 2; ++i) {
         red->setFocus();
         QTest::keyClick(red, Qt::Key_Return);
@@ -227,15 +228,15 @@ void HistoryWindowTest::startUpRestoresTheLastColour()
     WriteHistoryFile(file);
     MakeFeature();
     QCOMPARE(m_history->count(), entries);
-    QCOMPARE(m_main->valuesPanel()->hexEdit()->text(), hex);
+    QCOMPARE(ValuesPanelOf(*m_main)->hexEdit()->text(), hex);
     QCOMPARE(m_colour->isWebSafe(), webSafe);
     QCOMPARE(m_records->size(), 0);
     QVERIFY(m_fake->messages.shown.isEmpty());
     QVERIFY(!Window()->isVisible());
     if (hex == QLatin1String("336699")) {
-        QCOMPARE(m_main->valuesPanel()->rgbEdit(0)->text(), QStringLiteral("51"));
-        QCOMPARE(m_main->valuesPanel()->rgbEdit(1)->text(), QStringLiteral("102"));
-        QCOMPARE(m_main->valuesPanel()->rgbEdit(2)->text(), QStringLiteral("153"));
+        QCOMPARE(ValuesPanelOf(*m_main)->rgbEdit(0)->text(), QStringLiteral("51"));
+        QCOMPARE(ValuesPanelOf(*m_main)->rgbEdit(1)->text(), QStringLiteral("102"));
+        QCOMPARE(ValuesPanelOf(*m_main)->rgbEdit(2)->text(), QStringLiteral("153"));
     }
 }
 

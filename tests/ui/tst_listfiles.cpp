@@ -1,5 +1,6 @@
 #include "storage/ListLoadWorker.h"
 #include "support/MainWindowKit.h"
+#include "support/MainWindowParts.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/widgets/PanelButton.h"
 
@@ -191,7 +192,7 @@ void ListFilesTest::loadExamples()
     QCOMPARE(m_list->CurrentListPath(), path);
     QVERIFY(!m_list->IsChanged());
     QCOMPARE(m_recent->paths(), QStringList{path});
-    QVERIFY(!m_window->progressBar()->isVisible());
+    QVERIFY(!ProgressBarOf(*m_window)->isVisible());
     QCOMPARE(m_fake->messages.shown.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
         QCOMPARE(m_fake->messages.shown[0].text, message.arg(path));
@@ -202,7 +203,7 @@ void ListFilesTest::loadAsksWhenChanged()
     const QString path = Write(QStringLiteral("a.cll"), "x - 0000FF\r\n");
     m_list->AddDroppedColourToList(kBlue);
     m_fake->messages.answers = {false};
-    QTest::mouseClick(m_window->loadButton(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(PanelButtonOf(*m_window, "loadButton"), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(m_fake->messages.shown.size(), 1);
     QCOMPARE(m_fake->messages.shown[0].text,
              QStringLiteral("Color list has changed. Are you sure to load a color list?"));
@@ -272,7 +273,7 @@ void ListFilesTest::loadFailures()
     QVERIFY(m_list->IsChanged());
     QCOMPARE(m_recent->count(), 0);
     QCOMPARE(m_colour->colour(), kStart);
-    QVERIFY(!m_window->progressBar()->isVisible());
+    QVERIFY(!ProgressBarOf(*m_window)->isVisible());
 }
 
 void ListFilesTest::recentListsGrowOncePerFile()
@@ -467,13 +468,13 @@ void ListFilesTest::bigCommandLineListLoadsInTheBackground()
     QSignalSpy ended(m_files, &ListFilesFeature::backgroundLoadEnded);
     m_files->LoadCommandLineList({QStringLiteral("qbkromi"), path});
     QCOMPARE(m_list->count(), 0);
-    QVERIFY(m_window->progressBar()->isVisible());
+    QVERIFY(ProgressBarOf(*m_window)->isVisible());
     if (changedMeanwhile) {
         m_list->AddDroppedColourToList(kBlack);
         m_fake->messages.answers = {answer};
     }
     QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 30000);
-    QVERIFY(!m_window->progressBar()->isVisible());
+    QVERIFY(!ProgressBarOf(*m_window)->isVisible());
     if (changedMeanwhile) {
         QCOMPARE(m_fake->messages.shown.size(), 1);
         QCOMPARE(m_fake->messages.shown[0].text,

@@ -1,4 +1,5 @@
 #include "support/MainWindowKit.h"
+#include "support/MainWindowParts.h"
 #include "ui/ColourDrag.h"
 #include "ui/widgets/ColourListDelegate.h"
 #include "ui/widgets/ColourListView.h"
@@ -27,10 +28,7 @@ const ColorRef kTeal = PackColour(0, 128, 128);
 // The main window with the list panel, on fake desktop operations.
 struct Kit : MainWindowKit
 {
-    Kit() : MainWindowKit(QStringLiteral("/nowhere/"))
-    {
-        panel = std::make_unique<ListPanel>(context);
-    }
+    Kit() : MainWindowKit(QStringLiteral("/nowhere/")) { panel = MakeListPanel(context); }
 
     std::unique_ptr<ListPanel> panel;
 };
@@ -101,7 +99,8 @@ void ListPanelTest::placeAndMenuEntries()
     QCOMPARE(View()->objectName(), QStringLiteral("colourList"));
     QCOMPARE(View()->geometry(), QRect(328, 80, 169, 305));
     // The list's bar draws its thumb as the main window's bars do.
-    QCOMPARE(View()->verticalScrollBar()->style(), m_kit->window.valuesPanel()->rgbBar(0)->style());
+    QCOMPARE(View()->verticalScrollBar()->style(),
+             ValuesPanelOf(m_kit->window)->rgbBar(0)->style());
 
     const QStringList expected{"Add Main Color to Color List\tCtrl+A",
                                "Delete Selected Color\tCtrl+D",
@@ -169,7 +168,7 @@ void ListPanelTest::hardToTellApartPairsSelectBothItems()
 void ListPanelTest::menuOpensFromListHeadingAndButton()
 {
     QMenu* menu = m_kit->panel->listMenu();
-    PanelButton* button = m_kit->window.listButton();
+    PanelButton* button = PanelButtonOf(m_kit->window, "listButton");
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), button->mapToGlobal(QPoint(0, 0)));
@@ -202,7 +201,7 @@ void ListPanelTest::addMainColour_data()
     QTest::newRow("list menu") << Way(
         [](Kit& kit) { kit.panel->listMenu()->actions().at(0)->trigger(); });
     QTest::newRow("main colour menu")
-        << Way([](Kit& kit) { kit.window.addMainColourAction()->trigger(); });
+        << Way([](Kit& kit) { ActionOf(kit.window, "addMainColourAction")->trigger(); });
 }
 
 void ListPanelTest::addMainColour()
@@ -241,7 +240,7 @@ void ListPanelTest::addingRewritesTheValuesFromTheBytes()
     QFETCH(bool, alreadyListed);
     QFETCH(bool, shortHexText);
     QFETCH(QStringList, edits);
-    MainValuesPanel* values = m_kit->window.valuesPanel();
+    MainValuesPanel* values = ValuesPanelOf(m_kit->window);
     if (shortHexText) {
         values->hexEdit()->setText(QStringLiteral("FFF"));
         QTest::keyClick(values->hexEdit(), Qt::Key_Return);

@@ -1,5 +1,6 @@
 #include "support/ColourPrinting.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowParts.h"
 #include "ui/ColourDrag.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/ColourSwatch.h"
@@ -107,7 +108,7 @@ void MainWindowTest::Type(QWidget* widget, const QString& keys)
 
 void MainWindowTest::startsWithTheStartUpColour()
 {
-    MainValuesPanel* values = m_window->valuesPanel();
+    MainValuesPanel* values = ValuesPanelOf(*m_window);
     QCOMPARE(values->rgbEdit(0)->text(), QStringLiteral("6"));
     QCOMPARE(values->rgbEdit(1)->text(), QStringLiteral("167"));
     QCOMPARE(values->rgbEdit(2)->text(), QStringLiteral("255"));
@@ -116,8 +117,8 @@ void MainWindowTest::startsWithTheStartUpColour()
     QCOMPARE(values->hslEdit(2)->text(), QStringLiteral("51"));
     QCOMPARE(values->hexEdit()->text(), QStringLiteral("06A7FF"));
     QCOMPARE(values->hslBar(2)->value(), 51);
-    QCOMPARE(m_window->wheelPanel()->mainSwatch()->colour(), PackColour(6, 167, 255));
-    QCOMPARE(m_window->wheelPanel()->wheelShape(7)->colour(), PackColour(255, 92, 5));
+    QCOMPARE(WheelPanelOf(*m_window)->mainSwatch()->colour(), PackColour(6, 167, 255));
+    QCOMPARE(WheelPanelOf(*m_window)->wheelShape(7)->colour(), PackColour(255, 92, 5));
 }
 
 void MainWindowTest::layoutMatchesTheDesign_data()
@@ -146,8 +147,8 @@ void MainWindowTest::layoutMatchesTheDesign()
 {
     QFETCH(QString, what);
     QFETCH(QRect, geometry);
-    WheelPanel* wheel = m_window->wheelPanel();
-    MainValuesPanel* values = m_window->valuesPanel();
+    WheelPanel* wheel = WheelPanelOf(*m_window);
+    MainValuesPanel* values = ValuesPanelOf(*m_window);
     if (what == QLatin1String("window")) {
         QCOMPARE(m_window->rect(), geometry);
         return;
@@ -160,7 +161,7 @@ void MainWindowTest::layoutMatchesTheDesign()
     else if (what.startsWith(QLatin1String("var")))
         widget = wheel->variationSwatch(what.mid(3).toInt());
     else if (what.startsWith(QLatin1String("tool")))
-        widget = m_window->toolButton(MainWindow::ToolButton(what.mid(4).toInt()));
+        widget = ToolButtonOf(*m_window, MainWindow::ToolButton(what.mid(4).toInt()));
     else if (what == QLatin1String("R"))
         widget = values->rgbEdit(0);
     else if (what == QLatin1String("L"))
@@ -172,21 +173,21 @@ void MainWindowTest::layoutMatchesTheDesign()
     else if (what == QLatin1String("lumbar"))
         widget = values->hslBar(2);
     else if (what == QLatin1String("more"))
-        widget = m_window->moreButton();
+        widget = PanelButtonOf(*m_window, "moreButton");
     QVERIFY2(widget, qPrintable(what));
     QCOMPARE(widget->geometry(), geometry);
 }
 
 void MainWindowTest::enterInR()
 {
-    QLineEdit* red = m_window->valuesPanel()->rgbEdit(0);
+    QLineEdit* red = ValuesPanelOf(*m_window)->rgbEdit(0);
     red->clear();
     Type(red, QStringLiteral("300"));
     QTest::keyClick(red, Qt::Key_Return);
     QCOMPARE(red->text(), QStringLiteral("255"));
     QCOMPARE(m_colour->rgb(), (Rgb{255, 167, 255}));
     QCOMPARE(m_records->size(), 1);
-    QCOMPARE(m_window->valuesPanel()->rgbBar(0)->value(), 255);
+    QCOMPARE(ValuesPanelOf(*m_window)->rgbBar(0)->value(), 255);
 }
 
 void MainWindowTest::plusAndMinus_data()
@@ -220,7 +221,7 @@ void MainWindowTest::plusAndMinus()
     QFETCH(QString, start);
     QFETCH(QString, key);
     QFETCH(QString, shown);
-    MainValuesPanel* values = m_window->valuesPanel();
+    MainValuesPanel* values = ValuesPanelOf(*m_window);
     QLineEdit* edit = hsl ? values->hslEdit(channel) : values->rgbEdit(channel);
     edit->setText(start);
     Type(edit, key);
@@ -230,7 +231,7 @@ void MainWindowTest::plusAndMinus()
 
 void MainWindowTest::lettersAreDiscarded()
 {
-    QLineEdit* red = m_window->valuesPanel()->rgbEdit(0);
+    QLineEdit* red = ValuesPanelOf(*m_window)->rgbEdit(0);
     red->setCursorPosition(1);
     Type(red, QStringLiteral("a.x"));
     QCOMPARE(red->text(), QStringLiteral("6"));
@@ -240,7 +241,7 @@ void MainWindowTest::lettersAreDiscarded()
 
 void MainWindowTest::focusLossClampsWithoutChangingTheColour()
 {
-    MainValuesPanel* values = m_window->valuesPanel();
+    MainValuesPanel* values = ValuesPanelOf(*m_window);
     values->rgbEdit(1)->setText(QStringLiteral("999"));
     values->rgbEdit(1)->setFocus();
     values->hexEdit()->setFocus();
@@ -251,7 +252,7 @@ void MainWindowTest::focusLossClampsWithoutChangingTheColour()
 
 void MainWindowTest::emptyEditReportsTheConversion()
 {
-    MainValuesPanel* values = m_window->valuesPanel();
+    MainValuesPanel* values = ValuesPanelOf(*m_window);
     values->hslEdit(1)->clear();
     Type(values->hslEdit(0), QStringLiteral("+"));
     QCOMPARE(m_fake->messages.shown.size(), 1);
@@ -261,13 +262,13 @@ void MainWindowTest::emptyEditReportsTheConversion()
 
 void MainWindowTest::hexEnterKeepsTheTypedText()
 {
-    QLineEdit* hex = m_window->valuesPanel()->hexEdit();
+    QLineEdit* hex = ValuesPanelOf(*m_window)->hexEdit();
     hex->clear();
     Type(hex, QStringLiteral("FFF"));
     QTest::keyClick(hex, Qt::Key_Return);
     QCOMPARE(m_colour->rgb(), (Rgb{255, 255, 15}));
     QCOMPARE(hex->text(), QStringLiteral("FFF"));
-    QCOMPARE(m_window->valuesPanel()->rgbEdit(2)->text(), QStringLiteral("15"));
+    QCOMPARE(ValuesPanelOf(*m_window)->rgbEdit(2)->text(), QStringLiteral("15"));
     QCOMPARE(m_records->size(), 1);
 }
 
@@ -291,7 +292,7 @@ void MainWindowTest::hexEditTakesCssText()
     QFETCH(QString, typed);
     QFETCH(Rgb, colour);
     QFETCH(QString, status);
-    QLineEdit* hex = m_window->valuesPanel()->hexEdit();
+    QLineEdit* hex = ValuesPanelOf(*m_window)->hexEdit();
     hex->clear();
     Type(hex, typed);
     QCOMPARE(hex->text(), typed); // CSS texts are not upper-cased
@@ -305,19 +306,19 @@ void MainWindowTest::hexEditTakesCssText()
 void MainWindowTest::pasteSetsTheColour()
 {
     m_fake->clipboard.text = QStringLiteral(" hsl(120 100% 25%)\n");
-    m_window->valuesPanel()->hslBar(0)->setFocus();
-    QTest::keyClick(m_window->valuesPanel()->hslBar(0), Qt::Key_V, Qt::ControlModifier);
+    ValuesPanelOf(*m_window)->hslBar(0)->setFocus();
+    QTest::keyClick(ValuesPanelOf(*m_window)->hslBar(0), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(m_colour->rgb(), (Rgb{0, 128, 0}));
     QCOMPARE(m_records->size(), 1);
 
     // Not a colour: nothing changes and the status line says why; in an edit the
     // text is pasted as usual.
     m_fake->clipboard.text = QStringLiteral("128");
-    QTest::keyClick(m_window->valuesPanel()->hslBar(0), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ValuesPanelOf(*m_window)->hslBar(0), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(m_colour->rgb(), (Rgb{0, 128, 0}));
     QCOMPARE(m_window->statusText(), QStringLiteral("Not a color: \"128\" is not a color name."));
     m_window->SetStatusText(QString());
-    QLineEdit* red = m_window->valuesPanel()->rgbEdit(0);
+    QLineEdit* red = ValuesPanelOf(*m_window)->rgbEdit(0);
     red->setFocus();
     const int records = m_records->size();
     QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier);
@@ -327,7 +328,7 @@ void MainWindowTest::pasteSetsTheColour()
 
 void MainWindowTest::hexIsUpperCasedAsTyped()
 {
-    QLineEdit* hex = m_window->valuesPanel()->hexEdit();
+    QLineEdit* hex = ValuesPanelOf(*m_window)->hexEdit();
     hex->clear();
     Type(hex, QStringLiteral("abcdef"));
     QCOMPARE(hex->text(), QStringLiteral("ABCDEF"));
@@ -335,24 +336,24 @@ void MainWindowTest::hexIsUpperCasedAsTyped()
 
 void MainWindowTest::lightnessBarRecordsOnlyOnFocusLoss()
 {
-    QScrollBar* lightness = m_window->valuesPanel()->hslBar(2);
+    QScrollBar* lightness = ValuesPanelOf(*m_window)->hslBar(2);
     lightness->setFocus();
     for (int step = 0; step < 44; ++step)
         lightness->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(lightness->value(), 95);
     QCOMPARE(m_colour->rgb(), (Rgb{230, 246, 255}));
-    QCOMPARE(m_window->valuesPanel()->hslEdit(0)->text(), QStringLiteral("201"));
-    QCOMPARE(m_window->valuesPanel()->hslEdit(2)->text(), QStringLiteral("95"));
-    QCOMPARE(m_window->valuesPanel()->rgbBar(0)->value(), 230);
+    QCOMPARE(ValuesPanelOf(*m_window)->hslEdit(0)->text(), QStringLiteral("201"));
+    QCOMPARE(ValuesPanelOf(*m_window)->hslEdit(2)->text(), QStringLiteral("95"));
+    QCOMPARE(ValuesPanelOf(*m_window)->rgbBar(0)->value(), 230);
     QCOMPARE(m_records->size(), 0);
-    m_window->valuesPanel()->rgbEdit(0)->setFocus();
+    ValuesPanelOf(*m_window)->rgbEdit(0)->setFocus();
     QCOMPARE(m_records->size(), 1);
     QCOMPARE(m_records->at(0).at(0).value<ColorRef>(), PackColour(230, 246, 255));
 }
 
 void MainWindowTest::dropOnTheMainSwatch()
 {
-    WheelPanel* wheel = m_window->wheelPanel();
+    WheelPanel* wheel = WheelPanelOf(*m_window);
     ColourSwatch* complement = wheel->harmonySwatch(4);
     const DraggedColour dragged{complement->colour(), ColourSourceKind::WindowSwatch, complement};
     std::unique_ptr<QMimeData> data(CreateColourMimeData(dragged));
@@ -369,7 +370,7 @@ void MainWindowTest::dropOnTheMainSwatch()
 
 void MainWindowTest::mainSwatchRefusesItself()
 {
-    ColourSwatch* main = m_window->wheelPanel()->mainSwatch();
+    ColourSwatch* main = WheelPanelOf(*m_window)->mainSwatch();
     std::unique_ptr<QMimeData> data(
         CreateColourMimeData(DraggedColour{main->colour(), ColourSourceKind::WindowSwatch, main}));
     QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
@@ -389,7 +390,7 @@ void MainWindowTest::mainSwatchRefusesItself()
 
 void MainWindowTest::statusTexts()
 {
-    ColourSwatch* main = m_window->wheelPanel()->mainSwatch();
+    ColourSwatch* main = WheelPanelOf(*m_window)->mainSwatch();
     QTest::mouseMove(main, QPoint(30, 30));
     QCOMPARE(m_window->statusText(),
              QStringLiteral("This is main color. Drag this color to color list to add it. Right "
@@ -399,7 +400,7 @@ void MainWindowTest::statusTexts()
     QTest::mouseMove(main, QPoint(31, 30));
     QVERIFY(m_window->statusText().endsWith(
         QStringLiteral("HEX: #0099FF, \u2248 dodgerblue ) ( This color is websafe ) ")));
-    ColourSwatch* segment = m_window->wheelPanel()->wheelShape(1);
+    ColourSwatch* segment = WheelPanelOf(*m_window)->wheelShape(1);
     QTest::mouseMove(segment, QPoint(10, 10));
     QVERIFY(m_window->statusText().startsWith(QStringLiteral("You can drag and drop this color.")));
     QTest::mouseMove(m_window.get(), QPoint(480, 300)); // bare background
@@ -437,7 +438,7 @@ void MainWindowTest::statusLineShowsTheReadoutWhole()
     QFETCH(QString, longHelp);
     const QString readout = QStringLiteral(" ( R: 1, G: 2, B: 3, HEX: #010203 )");
     if (longHelp.isEmpty())
-        QTest::mouseMove(m_window->wheelPanel()->harmonySwatch(0), QPoint(5, 5));
+        QTest::mouseMove(WheelPanelOf(*m_window)->harmonySwatch(0), QPoint(5, 5));
     else
         m_window->SetStatusText(longHelp + QLatin1Char('\r') + readout);
     const QString text = m_window->statusText();
@@ -494,7 +495,7 @@ void MainWindowTest::valueLabelsAreBold()
 
 void MainWindowTest::scrollBarThumbsStandOut()
 {
-    MainValuesPanel* values = m_window->valuesPanel();
+    MainValuesPanel* values = ValuesPanelOf(*m_window);
     for (QScrollBar* bar : {values->rgbBar(0), values->rgbBar(1), values->rgbBar(2),
                             values->hslBar(0), values->hslBar(1), values->hslBar(2)}) {
         QStyleOptionSlider option;
@@ -526,7 +527,7 @@ void MainWindowTest::scrollBarThumbsStandOut()
 
 void MainWindowTest::ctrlWWithTheFocusElsewhere()
 {
-    m_window->valuesPanel()->hslEdit(0)->setFocus();
+    ValuesPanelOf(*m_window)->hslEdit(0)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(m_colour->rgb(), (Rgb{0, 153, 255}));
     QCOMPARE(m_records->size(), 1);
@@ -536,7 +537,7 @@ void MainWindowTest::ctrlWWithTheFocusElsewhere()
 
 void MainWindowTest::ctrlWithKeypadDigitOrFunctionKeyDoesNothing()
 {
-    m_window->valuesPanel()->rgbEdit(0)->setFocus();
+    ValuesPanelOf(*m_window)->rgbEdit(0)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ControlModifier);
     QCOMPARE(m_records->size(), 0);
 }
@@ -597,13 +598,13 @@ void MainWindowTest::toolButtonsRunTheirCommands()
         if (!m_commands.IsHandled(Command(c)))
             m_commands.Handle(Command(c), &owner, [&ran, c] { ran << Command(c); });
     }
-    QTest::mouseClick(m_window->toolButton(MainWindow::ToolButton(button)), mouse);
+    QTest::mouseClick(ToolButtonOf(*m_window, MainWindow::ToolButton(button)), mouse);
     QCOMPARE(ran, commands);
 }
 
 void MainWindowTest::websafeButtonNotHighlightedWhileWebsafe()
 {
-    PictureButton* websafe = m_window->toolButton(MainWindow::WebsafeButton);
+    PictureButton* websafe = ToolButtonOf(*m_window, MainWindow::WebsafeButton);
     QTest::mouseMove(websafe, QPoint(5, 5));
     QVERIFY(websafe->IsHighlighted());
     QCOMPARE(m_window->statusText(), QStringLiteral("Click to make main color websafe. "));
@@ -620,7 +621,7 @@ void MainWindowTest::colourDialog()
 {
     m_fake->colourDialog.answers.push_back(QColor(1, 2, 3));
     m_fake->colourDialog.answers.push_back(std::nullopt);
-    PictureButton* button = m_window->toolButton(MainWindow::ColourDialogButton);
+    PictureButton* button = ToolButtonOf(*m_window, MainWindow::ColourDialogButton);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(m_fake->colourDialog.initials.first(), QColor(6, 167, 255));
     QCOMPARE(m_colour->rgb(), (Rgb{1, 2, 3}));
@@ -638,7 +639,7 @@ void MainWindowTest::wheelStyleKeepsColours()
     styles->styleList()->setCurrentRow(3); // "Square 1": the default places as rectangles
     QTest::mouseClick(reinterpret_cast<QWidget*>(styles->okButton()), Qt::LeftButton);
     QVERIFY(!styles->isVisible());
-    WheelPanel* wheel = m_window->wheelPanel();
+    WheelPanel* wheel = WheelPanelOf(*m_window);
     for (int i = 0; i < kWheelShapes; ++i) {
         QCOMPARE(wheel->wheelShape(i)->outline(), ShapeOutline::Rectangle);
         QCOMPARE(wheel->wheelShape(i)->geometry().topLeft(),

@@ -1,5 +1,6 @@
 // A palette from a picture loaded or dropped on the colour list.
 #include "support/MainWindowKit.h"
+#include "support/MainWindowParts.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/features/PicturePaletteFeature.h"
 #include "ui/widgets/ColourListView.h"
@@ -27,7 +28,7 @@ struct Kit : MainWindowKit
     explicit Kit(const QString& folder) : MainWindowKit(folder)
     {
         files = std::make_unique<ListFilesFeature>(context);
-        panel = std::make_unique<ListPanel>(context);
+        panel = MakeListPanel(context);
         pictures = files->findChild<PicturePaletteFeature*>();
     }
 
@@ -142,10 +143,10 @@ void PicturePaletteTest::loadedPngAddsItsColours()
     QCOMPARE(m_kit->fake.inputBox.calls[0].prompt, "How many colors (2 to 64)?");
     QCOMPARE(m_kit->fake.inputBox.calls[0].initial, "8");
     QVERIFY(m_kit->pictures->isBusy());
-    QVERIFY(m_kit->window.progressBar()->isVisible());
+    QVERIFY(ProgressBarOf(m_kit->window)->isVisible());
     QCOMPARE(WaitForDone(), 4);
     QCOMPARE(Colours(m_kit->list), (QList<ColorRef>{kStart, kSky, kRust, kMoss, kInk}));
-    QVERIFY(!m_kit->window.progressBar()->isVisible());
+    QVERIFY(!ProgressBarOf(m_kit->window)->isVisible());
     QVERIFY(m_kit->list.IsChanged());
     QCOMPARE(m_kit->list.CurrentListPath(), QString()); // a picture is no list file
     QVERIFY(m_kit->fake.messages.shown.isEmpty());

@@ -3,7 +3,7 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "support/MainWindowKit.h"
-#include "ui/AppContext.h"
+#include "ui/features/AppContext.h"
 #include "ui/features/ListFilesFeature.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
@@ -75,7 +75,7 @@ void ReopenWindowTest::init()
     m_recent = &m_kit->recent;
     m_window = &m_kit->window;
     m_context = &m_kit->context;
-    m_panel = std::make_unique<ListPanel>(*m_context);
+    m_panel = MakeListPanel(*m_context);
     m_files = std::make_unique<ListFilesFeature>(*m_context);
     m_window->move(100, 50);
     m_window->show();

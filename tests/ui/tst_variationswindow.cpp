@@ -1,5 +1,6 @@
 #include "colour/ColourText.h"
 #include "support/MainWindowKit.h"
+#include "support/MainWindowParts.h"
 #include "ui/ColourDrag.h"
 #include "ui/features/VariationsFeature.h"
 #include "ui/widgets/ColourSwatch.h"
@@ -54,8 +55,8 @@ private slots:
 
 private:
     VariationsWindow* Window() const { return m_feature->window(); }
-    void Open() { QTest::mouseClick(m_kit->window.moreButton(), Qt::LeftButton); }
-    void SetLightness(int value) { m_kit->window.valuesPanel()->hslBar(2)->setValue(value); }
+    void Open() { QTest::mouseClick(PanelButtonOf(m_kit->window, "moreButton"), Qt::LeftButton); }
+    void SetLightness(int value) { ValuesPanelOf(m_kit->window)->hslBar(2)->setValue(value); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<MainWindowKit> m_kit;
@@ -120,7 +121,7 @@ void VariationsWindowTest::pointAndPress()
     // The grid changing before the drop does not change what was pressed.
     SetLightness(80);
     const std::unique_ptr<QMimeData> data(CreateColourMimeData(*drag));
-    ColourSwatch* main = m_kit->window.wheelPanel()->mainSwatch();
+    ColourSwatch* main = WheelPanelOf(m_kit->window)->mainSwatch();
     QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton, {});
     enter.setAccepted(false);
     QApplication::sendEvent(main, &enter);

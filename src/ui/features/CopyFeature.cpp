@@ -7,14 +7,13 @@
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
 #include "storage/UserTextFormats.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
-#include "ui/WindowPlacement.h"
+#include "ui/features/AppContext.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/windows/CopyWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/UserFormatMenu.h"
-#include "ui/windows/WheelPanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -38,7 +37,9 @@ QString WithoutAccelerator(const char* caption)
 
 CopyFeature::CopyFeature(AppContext& context, const ListPanel& listPanel)
     : m_context(context), m_listPanel(listPanel),
-      m_window(std::make_unique<CopyWindow>(context, listPanel)), m_menu(std::make_unique<QMenu>())
+      m_window(std::make_unique<CopyWindow>(context.platform, context.settings, context.mainWindow,
+                                            context.colourList, listPanel)),
+      m_menu(std::make_unique<QMenu>())
 {
     ApplySettings();
     BuildQuickCopyMenu();
@@ -141,7 +142,9 @@ void CopyFeature::QuickCopy(ValueField field)
             return;
         }
     }
-    PutOnClipboard(QuickCopyText(field, TakeCopySourceInput(m_context, rows, rows.size() >= 2)));
+    PutOnClipboard(
+        QuickCopyText(field, TakeCopySourceInput(m_context.mainWindow, m_context.colourList, rows,
+                                                 rows.size() >= 2)));
 }
 
 QVector<ColourLineFormat> CopyFeature::LineFormats() const
@@ -171,7 +174,9 @@ void CopyFeature::QuickCopyChosen()
 void CopyFeature::QuickCopyLine(const ColourLineFormat& format)
 {
     const QList<int> rows = m_listPanel.SelectedRows();
-    PutOnClipboard(QuickCopyLines(format, TakeCopySourceInput(m_context, rows, rows.size() >= 2)));
+    PutOnClipboard(
+        QuickCopyLines(format, TakeCopySourceInput(m_context.mainWindow, m_context.colourList, rows,
+                                                   rows.size() >= 2)));
 }
 
 void CopyFeature::PutOnClipboard(const CopyText& text)
@@ -191,11 +196,8 @@ void CopyFeature::CopyMainColourAsBitmap()
 
 void CopyFeature::CopyWheelAsBitmap()
 {
-    const WheelPanel* wheel = m_context.mainWindow.wheelPanel();
-    const WheelColours colours =
-        WheelColoursOf(m_context.mainColour.colour(), wheel->harmonies().wheel);
-    const QImage picture = BuildWheelBitmap(wheel->Geometry(), colours);
-    m_context.platform.clipboard.SetMimeData(BitmapMimeData(picture).release());
+    m_context.platform.clipboard.SetMimeData(
+        BitmapMimeData(m_context.mainWindow.WheelPicture()).release());
 }
 
 void CopyFeature::WritePositionSettings()

@@ -4,14 +4,13 @@
 #include "storage/GimpPalette.h"
 #include "storage/HtmlExport.h"
 #include "storage/TextFile.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/features/AppContext.h"
 #include "ui/PaletteFileTexts.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QMenu>
-#include <QProgressBar>
 
 namespace {
 
@@ -19,8 +18,8 @@ namespace {
 QString AskExportFile(AppContext& context, const char* title, const char* filter,
                       const char* extension)
 {
-    return AskSaveFile(context, DialogFileKind::Exports,
-                       FileRequest(title, filter, extension, true));
+    return context.dialogFolders.AskSaveFile(DialogFileKind::Exports,
+                                             FileRequest(title, filter, extension, true));
 }
 
 } // namespace
@@ -46,18 +45,16 @@ void ExportFeature::ExportListAsHtml()
     const ColourList& list = m_context.colourList;
     if (list.count() == 0)
         return;
-    QProgressBar* progress = m_context.mainWindow.progressBar();
-    progress->setRange(0, list.count() - 1);
-    progress->show();
+    MainWindow& window = m_context.mainWindow;
+    window.ShowProgress(list.count() - 1);
     // Repainting every item would cost more than the page itself.
     const int repaintEvery = qMax(1, list.count() / 50);
     const QByteArray page = ::ExportListAsHtml(list.texts(), [&](int position, int) {
         if (position % repaintEvery == 0) {
-            progress->setValue(position);
-            progress->repaint();
+            window.SetProgress(position);
         }
     });
-    progress->hide();
+    window.HideProgress();
     const QString path = AskExportFile(m_context, "Export as HTML", "HTML (*.html)|*.html", "html");
     if (path.isEmpty())
         return;
@@ -66,7 +63,8 @@ void ExportFeature::ExportListAsHtml()
 
 void ExportFeature::ExportList(ListFileKind kind)
 {
-    const QString path = AskSaveFile(m_context, DialogFileKind::Exports, ExportFileRequest(kind));
+    const QString path =
+        m_context.dialogFolders.AskSaveFile(DialogFileKind::Exports, ExportFileRequest(kind));
     if (path.isEmpty())
         return;
     const ColourList& list = m_context.colourList;

@@ -4,8 +4,8 @@
 #include "platform/ColourPicker.h"
 #include "state/ColourList.h"
 #include "state/MainColour.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
 #include "ui/windows/EyeDropperWindow.h"
 #include "ui/windows/MainWindow.h"
 

@@ -3,13 +3,16 @@
 #include "state/HistoryList.h"
 #include "state/MainColour.h"
 #include "storage/HistoryFile.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
 #include "ui/widgets/HistoryView.h"
 #include "ui/windows/HistoryWindow.h"
 
 HistoryFeature::HistoryFeature(AppContext& context)
-    : m_context(context), m_window(std::make_unique<HistoryWindow>(context))
+    : m_context(context),
+      m_window(std::make_unique<HistoryWindow>(context.mainWindow, context.platform,
+                                               context.settings, context.mainColour,
+                                               context.history, context.commands, context.tip))
 {
     LoadHistoryFile();
     context.commands.Handle(Command::Undo, this, [this] { Undo(); });

@@ -11,9 +11,9 @@
 #include "storage/RecentLists.h"
 #include "storage/SettingsStore.h"
 #include "ui/AfterDialogs.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
 #include "ui/DialogFolders.h"
+#include "ui/features/AppContext.h"
 #include "ui/features/PicturePaletteFeature.h"
 #include "ui/PaletteFileTexts.h"
 #include "ui/windows/MainWindow.h"
@@ -22,7 +22,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QUrl>
 
 namespace {
@@ -82,15 +81,6 @@ bool ListFilesFeature::ConfirmLoad(const QString& title)
                &m_context.mainWindow, QStringLiteral("Are you sure to load a color list?"), title);
 }
 
-QProgressBar* ListFilesFeature::ShowProgress()
-{
-    QProgressBar* progress = m_context.mainWindow.progressBar();
-    progress->setRange(0, 100);
-    progress->setValue(0);
-    progress->show();
-    return progress;
-}
-
 bool ListFilesFeature::LoadListFile(const QString& path)
 {
     if (PicturePaletteFeature::IsPicture(path)) {
@@ -99,13 +89,12 @@ bool ListFilesFeature::LoadListFile(const QString& path)
     }
     // A load still running in the background is overtaken by this one.
     ++m_loadsStarted;
-    QProgressBar* progress = ShowProgress();
-    const ListLoadResult result = LoadListOrPalette(
-        path, m_context.colourList, &m_context.recentLists, [progress](int percent) {
-            progress->setValue(percent);
-            progress->repaint();
-        });
-    progress->hide();
+    MainWindow& window = m_context.mainWindow;
+    window.ShowProgress(100);
+    const ListLoadResult result =
+        LoadListOrPalette(path, m_context.colourList, &m_context.recentLists,
+                          [&window](int percent) { window.SetProgress(percent); });
+    window.HideProgress();
     if (result.status == ColourListLoadStatus::Failed) {
         Tell(result.error);
         return false;
@@ -155,14 +144,13 @@ void ListFilesFeature::TakeBackgroundLoad(const QString& path, const ListLoadRes
 void ListFilesFeature::LoadListFileInBackground(const QString& path)
 {
     const int load = ++m_loadsStarted;
-    QProgressBar* progress = ShowProgress();
+    m_context.mainWindow.ShowProgress(100);
     const bool changedBefore = m_context.colourList.IsChanged();
     LoadListOrPaletteInBackground(
-        path, this, [progress](int percent) { progress->setValue(percent); },
-        [this, path, load, changedBefore, progress](const ListLoadResult& result,
-                                                    ColourList& loaded) {
+        path, this, [this](int percent) { m_context.mainWindow.SetProgress(percent); },
+        [this, path, load, changedBefore](const ListLoadResult& result, ColourList& loaded) {
             if (load == m_loadsStarted) {
-                progress->hide();
+                m_context.mainWindow.HideProgress();
                 TakeBackgroundLoad(path, result, loaded, changedBefore);
             }
             emit backgroundLoadEnded();
@@ -178,8 +166,8 @@ void ListFilesFeature::LoadList()
             QStringLiteral("Load?")))
         return;
     // Palettes of other programs come in through Load too; saving stays ".cll".
-    const QString path = AskOpenFile(
-        m_context, DialogFileKind::ColourLists,
+    const QString path = m_context.dialogFolders.AskOpenFile(
+        DialogFileKind::ColourLists,
         FileDialogRequest{QString(), LoadListFilter(), QStringLiteral("cll"), {}, false});
     if (!path.isEmpty())
         LoadListFile(path);
@@ -191,9 +179,9 @@ void ListFilesFeature::SaveListAs()
     // A list from a palette has no file of its own yet: the palette's name is proposed.
     const QString proposed =
         list.OriginName().isEmpty() ? QString() : list.OriginName() + QStringLiteral(".cll");
-    const QString path =
-        AskSaveFile(m_context, DialogFileKind::ColourLists,
-                    FileRequest("", "QB Color List|*.cll", "cll", true), nullptr, proposed);
+    const QString path = m_context.dialogFolders.AskSaveFile(
+        DialogFileKind::ColourLists, FileRequest("", "QB Color List|*.cll", "cll", true), nullptr,
+        proposed);
     if (path.isEmpty())
         return;
     const QByteArray data = ColourListFileText(list);
@@ -292,7 +280,8 @@ ReopenWindow* ListFilesFeature::CreateReopenWindow()
 {
     if (m_reopen)
         return m_reopen;
-    m_reopen = new ReopenWindow(m_context);
+    m_reopen = new ReopenWindow(m_context.mainWindow, m_context.platform, m_context.recentLists,
+                                m_context.colourList, m_context.commands);
     connect(m_reopen, &ReopenWindow::entryChosen, this, &ListFilesFeature::ReopenEntry);
     return m_reopen;
 }

@@ -10,7 +10,6 @@
 struct AppContext;
 class ColourList;
 class PicturePaletteFeature;
-class QProgressBar;
 class ReopenWindow;
 struct ListLoadResult;
 
@@ -79,7 +78,6 @@ signals:
     void backgroundLoadEnded();
 
 private:
-    QProgressBar* ShowProgress();
     // After a load: the main colour, and the messages about what the file held.
     void ShowLoaded(const QString& path, const ListLoadResult& result);
     void LoadListFileInBackground(const QString& path);

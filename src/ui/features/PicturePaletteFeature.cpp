@@ -3,13 +3,12 @@
 #include "colour/ColourText.h"
 #include "state/ColourList.h"
 #include "storage/TextFile.h"
-#include "ui/AppContext.h"
+#include "ui/features/AppContext.h"
 #include "ui/JpegImage.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProgressBar>
 #include <QPromise>
 #include <QThreadPool>
 
@@ -65,9 +64,8 @@ std::optional<QList<PaletteColour>> ReadPicturePalette(const QString& path, int 
 PicturePaletteFeature::PicturePaletteFeature(AppContext& context, QObject* parent)
     : QObject(parent), m_context(context)
 {
-    QProgressBar* progress = m_context.mainWindow.progressBar();
-    connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, progress,
-            &QProgressBar::setValue);
+    connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, &m_context.mainWindow,
+            &MainWindow::SetProgress);
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &PicturePaletteFeature::Finish);
 }
 
@@ -122,10 +120,7 @@ void PicturePaletteFeature::StartNext()
     if (m_waiting.isEmpty())
         return;
     m_current = m_waiting.takeFirst();
-    QProgressBar* progress = m_context.mainWindow.progressBar();
-    progress->setRange(0, 100);
-    progress->setValue(0);
-    progress->show();
+    m_context.mainWindow.ShowProgress(100);
 
     auto promise = std::make_shared<QPromise<Result>>();
     m_watcher.setFuture(promise->future());
@@ -146,7 +141,7 @@ void PicturePaletteFeature::Finish()
 {
     const Job job = m_current;
     m_current = Job();
-    m_context.mainWindow.progressBar()->hide();
+    m_context.mainWindow.HideProgress();
     const Result result = m_watcher.future().resultCount() > 0 ? m_watcher.result() : Result();
     int added = 0;
     if (!result.decoded) {

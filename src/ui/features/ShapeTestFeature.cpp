@@ -1,10 +1,10 @@
 #include "ui/features/ShapeTestFeature.h"
 
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/ViewAs.h"
-#include "ui/WindowPlacement.h"
 #include "ui/windows/ShapeSchemeControls.h"
 #include "ui/windows/ShapeTestWindow.h"
 
@@ -16,7 +16,8 @@ constexpr char kViewAsKey[] = "shp.view";
 } // namespace
 
 ShapeTestFeature::ShapeTestFeature(AppContext& context, bool firstStart)
-    : m_context(context), m_window(std::make_unique<ShapeTestWindow>(context))
+    : m_context(context), m_window(std::make_unique<ShapeTestWindow>(
+                              context.platform, context.programDirectory, context.commands))
 {
     ApplySettings(firstStart);
     connect(m_window.get(), &ShapeTestWindow::visionChosen, this, [this](ColourVision vision) {

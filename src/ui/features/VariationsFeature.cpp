@@ -1,13 +1,14 @@
 #include "ui/features/VariationsFeature.h"
 
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
-#include "ui/WindowPlacement.h"
+#include "ui/features/AppContext.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/windows/VariationsWindow.h"
 
 VariationsFeature::VariationsFeature(AppContext& context)
-    : m_context(context), m_window(std::make_unique<VariationsWindow>(context))
+    : m_context(context), m_window(std::make_unique<VariationsWindow>(
+                              context.platform, context.mainColour, context.commands))
 {
     ApplySettings();
     context.commands.Handle(Command::Variations, this, [this] { ShowWindow(); });

@@ -1,10 +1,10 @@
 #include "ui/features/WebPageTestFeature.h"
 
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/Commands.h"
+#include "ui/features/AppContext.h"
+#include "ui/features/WindowPlacement.h"
 #include "ui/ViewAs.h"
-#include "ui/WindowPlacement.h"
 #include "ui/windows/WebPageTestWindow.h"
 
 namespace {
@@ -15,7 +15,9 @@ constexpr char kViewAsKey[] = "web.view";
 } // namespace
 
 WebPageTestFeature::WebPageTestFeature(AppContext& context, bool firstStart)
-    : m_context(context), m_window(std::make_unique<WebPageTestWindow>(context))
+    : m_context(context),
+      m_window(std::make_unique<WebPageTestWindow>(context.platform, context.dialogFolders,
+                                                   context.commands, context.tip))
 {
     Place(firstStart);
     m_window->SetVision(ReadViewAsSetting(m_context.settings, QLatin1String(kViewAsKey)));

@@ -1,9 +1,10 @@
 #include "ui/windows/CopyWindow.h"
 
 #include "copy/ColourLineFormats.h"
+#include "platform/Platform.h"
 #include "state/ColourList.h"
+#include "storage/SettingsStore.h"
 #include "storage/UserTextFormats.h"
-#include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/widgets/KeyPreview.h"
 #include "ui/widgets/Labels.h"
@@ -12,13 +13,10 @@
 #include "ui/windows/CopyOptionsPanel.h"
 #include "ui/windows/CopyPreviewPanel.h"
 #include "ui/windows/ListPanel.h"
-#include "ui/windows/MainValuesPanel.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/UserFormatMenu.h"
-#include "ui/windows/WheelPanel.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -48,18 +46,12 @@ PanelButton* AddButton(QWidget* window, const char* name, const QString& caption
 
 } // namespace
 
-CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows,
-                                    bool withListItems)
+CopySourceInput TakeCopySourceInput(const MainWindow& mainWindow, const ColourList& list,
+                                    const QList<int>& selectedRows, bool withListItems)
 {
-    CopySourceInput input;
-    const MainValuesPanel* values = context.mainWindow.valuesPanel();
-    input.hexEditText = values->hexEdit()->text();
-    for (int channel = 0; channel < 3; ++channel)
-        input.rgbEditTexts[channel] = values->rgbEdit(channel)->text();
-    input.wheelColours = context.mainWindow.wheelPanel()->harmonies().wheel;
+    CopySourceInput input = mainWindow.ValueTexts();
     if (!withListItems)
         return input;
-    const ColourList& list = context.colourList;
     input.listItemTexts = list.texts();
     input.listItemSelected.fill(false, list.count());
     for (int row : selectedRows)
@@ -68,8 +60,10 @@ CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>&
     return input;
 }
 
-CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget* parent)
-    : FramedWindow(QStringLiteral("Copy"), QSize(480, kFullHeight), parent), m_context(context),
+CopyWindow::CopyWindow(Platform& platform, SettingsStore& settings, const MainWindow& mainWindow,
+                       const ColourList& colourList, const ListPanel& listPanel, QWidget* parent)
+    : FramedWindow(QStringLiteral("Copy"), QSize(480, kFullHeight), parent), m_platform(platform),
+      m_settings(settings), m_mainWindow(mainWindow), m_colourList(colourList),
       m_listPanel(listPanel)
 {
     setObjectName(QStringLiteral("CopyWindow"));
@@ -107,7 +101,7 @@ CopyWindow::CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget*
         RebuildPreview();
     });
     connect(m_options, &CopyOptionsPanel::previewOptionsChanged, this, &CopyWindow::RebuildPreview);
-    m_userFormats = new UserFormatMenu(context.platform, context.settings, this);
+    m_userFormats = new UserFormatMenu(platform, settings, this);
     connect(m_userFormats, &UserFormatMenu::formatsChanged, this, &CopyWindow::ReloadFormats);
     m_formatList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_formatList, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -127,7 +121,7 @@ CopyWindow::~CopyWindow() = default;
 
 void CopyWindow::AddLineFormats()
 {
-    for (const ColourLineFormat& line : ColourLineFormats(LoadUserTextFormats(m_context.settings)))
+    for (const ColourLineFormat& line : ColourLineFormats(LoadUserTextFormats(m_settings)))
         m_formats.AddTextFormat(line.caption, [line](const QStringList& entries) {
             return ColourLinesText(line, entries);
         });
@@ -187,12 +181,13 @@ QStringList CopyWindow::TakeSourceColours() const
         const QList<int> selected =
             source() == CopySource::SelectedColors ? m_listPanel.SelectedRows() : QList<int>();
         const std::optional<QStringList> entries = ListEntriesOfColours(
-            m_context.colourList, source() == CopySource::SelectedColors ? &selected : nullptr);
+            m_colourList, source() == CopySource::SelectedColors ? &selected : nullptr);
         if (entries)
             return *entries;
     }
     return GatherSourceColours(
-        source(), TakeCopySourceInput(m_context, m_listPanel.SelectedRows(), readsList));
+        source(),
+        TakeCopySourceInput(m_mainWindow, m_colourList, m_listPanel.SelectedRows(), readsList));
 }
 
 void CopyWindow::GatherSource()
@@ -220,10 +215,10 @@ void CopyWindow::CopyNow()
     CopyPayload payload =
         BuildCopyPayload(format(), TakeSourceColours(), m_options->Options(), m_formats);
     if (!payload.ok()) {
-        m_context.platform.messages.Information(this, payload.error);
+        m_platform.messages.Information(this, payload.error);
         return;
     }
-    m_context.platform.clipboard.SetMimeData(payload.mimeData.release());
+    m_platform.clipboard.SetMimeData(payload.mimeData.release());
 }
 
 void CopyWindow::TogglePreview()

@@ -11,8 +11,11 @@
 #include <QPoint>
 #include <QStringList>
 
-struct AppContext;
+class Platform;
+class SettingsStore;
+class ColourList;
 class ListPanel;
+class MainWindow;
 class PanelButton;
 class QKeyEvent;
 class QListWidget;
@@ -24,8 +27,8 @@ class UserFormatMenu;
 // typed, the R, G, B edits' texts, the colour list's item texts with the selected
 // rows, and the wheel segments. The list's texts are built only `withListItems`:
 // a long list makes them costly, and most sources never read them.
-CopySourceInput TakeCopySourceInput(const AppContext& context, const QList<int>& selectedRows,
-                                    bool withListItems);
+CopySourceInput TakeCopySourceInput(const MainWindow& mainWindow, const ColourList& list,
+                                    const QList<int>& selectedRows, bool withListItems);
 
 class CopyWindow : public FramedWindow
 {
@@ -36,7 +39,8 @@ public:
     static constexpr QPoint kDefaultPosition{298, 182};
 
     // The list panel gives the selected colours.
-    CopyWindow(AppContext& context, const ListPanel& listPanel, QWidget* parent = nullptr);
+    CopyWindow(Platform& platform, SettingsStore& settings, const MainWindow& mainWindow,
+               const ColourList& colourList, const ListPanel& listPanel, QWidget* parent = nullptr);
     ~CopyWindow() override;
 
     // Shows the window; until it closes, the other windows take no input. Returns at once.
@@ -80,7 +84,10 @@ private:
     // format kept (renamed, in its row).
     void ReloadFormats();
 
-    AppContext& m_context;
+    Platform& m_platform;
+    SettingsStore& m_settings;
+    const MainWindow& m_mainWindow;
+    const ColourList& m_colourList;
     const ListPanel& m_listPanel;
     // The built-in formats, then any appended at run time.
     CopyFormats m_formats;

@@ -1,14 +1,13 @@
 #include "ui/windows/HistoryWindow.h"
 
+#include "platform/Platform.h"
 #include "state/HistoryList.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/KeyboardMap.h"
 #include "ui/Questions.h"
 #include "ui/widgets/HistoryView.h"
 #include "ui/widgets/ScrollBarThumbs.h"
-#include "ui/windows/MainWindow.h"
 #include "ui/windows/TipWindow.h"
 
 #include <QKeyEvent>
@@ -24,21 +23,23 @@ const QRect ListGeometry(1, 16, 153, 439);
 
 } // namespace
 
-HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
-    : DockedToolWindow(QStringLiteral("History"), kClientSize, context.mainWindow, Side::Left,
-                       parent),
-      m_context(context)
+HistoryWindow::HistoryWindow(FramedWindow& mainWindow, Platform& platform, SettingsStore& settings,
+                             MainColour& mainColour, HistoryList& history, CommandTable& commands,
+                             TipWindow& tip, QWidget* parent)
+    : DockedToolWindow(QStringLiteral("History"), kClientSize, mainWindow, Side::Left, parent),
+      m_platform(platform), m_settings(settings), m_mainColour(mainColour), m_history(history),
+      m_commands(commands), m_tip(tip)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     closeBox()->move(CloseBoxLeft, 0);
     m_helpBox = titleStrip()->AddBox(QStringLiteral("?"), HelpBoxLeft);
     m_helpMenu = new QMenu(this);
-    AddHowToEntries(*m_helpMenu, HelpMenu::History, context.tip);
+    AddHowToEntries(*m_helpMenu, HelpMenu::History, tip);
 
     m_list = new HistoryView(this);
     m_list->setAccessibleName(QStringLiteral("History"));
     m_list->setGeometry(ListGeometry);
-    m_list->setModel(&context.history);
+    m_list->setModel(&history);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->installEventFilter(this);
     setFocusProxy(m_list);
@@ -48,16 +49,14 @@ HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
     m_scrollToNewest.setSingleShot(true);
     m_scrollToNewest.setInterval(0);
     connect(&m_scrollToNewest, &QTimer::timeout, m_list, &QAbstractItemView::scrollToBottom);
-    connect(&context.history, &QAbstractItemModel::rowsInserted, this,
-            &HistoryWindow::ScrollToNewestSoon);
-    connect(&context.history, &QAbstractItemModel::modelReset, this,
-            &HistoryWindow::ScrollToNewestSoon);
+    connect(&history, &QAbstractItemModel::rowsInserted, this, &HistoryWindow::ScrollToNewestSoon);
+    connect(&history, &QAbstractItemModel::modelReset, this, &HistoryWindow::ScrollToNewestSoon);
     BuildContextMenu();
 
     m_fadeTimer.setInterval(kFadeIntervalMs);
     connect(&m_fadeTimer, &QTimer::timeout, this, &HistoryWindow::Tick);
     // "0" turns Auto Close off; "1", any other value and a missing key leave it on.
-    if (context.settings.GetSetting(AutoFadeKey) == QLatin1String("0")) {
+    if (settings.GetSetting(AutoFadeKey) == QLatin1String("0")) {
         m_fade.SetAutoClose(false);
         m_autoCloseAction->setChecked(false);
     }
@@ -70,8 +69,8 @@ HistoryWindow::HistoryWindow(AppContext& context, QWidget* parent)
     connect(m_list, &HistoryView::clickedInList, this, &HistoryWindow::Touch);
     connect(this, &FramedWindow::moveFinished, this, &HistoryWindow::Touch);
     connect(m_list, &HistoryView::itemDoubleClicked, this, [this](int row) {
-        if (row >= 0 && row < m_context.history.count())
-            m_context.mainColour.SetMainColour(m_context.history.colourAt(row));
+        if (row >= 0 && row < m_history.count())
+            m_mainColour.SetMainColour(m_history.colourAt(row));
     });
 }
 
@@ -111,7 +110,7 @@ void HistoryWindow::SetAutoClose(bool on)
     m_fade.SetAutoClose(on);
     ApplyOpacity(m_fade.opacity());
     SyncFadeTimer();
-    m_context.settings.SetSetting(AutoFadeKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.SetSetting(AutoFadeKey, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void HistoryWindow::Tick()
@@ -134,7 +133,7 @@ void HistoryWindow::ApplyOpacity(int opacity)
     if (opacity == m_appliedOpacity)
         return;
     m_appliedOpacity = opacity;
-    m_context.platform.windowControl.SetOpacity(this, opacity);
+    m_platform.windowControl.SetOpacity(this, opacity);
 }
 
 void HistoryWindow::SyncFadeTimer()
@@ -165,15 +164,14 @@ void HistoryWindow::showEvent(QShowEvent* event)
 
 void HistoryWindow::DeleteSelected()
 {
-    ConfirmThen(m_context.platform.messages, this,
-                QStringLiteral("Are you sure to delete selected history step?"),
-                QStringLiteral("Delete?"),
-                [this] { m_context.history.RemoveEntries(m_list->selectedRows()); });
+    ConfirmThen(
+        m_platform.messages, this, QStringLiteral("Are you sure to delete selected history step?"),
+        QStringLiteral("Delete?"), [this] { m_history.RemoveEntries(m_list->selectedRows()); });
 }
 
 void HistoryWindow::ClearHistory()
 {
-    m_context.history.ClearHistory();
+    m_history.ClearHistory();
 }
 
 void HistoryWindow::ShowHelpMenu()
@@ -187,7 +185,7 @@ bool HistoryWindow::HandleKey(const QKeyEvent& event)
         DeleteSelected();
         return true;
     }
-    return RunMappedKey(KeyMap::ListWindow, event, m_context.commands);
+    return RunMappedKey(KeyMap::ListWindow, event, m_commands);
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)

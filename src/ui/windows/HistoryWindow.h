@@ -10,7 +10,12 @@
 #include <QSize>
 #include <QTimer>
 
-struct AppContext;
+class Platform;
+class SettingsStore;
+class MainColour;
+class HistoryList;
+class CommandTable;
+class TipWindow;
 class ClickableBox;
 class HistoryView;
 class QAction;
@@ -24,7 +29,9 @@ public:
     static constexpr int kFadeIntervalMs = 100;
 
     // Docked to the main window's left edge.
-    explicit HistoryWindow(AppContext& context, QWidget* parent = nullptr);
+    HistoryWindow(FramedWindow& mainWindow, Platform& platform, SettingsStore& settings,
+                  MainColour& mainColour, HistoryList& history, CommandTable& commands,
+                  TipWindow& tip, QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
     // Undo or Redo: shown (docked), opaque, and with Auto Close on the fade starts
@@ -70,7 +77,12 @@ private:
     // burst of recordings is over, or when the window is next shown.
     void ScrollToNewestSoon();
 
-    AppContext& m_context;
+    Platform& m_platform;
+    SettingsStore& m_settings;
+    MainColour& m_mainColour;
+    HistoryList& m_history;
+    CommandTable& m_commands;
+    TipWindow& m_tip;
     HistoryView* m_list;
     ClickableBox* m_helpBox;
     QMenu* m_contextMenu;

@@ -1,15 +1,14 @@
 #include "ui/windows/ListPanel.h"
 
+#include "platform/MessageBoxes.h"
 #include "state/ColourList.h"
 #include "state/HistoryList.h"
 #include "state/MainColour.h"
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
 #include "ui/ColourDrag.h"
 #include "ui/Commands.h"
 #include "ui/Questions.h"
 #include "ui/widgets/ColourListView.h"
-#include "ui/widgets/PanelButton.h"
 #include "ui/widgets/ScrollBarThumbs.h"
 #include "ui/windows/ConfusablePairsWindow.h"
 #include "ui/windows/MainWindow.h"
@@ -37,13 +36,16 @@ QAction* AddEntry(QMenu* menu, const QString& text, const char* shortcut)
 
 } // namespace
 
-ListPanel::ListPanel(AppContext& context)
-    : m_context(context), m_view(new ColourListView(&context.mainWindow))
+ListPanel::ListPanel(MainWindow& window, MessageBoxes& messages, SettingsStore& settings,
+                     MainColour& mainColour, ColourList& colourList, HistoryList& history,
+                     CommandTable& commands)
+    : m_window(window), m_messages(messages), m_settings(settings), m_mainColour(mainColour),
+      m_colourList(colourList), m_history(history), m_commands(commands),
+      m_view(new ColourListView(&window))
 {
-    MainWindow* window = &m_context.mainWindow;
     m_view->setGeometry(328, 80, 169, 305);
     m_view->setAccessibleName(QStringLiteral("Color List"));
-    m_view->SetColourList(&m_context.colourList);
+    m_view->SetColourList(&m_colourList);
     // The list never reorders: its own items are refused. Other data goes on to the
     // view and the main window (files).
     MakeColourDropTarget(m_view->viewport(),
@@ -52,8 +54,8 @@ ListPanel::ListPanel(AppContext& context)
                                      dragged.kind != ColourSourceKind::ColourList;
                           },
                           [this](const DraggedColour& dragged) {
-                              m_context.colourList.AddDroppedColourToList(dragged.colour);
-                              m_context.history.AddToHistory(dragged.colour);
+                              m_colourList.AddDroppedColourToList(dragged.colour);
+                              m_history.AddToHistory(dragged.colour);
                           },
                           {}});
     m_view->viewport()->installEventFilter(this);
@@ -62,19 +64,15 @@ ListPanel::ListPanel(AppContext& context)
     m_view->show();
 
     BuildMenu();
-    window->listHeading()->installEventFilter(this);
-    connect(window->listButton(), &PanelButton::clicked, this,
-            [this] { ShowListMenu(m_context.mainWindow.listButton()->mapToGlobal(QPoint(0, 0))); });
-    CommandTable& commands = context.commands;
+    connect(&window, &MainWindow::listMenuRequested, this, &ListPanel::ShowListMenu);
     commands.Handle(Command::AddToList, this, [this] { AddMainColourToList(); });
     commands.Handle(Command::DeleteSelected, this, [this] { DeleteSelectedColours(); });
     commands.Handle(Command::NewList, this, [this] { NewList(); });
     connect(m_view, &ColourListView::itemPressed, this, &ListPanel::OnItemPressed);
     connect(m_view, &ColourListView::itemDoubleClicked, this, &ListPanel::OnItemDoubleClicked);
     connect(m_view, &ColourListView::mouseMoved, this, [this] {
-        const ColourList& list = m_context.colourList;
-        m_context.mainWindow.SetStatusText(
-            ColourListStatusText(list.CurrentListPath(), list.count()));
+        const ColourList& list = m_colourList;
+        m_window.SetStatusText(ColourListStatusText(list.CurrentListPath(), list.count()));
     });
 }
 
@@ -87,10 +85,10 @@ QList<int> ListPanel::SelectedRows() const
 
 void ListPanel::BuildMenu()
 {
-    m_menu = new QMenu(&m_context.mainWindow);
+    m_menu = new QMenu(&m_window);
     m_menu->setObjectName(QStringLiteral("listMenu"));
     const auto run = [this](Command command) {
-        return [this, command] { m_context.commands.Run(command); };
+        return [this, command] { m_commands.Run(command); };
     };
     connect(AddEntry(m_menu, QStringLiteral("Add Main Color to Color List"), "Ctrl+A"),
             &QAction::triggered, this, &ListPanel::AddMainColourToList);
@@ -131,7 +129,7 @@ void ListPanel::ShowConfusablePairs()
         m_pairs = std::make_unique<ConfusablePairsWindow>();
         connect(m_pairs.get(), &ConfusablePairsWindow::pairChosen, this,
                 [this](int first, ColorRef firstColour, int second, ColorRef secondColour) {
-                    const ColourList& list = m_context.colourList;
+                    const ColourList& list = m_colourList;
                     // The list may have changed since the pairs were found.
                     if (second >= list.count() || list.colourAt(first) != firstColour ||
                         list.colourAt(second) != secondColour)
@@ -142,7 +140,7 @@ void ListPanel::ShowConfusablePairs()
                     m_view->scrollTo(list.index(first));
                 });
     }
-    const ColourList& list = m_context.colourList;
+    const ColourList& list = m_colourList;
     std::vector<ColorRef> colours(std::size_t(list.count()));
     for (int row = 0; row < list.count(); ++row)
         colours[std::size_t(row)] = list.colourAt(row);
@@ -156,38 +154,36 @@ void ListPanel::ShowListMenu(const QPoint& globalPos)
 
 void ListPanel::AddMainColourToList()
 {
-    const ColorRef colour = m_context.mainColour.colour();
+    const ColorRef colour = m_mainColour.colour();
     // An appended colour refreshes every display from red, green and blue, as an
     // RGB-side change: after the HSL bars or a short hex text the values are
     // rewritten from the bytes. A colour already listed changes nothing.
-    if (m_context.colourList.AddMainColourToList(colour))
-        m_context.mainColour.ShowColour(colour);
-    m_context.history.AddToHistory(colour);
+    if (m_colourList.AddMainColourToList(colour))
+        m_mainColour.ShowColour(colour);
+    m_history.AddToHistory(colour);
 }
 
 void ListPanel::DeleteSelectedColours()
 {
-    ConfirmThen(m_context.platform.messages, &m_context.mainWindow,
-                QStringLiteral("Are you sure to delete selected color(s)?"),
+    ConfirmThen(m_messages, &m_window, QStringLiteral("Are you sure to delete selected color(s)?"),
                 QStringLiteral("Delete?"),
-                [this] { m_context.colourList.DeleteRows(m_view->SelectedRows()); });
+                [this] { m_colourList.DeleteRows(m_view->SelectedRows()); });
 }
 
 void ListPanel::ClearDuplicateColours()
 {
-    m_context.colourList.ClearDuplicateColours();
+    m_colourList.ClearDuplicateColours();
 }
 
 void ListPanel::NewList()
 {
-    ColourList& list = m_context.colourList;
+    ColourList& list = m_colourList;
     if (list.IsChanged() &&
-        !m_context.platform.messages.Question(
-            &m_context.mainWindow, QStringLiteral("Are you sure to create new color list?"),
-            QStringLiteral("New?")))
+        !m_messages.Question(&m_window, QStringLiteral("Are you sure to create new color list?"),
+                             QStringLiteral("New?")))
         return;
     list.NewList();
-    m_context.settings.SetSetting(QStringLiteral("lastcll"), QString());
+    m_settings.SetSetting(QStringLiteral("lastcll"), QString());
 }
 
 void ListPanel::SetSmallMode(bool small)
@@ -203,13 +199,13 @@ bool ListPanel::IsSmallMode() const
 
 void ListPanel::ApplySmallWheelSetting()
 {
-    SetSmallMode(m_context.settings.GetSetting(QStringLiteral("smallwheel")) == QLatin1String("1"));
+    SetSmallMode(m_settings.GetSetting(QStringLiteral("smallwheel")) == QLatin1String("1"));
 }
 
 void ListPanel::WriteSmallWheelSetting()
 {
-    m_context.settings.SetSetting(QStringLiteral("smallwheel"),
-                                  IsSmallMode() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.SetSetting(QStringLiteral("smallwheel"),
+                          IsSmallMode() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void ListPanel::OnItemPressed(int row, Qt::MouseButton button)
@@ -217,14 +213,14 @@ void ListPanel::OnItemPressed(int row, Qt::MouseButton button)
     // A press below the last item has no colour to carry.
     if (button != Qt::LeftButton || row < 0)
         return;
-    StartColourDrag(m_view, DraggedColour{m_context.colourList.ListCurrentColour(),
+    StartColourDrag(m_view, DraggedColour{m_colourList.ListCurrentColour(),
                                           ColourSourceKind::ColourList, m_view});
 }
 
 void ListPanel::OnItemDoubleClicked(int row)
 {
     if (row >= 0)
-        m_context.mainColour.SetMainColour(m_context.colourList.ListCurrentColour());
+        m_mainColour.SetMainColour(m_colourList.ListCurrentColour());
 }
 
 bool ListPanel::eventFilter(QObject* watched, QEvent* event)
@@ -242,12 +238,6 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == m_view && type == QEvent::KeyPress) {
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
             DeleteSelectedColours();
-            return true;
-        }
-    } else if (watched == m_context.mainWindow.listHeading() && type == QEvent::MouseButtonPress) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            ShowListMenu(mouse->globalPosition().toPoint());
             return true;
         }
     }

@@ -9,8 +9,14 @@
 
 #include <memory>
 
-struct AppContext;
+class ColourList;
 class ColourListView;
+class CommandTable;
+class HistoryList;
+class MainColour;
+class MainWindow;
+class MessageBoxes;
+class SettingsStore;
 class ConfusablePairsWindow;
 class QAction;
 class QMenu;
@@ -20,7 +26,9 @@ class ListPanel : public QObject
     Q_OBJECT
 public:
     // Creates the list box on the main window.
-    explicit ListPanel(AppContext& context);
+    ListPanel(MainWindow& window, MessageBoxes& messages, SettingsStore& settings,
+              MainColour& mainColour, ColourList& colourList, HistoryList& history,
+              CommandTable& commands);
     ~ListPanel() override;
 
     ColourListView* listView() const { return m_view; }
@@ -59,7 +67,13 @@ private:
     void OnItemPressed(int row, Qt::MouseButton button);
     void OnItemDoubleClicked(int row);
 
-    AppContext& m_context;
+    MainWindow& m_window;
+    MessageBoxes& m_messages;
+    SettingsStore& m_settings;
+    MainColour& m_mainColour;
+    ColourList& m_colourList;
+    HistoryList& m_history;
+    CommandTable& m_commands;
     ColourListView* m_view;
     QMenu* m_menu = nullptr;
     QAction* m_bigAction = nullptr;

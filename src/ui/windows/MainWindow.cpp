@@ -1,6 +1,7 @@
 #include "ui/windows/MainWindow.h"
 
 #include "colour/CssColourText.h"
+#include "copy/CopyPictures.h"
 #include "copy/QtColour.h"
 #include "state/ColourTextInput.h"
 #include "ui/KeyboardMap.h"
@@ -55,9 +56,11 @@ constexpr std::array<ToolButtonInfo, MainWindow::ToolButtonCount> kToolButtons{{
     {"about", "About", "About QB Kromi.", Command::About},
 }};
 
-PanelButton* MakePanelButton(QWidget* window, const QString& text, const QRect& geometry)
+PanelButton* MakePanelButton(QWidget* window, const QString& text, const char* name,
+                             const QRect& geometry)
 {
     auto* button = new PanelButton(text, window);
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setMouseTracking(true);
     return button;
@@ -84,6 +87,7 @@ MainWindow::MainWindow(Platform& platform, MainColour& mainColour, const QString
     MakeSectionHeading(this, QStringLiteral(" Color Values"), QRect(8, 269, 185, 14));
     m_listHeading =
         MakeSectionHeading(this, QStringLiteral(" Color List"), QRect(328, 66, 168, 14));
+    m_listHeading->installEventFilter(this);
     m_values = new MainValuesPanel(this, m_mainColour, m_platform.messages);
     connect(m_wheel, &WheelPanel::statusText, this, &MainWindow::SetStatusText);
     connect(m_values, &MainValuesPanel::statusText, this, &MainWindow::SetStatusText);
@@ -172,16 +176,22 @@ void MainWindow::BuildToolBar()
 
 void MainWindow::BuildButtons()
 {
-    m_moreButton = MakePanelButton(this, QStringLiteral("More..."), QRect(248, 384, 65, 17));
-    m_saveAsButton = MakePanelButton(this, QStringLiteral("Save As"), QRect(328, 384, 54, 17));
-    m_loadButton = MakePanelButton(this, QStringLiteral("Load"), QRect(384, 384, 59, 17));
-    m_listButton = MakePanelButton(this, QStringLiteral("List"), QRect(445, 384, 52, 17));
+    m_moreButton =
+        MakePanelButton(this, QStringLiteral("More..."), "moreButton", QRect(248, 384, 65, 17));
+    m_saveAsButton =
+        MakePanelButton(this, QStringLiteral("Save As"), "saveAsButton", QRect(328, 384, 54, 17));
+    m_loadButton =
+        MakePanelButton(this, QStringLiteral("Load"), "loadButton", QRect(384, 384, 59, 17));
+    m_listButton =
+        MakePanelButton(this, QStringLiteral("List"), "listButton", QRect(445, 384, 52, 17));
     connect(m_moreButton, &PanelButton::clicked, this,
             [this] { m_commands.Run(Command::Variations); });
     connect(m_saveAsButton, &PanelButton::clicked, this,
             [this] { m_commands.Run(Command::SaveList); });
     connect(m_loadButton, &PanelButton::clicked, this,
             [this] { m_commands.Run(Command::LoadList); });
+    connect(m_listButton, &PanelButton::clicked, this,
+            [this] { emit listMenuRequested(m_listButton->mapToGlobal(QPoint(0, 0))); });
     for (PanelButton* button : {m_saveAsButton, m_loadButton, m_listButton})
         button->installEventFilter(this);
 }
@@ -191,6 +201,7 @@ void MainWindow::BuildMenus()
     m_mainColourMenu = new QMenu(this);
     m_addMainColourAction =
         m_mainColourMenu->addAction(QStringLiteral("&Add Main Color to Color List"));
+    m_addMainColourAction->setObjectName(QStringLiteral("addMainColourAction"));
     connect(m_addMainColourAction, &QAction::triggered, this,
             [this] { m_commands.Run(Command::AddToList); });
     m_mainColourMenu->addAction(QStringLiteral("Find &Negative of this Color"), this,
@@ -202,6 +213,7 @@ void MainWindow::BuildMenus()
                                 &MainWindow::copyMainColourRequested);
     // Present but greyed and without action; the quick copy menu copies the wheel.
     m_copyWheelAction = m_mainColourMenu->addAction(QStringLiteral("Copy Color &Wheel as Bitmap"));
+    m_copyWheelAction->setObjectName(QStringLiteral("copyWheelAction"));
     m_copyWheelAction->setEnabled(false);
 
     m_titleMenu = new QMenu(this);
@@ -318,8 +330,49 @@ void MainWindow::closeEvent(QCloseEvent* event)
     emit closing();
 }
 
+void MainWindow::ShowProgress(int maximum)
+{
+    m_progressBar->setRange(0, maximum);
+    m_progressBar->setValue(0);
+    m_progressBar->show();
+}
+
+void MainWindow::SetProgress(int value)
+{
+    m_progressBar->setValue(value);
+    m_progressBar->repaint();
+}
+
+void MainWindow::HideProgress()
+{
+    m_progressBar->hide();
+}
+
+CopySourceInput MainWindow::ValueTexts() const
+{
+    CopySourceInput input;
+    input.hexEditText = m_values->hexEdit()->text();
+    for (int channel = 0; channel < 3; ++channel)
+        input.rgbEditTexts[channel] = m_values->rgbEdit(channel)->text();
+    input.wheelColours = m_wheel->harmonies().wheel;
+    return input;
+}
+
+QImage MainWindow::WheelPicture() const
+{
+    return BuildWheelBitmap(m_wheel->Geometry(),
+                            WheelColoursOf(m_mainColour.colour(), m_wheel->harmonies().wheel));
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_listHeading && event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            return false;
+        emit listMenuRequested(mouse->globalPosition().toPoint());
+        return true;
+    }
     if (event->type() != QEvent::MouseMove)
         return false;
     if (watched == titleStrip())

@@ -3,6 +3,7 @@
 // variations, the tool bar, the status line and the keyboard map that every key
 // passes first. Tool windows and the colour list hook in through signals.
 
+#include "copy/CopySource.h"
 #include "platform/Platform.h"
 #include "state/MainColour.h"
 #include "ui/Commands.h"
@@ -16,6 +17,7 @@ class PanelButton;
 class PictureButton;
 class QLabel;
 class QMenu;
+class QImage;
 class QProgressBar;
 class StatusLine;
 class QAction;
@@ -57,21 +59,23 @@ public:
     // Centre of the Export tool button in global coordinates, where the Export menu opens.
     QPoint ExportMenuPosition() const;
 
-    MainValuesPanel* valuesPanel() const { return m_values; }
-    WheelPanel* wheelPanel() const { return m_wheel; }
-    PictureButton* toolButton(ToolButton button) const { return m_toolButtons[button]; }
-    PanelButton* moreButton() const { return m_moreButton; }
-    PanelButton* loadButton() const { return m_loadButton; }
-    PanelButton* listButton() const { return m_listButton; }
-    QLabel* listHeading() const { return m_listHeading; }
-    // The progress bar under the colour list, hidden except while loading or exporting.
-    QProgressBar* progressBar() const { return m_progressBar; }
-    QAction* addMainColourAction() const { return m_addMainColourAction; }
-    QAction* copyWheelAction() const { return m_copyWheelAction; }
+    // The progress bar under the colour list, hidden except while a list loads or
+    // exports: shown from 0 to `maximum`, moved on (and painted at once, as the
+    // work runs on this thread), hidden.
+    void ShowProgress(int maximum);
+    void SetProgress(int value);
+    void HideProgress();
+    // The value edits as typed (hex and R, G, B) and the wheel's segment colours,
+    // as the copy formats read them; the list's part is left empty.
+    CopySourceInput ValueTexts() const;
+    // The wheel with its harmonies as drawn now, for the clipboard.
+    QImage WheelPicture() const;
     WheelStyleWindow* wheelStyleWindow() const { return m_wheelStyleWindow; }
 
 signals:
     void helpMenuRequested(const QPoint& globalPos);
+    // The "List" button or a right press on the " Color List" heading.
+    void listMenuRequested(const QPoint& globalPos);
     void copyMainColourRequested();
     // The window was closed: the program ends.
     void closing();

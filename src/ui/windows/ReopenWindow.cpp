@@ -1,14 +1,13 @@
 #include "ui/windows/ReopenWindow.h"
 
+#include "platform/Platform.h"
 #include "state/ColourList.h"
 #include "storage/RecentLists.h"
-#include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/Questions.h"
 #include "ui/widgets/FixedRowDelegate.h"
 #include "ui/widgets/ScrollBarThumbs.h"
-#include "ui/windows/MainWindow.h"
 
 #include <QKeyEvent>
 #include <QListView>
@@ -42,14 +41,16 @@ protected:
 
 } // namespace
 
-ReopenWindow::ReopenWindow(AppContext& context)
-    : DockedToolWindow(QStringLiteral("Reopen"), QSize(143, 457), context.mainWindow, Side::Right),
-      m_context(context)
+ReopenWindow::ReopenWindow(FramedWindow& mainWindow, Platform& platform, RecentLists& recentLists,
+                           const ColourList& colourList, CommandTable& commands)
+    : DockedToolWindow(QStringLiteral("Reopen"), QSize(143, 457), mainWindow, Side::Right),
+      m_platform(platform), m_recentLists(recentLists), m_colourList(colourList),
+      m_commands(commands)
 {
     setObjectName(QStringLiteral("ReopenWindow"));
-    setParent(&context.mainWindow, windowFlags());
+    setParent(&mainWindow, windowFlags());
 
-    m_context.recentLists.PrepareReopenDisplay(m_context.colourList.CurrentListPath());
+    m_recentLists.PrepareReopenDisplay(m_colourList.CurrentListPath());
     auto* list = new ReopenListView(this);
     m_list = list;
     m_list->setObjectName(QStringLiteral("reopenList"));
@@ -62,7 +63,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setModel(&m_context.recentLists);
+    m_list->setModel(&m_recentLists);
     ShowScrollBarThumbs(m_list);
     m_list->installEventFilter(this);
     list->keyMovedSelection = [this](int row) { emit entryChosen(row); };
@@ -70,8 +71,7 @@ ReopenWindow::ReopenWindow(AppContext& context)
             [this](const QModelIndex& index) { emit entryChosen(index.row()); });
 
     m_menu = new QMenu(this);
-    m_menu->addAction(QStringLiteral("Clear All"), this,
-                      [this] { m_context.recentLists.ClearAll(); });
+    m_menu->addAction(QStringLiteral("Clear All"), this, [this] { m_recentLists.ClearAll(); });
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(m_list->viewport()->mapToGlobal(pos)); });
@@ -85,10 +85,9 @@ void ReopenWindow::RemoveSelectedEntry()
     if (selected.isEmpty())
         return;
     const int row = selected.first().row();
-    ConfirmThen(m_context.platform.messages, this,
-                QStringLiteral("Are you sure to remove selected item?"), QStringLiteral("Remove?"),
-                [this, row] {
-                    m_context.recentLists.RemoveAt(row);
+    ConfirmThen(m_platform.messages, this, QStringLiteral("Are you sure to remove selected item?"),
+                QStringLiteral("Remove?"), [this, row] {
+                    m_recentLists.RemoveAt(row);
                     // Nothing is chosen afterwards, so a second Delete does not take a neighbour.
                     m_list->selectionModel()->clear();
                 });
@@ -103,5 +102,5 @@ bool ReopenWindow::eventFilter(QObject* watched, QEvent* event)
         RemoveSelectedEntry();
         return true;
     }
-    return RunMappedKey(KeyMap::ListWindow, key, m_context.commands);
+    return RunMappedKey(KeyMap::ListWindow, key, m_commands);
 }

@@ -6,7 +6,10 @@
 
 #include "ui/widgets/DockedToolWindow.h"
 
-struct AppContext;
+class Platform;
+class RecentLists;
+class ColourList;
+class CommandTable;
 class QListView;
 class QMenu;
 
@@ -16,7 +19,8 @@ class ReopenWindow : public DockedToolWindow
 public:
     // Prepares the recent lists' display texts (adding the current list path when
     // it is not stored yet); docked to the main window's right edge.
-    explicit ReopenWindow(AppContext& context);
+    ReopenWindow(FramedWindow& mainWindow, Platform& platform, RecentLists& recentLists,
+                 const ColourList& colourList, CommandTable& commands);
 
     // Asks, then removes the selected entry; nothing when no entry is selected.
     void RemoveSelectedEntry();
@@ -32,7 +36,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    AppContext& m_context;
+    Platform& m_platform;
+    RecentLists& m_recentLists;
+    const ColourList& m_colourList;
+    CommandTable& m_commands;
     QListView* m_list;
     QMenu* m_menu;
 };

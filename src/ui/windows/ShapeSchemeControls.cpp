@@ -1,8 +1,8 @@
 #include "ui/windows/ShapeSchemeControls.h"
 
+#include "platform/Platform.h"
 #include "state/ShapeTestTexts.h"
 #include "storage/SchemeFile.h"
-#include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/SystemColours.h"
 #include "ui/widgets/FixedRowDelegate.h"
@@ -38,9 +38,10 @@ PanelButton* AddButton(QWidget* column, const char* name, const QString& caption
 
 } // namespace
 
-ShapeSchemeControls::ShapeSchemeControls(AppContext& context, ShapeTestArea& area, QWidget* column,
-                                         QWidget* window)
-    : QObject(column), m_context(context), m_area(area), m_window(window)
+ShapeSchemeControls::ShapeSchemeControls(Platform& platform, const QString& programDirectory,
+                                         ShapeTestArea& area, QWidget* column, QWidget* window)
+    : QObject(column), m_platform(platform), m_programDirectory(programDirectory), m_area(area),
+      m_window(window)
 {
     m_scheme.SetSystemColours(DesktopSystemColours());
     m_caption = MakeSectionHeading(column, QStringLiteral(" Saved Schemes"), CaptionGeometry);
@@ -73,16 +74,16 @@ void ShapeSchemeControls::Save()
 {
     const QString prompt = SchemeNamePrompt();
     const std::optional<QString> name =
-        m_context.platform.inputBox.GetText(m_window, prompt, prompt, m_scheme.ProposedName());
+        m_platform.inputBox.GetText(m_window, prompt, prompt, m_scheme.ProposedName());
     if (!name)
         return;
-    MessageBoxes& messages = m_context.platform.messages;
+    MessageBoxes& messages = m_platform.messages;
     const QString refusal = CheckSchemeName(*name);
     if (!refusal.isEmpty()) {
         messages.Information(m_window, refusal);
         return;
     }
-    const QString folder = m_context.programDirectory;
+    const QString folder = m_programDirectory;
     if (SchemeFileExists(SchemeFilePath(folder, *name))) {
         const ShapeTestQuestion replace = ReplaceSchemeQuestion(*name);
         if (!messages.Question(m_window, replace.text, replace.title))
@@ -103,14 +104,14 @@ void ShapeSchemeControls::LoadRow(int row)
         return;
     if (m_scheme.IsChanged()) {
         const ShapeTestQuestion question = ContinueLoadQuestion();
-        if (!m_context.platform.messages.Question(m_window, question.text, question.title))
+        if (!m_platform.messages.Question(m_window, question.text, question.title))
             return;
     }
     ShapeTestColours colours = m_area.colours();
     const SchemeLoadResult loaded =
-        LoadScheme(m_context.programDirectory + item->text(), m_scheme, colours);
+        LoadScheme(m_programDirectory + item->text(), m_scheme, colours);
     if (loaded.status == SchemeLoadStatus::Unreadable) {
-        m_context.platform.messages.Information(m_window, loaded.error);
+        m_platform.messages.Information(m_window, loaded.error);
         return;
     }
     ShowColours(colours, loaded.error);
@@ -119,15 +120,15 @@ void ShapeSchemeControls::LoadRow(int row)
 void ShapeSchemeControls::DeleteSelected()
 {
     const ShapeTestQuestion question = DeleteSchemeQuestion();
-    if (!m_context.platform.messages.Question(m_window, question.text, question.title))
+    if (!m_platform.messages.Question(m_window, question.text, question.title))
         return;
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
     // With nothing selected the path is empty and the deletion fails.
     const SchemeFileResult deleted =
-        DeleteSchemeFile(item ? m_context.programDirectory + item->text() : QString());
+        DeleteSchemeFile(item ? m_programDirectory + item->text() : QString());
     if (!deleted) {
-        m_context.platform.messages.Error(m_window, deleted.error);
+        m_platform.messages.Error(m_window, deleted.error);
         return;
     }
     delete m_list->takeItem(m_list->row(item));
@@ -137,7 +138,7 @@ void ShapeSchemeControls::Restore()
 {
     if (m_scheme.IsChanged()) {
         const ShapeTestQuestion question = RestoreColoursQuestion();
-        if (!m_context.platform.messages.Question(m_window, question.text, question.title))
+        if (!m_platform.messages.Question(m_window, question.text, question.title))
             return;
     }
     ShapeTestColours colours = m_area.colours();
@@ -152,7 +153,7 @@ void ShapeSchemeControls::ShowColours(const ShapeTestColours& colours, const QSt
     // Also after a stop at a bad value: no shape keeps an outline of its old colour.
     m_area.SyncOutlines();
     if (!error.isEmpty())
-        m_context.platform.messages.Information(m_window, error);
+        m_platform.messages.Information(m_window, error);
 }
 
 void ShapeSchemeControls::RefreshRecord()
@@ -163,7 +164,7 @@ void ShapeSchemeControls::RefreshRecord()
 void ShapeSchemeControls::ReadSchemeList()
 {
     m_list->clear();
-    m_list->addItems(ListSchemeFiles(m_context.programDirectory));
+    m_list->addItems(ListSchemeFiles(m_programDirectory));
 }
 
 void ShapeSchemeControls::ReleaseSchemeList()

@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QString>
 
-struct AppContext;
+class Platform;
 class PanelButton;
 class QLabel;
 class QListWidget;
@@ -21,7 +21,8 @@ class ShapeSchemeControls : public QObject
 public:
     // The controls become children of `column`; questions and messages are shown
     // over `window`. The scheme list is read at once.
-    ShapeSchemeControls(AppContext& context, ShapeTestArea& area, QWidget* column, QWidget* window);
+    ShapeSchemeControls(Platform& platform, const QString& programDirectory, ShapeTestArea& area,
+                        QWidget* column, QWidget* window);
 
     // "Save Scheme": asks the name ("Type a Filename"), asks "Replace?" for a file
     // that exists, writes the record and reads the list again. An empty or unusable
@@ -55,7 +56,8 @@ private:
     // Paints the colours a load or restore left and reports its message, if any.
     void ShowColours(const ShapeTestColours& colours, const QString& error);
 
-    AppContext& m_context;
+    Platform& m_platform;
+    QString m_programDirectory;
     ShapeTestArea& m_area;
     QWidget* m_window;
     ColourScheme m_scheme;

@@ -1,8 +1,8 @@
 #include "ui/windows/ShapeTestWindow.h"
 
+#include "platform/Platform.h"
 #include "state/ShapeLayouts.h"
 #include "state/ShapeTestTexts.h"
-#include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/ViewAs.h"
@@ -34,8 +34,10 @@ const QRect ViewAsGeometry(253, 26, 180, 14);
 
 } // namespace
 
-ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
-    : FramedWindow(QStringLiteral("Shape Test"), kClientSize, parent), m_context(context)
+ShapeTestWindow::ShapeTestWindow(Platform& platform, const QString& programDirectory,
+                                 CommandTable& commands, QWidget* parent)
+    : FramedWindow(QStringLiteral("Shape Test"), kClientSize, parent), m_platform(platform),
+      m_programDirectory(programDirectory), m_commands(commands)
 {
     setObjectName(QStringLiteral("ShapeTestWindow"));
     setMouseTracking(true);
@@ -68,7 +70,7 @@ ShapeTestWindow::ShapeTestWindow(AppContext& context, QWidget* parent)
     for (const ShapeLayout& layout : ShapeLayouts())
         m_layoutList->addItem(QString::fromLatin1(layout.name));
 
-    m_scheme = new ShapeSchemeControls(context, *m_area, column, this);
+    m_scheme = new ShapeSchemeControls(platform, programDirectory, *m_area, column, this);
 
     m_editLayout = new PanelButton(QStringLiteral("Edit Layout"), column);
     m_editLayout->setObjectName(QStringLiteral("editLayoutButton"));
@@ -199,7 +201,7 @@ void ShapeTestWindow::HintOver(QWidget* widget, const QString& text)
 
 bool ShapeTestWindow::HandleKey(const QKeyEvent& key)
 {
-    return RunMappedKey(KeyMap::ShapeTest, key, m_context.commands);
+    return RunMappedKey(KeyMap::ShapeTest, key, m_commands);
 }
 
 void ShapeTestWindow::showEvent(QShowEvent* event)

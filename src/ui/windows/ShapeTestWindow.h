@@ -14,7 +14,8 @@
 #include <QPoint>
 #include <QSize>
 
-struct AppContext;
+class Platform;
+class CommandTable;
 class PanelButton;
 class QKeyEvent;
 class QLabel;
@@ -31,7 +32,8 @@ public:
     static constexpr QSize kClientSize{618, 451};
     static constexpr QPoint kDefaultPosition{267, 104};
 
-    explicit ShapeTestWindow(AppContext& context, QWidget* parent = nullptr);
+    explicit ShapeTestWindow(Platform& platform, const QString& programDirectory,
+                             CommandTable& commands, QWidget* parent = nullptr);
     ~ShapeTestWindow() override;
 
     // The "Shape Test" tool button and F7 in the main window: shows the window and
@@ -84,7 +86,9 @@ private:
     // `widget` shows `text` in the hint line while the pointer moves over it.
     void HintOver(QWidget* widget, const QString& text);
 
-    AppContext& m_context;
+    Platform& m_platform;
+    QString m_programDirectory;
+    CommandTable& m_commands;
     ShapeTestArea* m_area;
     QListWidget* m_layoutList;
     PanelButton* m_editLayout;

@@ -2,8 +2,8 @@
 
 #include "colour/ColourText.h"
 #include "copy/CopyPayload.h"
+#include "platform/Platform.h"
 #include "state/MainColour.h"
-#include "ui/AppContext.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
 #include "ui/widgets/KeyPreview.h"
@@ -58,9 +58,10 @@ Rgb RgbOf(QRgb pixel)
 
 } // namespace
 
-VariationsWindow::VariationsWindow(AppContext& context, QWidget* parent)
-    : FramedWindow(QStringLiteral("Variations"), kClientSize, parent), m_context(context),
-      m_image(kImageSize, QImage::Format_RGB32)
+VariationsWindow::VariationsWindow(Platform& platform, MainColour& mainColour,
+                                   CommandTable& commands, QWidget* parent)
+    : FramedWindow(QStringLiteral("Variations"), kClientSize, parent), m_platform(platform),
+      m_mainColour(mainColour), m_commands(commands), m_image(kImageSize, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("VariationsWindow"));
     SetSuperMinimizeHeight(kClientSize.height());
@@ -82,12 +83,12 @@ VariationsWindow::VariationsWindow(AppContext& context, QWidget* parent)
     m_contextMenu->addAction(QStringLiteral("Copy Variations as Bitmap"), this,
                              &VariationsWindow::CopyAsBitmap);
 
-    connect(&context.mainColour, &MainColour::changed, this, [this] {
+    connect(&mainColour, &MainColour::changed, this, [this] {
         if (m_open)
             PaintGrid();
     });
     new KeyPreview(this, [this](const QKeyEvent& key) {
-        return RunMappedKey(KeyMap::MainWindow, key, m_context.commands);
+        return RunMappedKey(KeyMap::MainWindow, key, m_commands);
     });
 }
 
@@ -95,7 +96,7 @@ VariationsWindow::~VariationsWindow() = default;
 
 void VariationsWindow::PaintGrid()
 {
-    ComputeVariationsGrid(m_context.mainColour.rgb(), m_grid);
+    ComputeVariationsGrid(m_mainColour.rgb(), m_grid);
     // Straight into the pixels: no painter to set up, and the gaps keep what they show.
     uchar* bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
@@ -131,7 +132,7 @@ std::optional<DraggedColour> VariationsWindow::TakePress(const QPoint& imagePos,
 void VariationsWindow::CopyAsBitmap()
 {
     // A copy of its own, so the next repaint never has to detach from the clipboard's.
-    m_context.platform.clipboard.SetMimeData(BitmapMimeData(m_image.copy()).release());
+    m_platform.clipboard.SetMimeData(BitmapMimeData(m_image.copy()).release());
 }
 
 bool VariationsWindow::eventFilter(QObject* watched, QEvent* event)

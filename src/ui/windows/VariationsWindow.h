@@ -14,7 +14,9 @@
 
 #include <optional>
 
-struct AppContext;
+class Platform;
+class MainColour;
+class CommandTable;
 class QLabel;
 class QMenu;
 
@@ -34,7 +36,8 @@ public:
     }
 
     // Hidden; the picture starts white.
-    explicit VariationsWindow(AppContext& context, QWidget* parent = nullptr);
+    explicit VariationsWindow(Platform& platform, MainColour& mainColour, CommandTable& commands,
+                              QWidget* parent = nullptr);
     ~VariationsWindow() override;
 
     // True from show to hide; the grid follows the main colour only then.
@@ -65,7 +68,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    AppContext& m_context;
+    Platform& m_platform;
+    MainColour& m_mainColour;
+    CommandTable& m_commands;
     QImage m_image;
     VariationsGrid m_grid{};
     QWidget* m_imageView;

@@ -1,8 +1,8 @@
 #include "ui/windows/WebPageTestWindow.h"
 
+#include "platform/Platform.h"
 #include "storage/WebPageHtmlExport.h"
 #include "storage/WebStyleFile.h"
-#include "ui/AppContext.h"
 #include "ui/DialogFolders.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMap.h"
@@ -61,8 +61,10 @@ PanelButton* AddButton(PanelButton* button, const char* name, const QRect& geome
 
 } // namespace
 
-WebPageTestWindow::WebPageTestWindow(AppContext& context, QWidget* parent)
-    : FramedWindow(QStringLiteral("Simple Web Page Test"), kClientSize, parent), m_context(context),
+WebPageTestWindow::WebPageTestWindow(Platform& platform, DialogFolders& dialogFolders,
+                                     CommandTable& commands, TipWindow& tip, QWidget* parent)
+    : FramedWindow(QStringLiteral("Simple Web Page Test"), kClientSize, parent),
+      m_platform(platform), m_dialogFolders(dialogFolders), m_commands(commands), m_tip(tip),
       m_style(InitialWebPageStyle())
 {
     setObjectName(QStringLiteral("WebPageTestWindow"));
@@ -77,7 +79,7 @@ WebPageTestWindow::WebPageTestWindow(AppContext& context, QWidget* parent)
     BuildMenus();
     WireView();
     new KeyPreview(this, [this](const QKeyEvent& key) {
-        return RunMappedKey(KeyMap::WebPageTest, key, m_context.commands);
+        return RunMappedKey(KeyMap::WebPageTest, key, m_commands);
     });
 }
 
@@ -131,7 +133,7 @@ void WebPageTestWindow::BuildMenus()
         m_sampleMenu->addAction(QStringLiteral("Load Sample %1").arg(number), this,
                                 [this, number] { LoadSample(number); });
     m_helpMenu = new QMenu(this);
-    AddHowToEntries(*m_helpMenu, HelpMenu::WebTest, m_context.tip);
+    AddHowToEntries(*m_helpMenu, HelpMenu::WebTest, m_tip);
 
     connect(m_sampleButton, &PanelButton::clicked, this, &WebPageTestWindow::ShowSampleMenu);
     m_viewAsMenu = new ViewAsMenu(this);
@@ -218,7 +220,7 @@ void WebPageTestWindow::LoadSample(int number)
 void WebPageTestWindow::AskNewText(WebText which)
 {
     const std::optional<QString> typed =
-        m_context.platform.inputBox.GetText(this, kNewTextCaption, kNewTextCaption, QString());
+        m_platform.inputBox.GetText(this, kNewTextCaption, kNewTextCaption, QString());
     if (!typed || typed->isEmpty())
         return;
     m_style.text(which).text = *typed;
@@ -229,7 +231,7 @@ void WebPageTestWindow::ChooseFont(WebText which)
 {
     FontSpec& font = m_style.text(which).font;
     const std::optional<FontChoice> chosen =
-        m_context.platform.fontDialog.GetFont(this, WebFontChoice(font));
+        m_platform.fontDialog.GetFont(this, WebFontChoice(font));
     if (!chosen)
         return;
     font = WebFontSpec(*chosen, font.charSet);
@@ -238,8 +240,8 @@ void WebPageTestWindow::ChooseFont(WebText which)
 
 void WebPageTestWindow::SaveStyleAs()
 {
-    const QString path = AskSaveFile(m_context, DialogFileKind::WebStyles,
-                                     FileRequest("Save As", kStyleFilter, "cls", true), this);
+    const QString path = m_dialogFolders.AskSaveFile(
+        DialogFileKind::WebStyles, FileRequest("Save As", kStyleFilter, "cls", true), this);
     if (path.isEmpty())
         return;
     ReportWriteFailure(path, SaveWebStyleFile(path, m_style));
@@ -247,20 +249,20 @@ void WebPageTestWindow::SaveStyleAs()
 
 void WebPageTestWindow::LoadStyle()
 {
-    const QString path = AskOpenFile(m_context, DialogFileKind::WebStyles,
-                                     FileRequest("Load", kStyleFilter, "cls", false), this);
+    const QString path = m_dialogFolders.AskOpenFile(
+        DialogFileKind::WebStyles, FileRequest("Load", kStyleFilter, "cls", false), this);
     if (path.isEmpty())
         return;
     const WebStyleLoadResult loaded = LoadWebStyleFile(path, m_style);
     Refresh();
     if (!loaded.error.isEmpty())
-        m_context.platform.messages.Information(this, loaded.error);
+        m_platform.messages.Information(this, loaded.error);
 }
 
 void WebPageTestWindow::ExportAsHtml()
 {
-    const QString path = AskSaveFile(m_context, DialogFileKind::Exports,
-                                     FileRequest("Export as HTML", kHtmlFilter, "htm", true), this);
+    const QString path = m_dialogFolders.AskSaveFile(
+        DialogFileKind::Exports, FileRequest("Export as HTML", kHtmlFilter, "htm", true), this);
     if (path.isEmpty())
         return;
     ReportWriteFailure(path, SaveWebPageAsHtml(path, m_style));
@@ -269,7 +271,7 @@ void WebPageTestWindow::ExportAsHtml()
 void WebPageTestWindow::ReportWriteFailure(const QString& path, const FileWriteResult& result)
 {
     if (!result)
-        m_context.platform.messages.Information(this, CannotCreateFileMessage(path, result.error));
+        m_platform.messages.Information(this, CannotCreateFileMessage(path, result.error));
 }
 
 void WebPageTestWindow::ShowSampleMenu()

@@ -13,7 +13,10 @@
 #include <QPoint>
 #include <QSize>
 
-struct AppContext;
+class Platform;
+class DialogFolders;
+class CommandTable;
+class TipWindow;
 struct FileWriteResult;
 class ClickableBox;
 class PanelButton;
@@ -30,7 +33,8 @@ public:
     static constexpr QSize kClientSize{563, 329};
     static constexpr QPoint kDefaultPosition{242, 337};
 
-    explicit WebPageTestWindow(AppContext& context, QWidget* parent = nullptr);
+    explicit WebPageTestWindow(Platform& platform, DialogFolders& dialogFolders,
+                               CommandTable& commands, TipWindow& tip, QWidget* parent = nullptr);
     ~WebPageTestWindow() override;
 
     // Shows the window, or brings it to the front; nothing on the page changes.
@@ -85,7 +89,10 @@ private:
     // "Cannot create file" with the system's reason, when the write failed.
     void ReportWriteFailure(const QString& path, const FileWriteResult& result);
 
-    AppContext& m_context;
+    Platform& m_platform;
+    DialogFolders& m_dialogFolders;
+    CommandTable& m_commands;
+    TipWindow& m_tip;
     WebPageStyle m_style;
     WebPageView* m_view = nullptr;
     WebPageItem* m_borderText = nullptr;

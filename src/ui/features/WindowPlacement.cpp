@@ -1,7 +1,7 @@
-#include "ui/WindowPlacement.h"
+#include "ui/features/WindowPlacement.h"
 
 #include "storage/SettingsStore.h"
-#include "ui/AppContext.h"
+#include "ui/features/AppContext.h"
 #include "ui/widgets/TitleStrip.h"
 
 #include <QSize>

@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 #include "ui/DialogFolders.h"
+#include "ui/windows/MainWindow.h"
 
 #include <QString>
 
@@ -12,7 +13,6 @@ class ColourList;
 class CommandTable;
 class HistoryList;
 class MainColour;
-class MainWindow;
 class RecentLists;
 class SettingsStore;
 class TipWindow;
@@ -29,5 +29,5 @@ struct AppContext
     MainWindow& mainWindow;
     TipWindow& tip;
     QString programDirectory; // ends with a separator
-    DialogFolders dialogFolders{};
+    DialogFolders dialogFolders{platform.fileDialogs, programDirectory, &mainWindow};
 };

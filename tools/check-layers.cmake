@@ -1,0 +1,28 @@
+# Fails when a source file of one layer includes a header of a layer above it.
+# -DFILES="a;b;..." the layer's sources, -DALLOWED="regex;..." the include paths it
+# may use (a path without a folder, a generated file, is always allowed),
+# -DLAYER=name for the message, -DSTAMP=file written when all is well.
+set(failures "")
+foreach(file IN LISTS FILES)
+  file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" path "${line}")
+    if(NOT path MATCHES "/")
+      continue()
+    endif()
+    set(allowed FALSE)
+    foreach(pattern IN LISTS ALLOWED)
+      if(path MATCHES "^(${pattern})")
+        set(allowed TRUE)
+        break()
+      endif()
+    endforeach()
+    if(NOT allowed)
+      string(APPEND failures "\n  ${file}: \"${path}\"")
+    endif()
+  endforeach()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "The ${LAYER} layer includes from a layer above it:${failures}")
+endif()
+file(TOUCH "${STAMP}")
