@@ -3,26 +3,15 @@
 #include "colour/ColourText.h"
 #include "storage/ProgramDirectory.h"
 #include "ui/AfterDialogs.h"
-#include "ui/features/CopyFeature.h"
 #include "ui/features/ExportFeature.h"
 #include "ui/features/EyeDropperFeature.h"
-#include "ui/features/HistoryFeature.h"
 #include "ui/features/ListFilesFeature.h"
-#include "ui/features/ShapeTestFeature.h"
-#include "ui/features/VariationsFeature.h"
-#include "ui/features/WebPageTestFeature.h"
 #include "ui/features/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
-#include "ui/windows/HistoryWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"
-#include "ui/windows/ReopenWindow.h"
-#include "ui/windows/ShapeTestWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
-#include "ui/windows/VariationsWindow.h"
-#include "ui/windows/WebPageTestWindow.h"
-#include "ui/windows/WheelStyleWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,6 +19,8 @@
 #include <QMenu>
 #include <QThread>
 #include <QTimer>
+
+#include <algorithm>
 
 KromiApplication::KromiApplication(Platform& platform, const QString& programDirectory)
     : m_platform(platform), m_programDirectory(programDirectory),
@@ -173,27 +164,22 @@ void KromiApplication::PlaceMainWindow()
 
 void KromiApplication::CreateToolWindows()
 {
-    m_eyeDropper = std::make_unique<EyeDropperFeature>(*m_context);
-    Step(QStringLiteral("Eye Dropper"));
-    m_shapeTest = std::make_unique<ShapeTestFeature>(*m_context, m_firstStart);
-    Step(QStringLiteral("Shape Test"));
-    m_webPageTest = std::make_unique<WebPageTestFeature>(*m_context, m_firstStart);
-    Step(QStringLiteral("Web Page Test"));
-    m_listFiles->CreateReopenWindow();
-    Step(QStringLiteral("Reopen"));
-    // Restores "history.cl2": its last colour becomes the main colour.
-    m_historyFeature = std::make_unique<HistoryFeature>(*m_context);
-    Step(QStringLiteral("History"));
-    m_about =
-        std::make_unique<AboutWindow>(m_splash->Picture(), m_platform.screen, m_platform.shell);
-    Step(QStringLiteral("About"));
-    m_variations = std::make_unique<VariationsFeature>(*m_context);
-    Step(QStringLiteral("Variations"));
-    m_copy = std::make_unique<CopyFeature>(*m_context, *m_listPanel);
-    Step(QStringLiteral("Copy"));
-    m_eyeDropper->SetToolWindows(m_variations->window(), m_mainWindow->wheelStyleWindow(),
-                                 m_shapeTest->window(), m_webPageTest->window(),
-                                 m_listFiles->reopenWindow(), m_historyFeature->window());
+    std::vector<const ToolWindowRow*> stepAside;
+    for (const ToolWindowRow& row : ToolWindows()) {
+        if (row.create) {
+            row.create(*this);
+            Step(QLatin1String(row.name));
+        }
+        if (row.comesBack > 0)
+            stepAside.push_back(&row);
+    }
+    std::stable_sort(
+        stepAside.begin(), stepAside.end(),
+        [](const ToolWindowRow* a, const ToolWindowRow* b) { return a->comesBack < b->comesBack; });
+    QList<QWidget*> windows;
+    for (const ToolWindowRow* row : stepAside)
+        windows << row->window(*this);
+    m_tools.eyeDropper->SetToolWindows(windows);
 }
 
 void KromiApplication::WireMainWindow()
@@ -213,7 +199,7 @@ void KromiApplication::WireMainWindow()
     AddHowToEntries(*m_helpMenu, HelpMenu::MainWindow, *m_tip);
     connect(window, &MainWindow::helpMenuRequested, this,
             [this](const QPoint& pos) { m_helpMenu->popup(pos); });
-    m_commands.Handle(Command::About, this, [this] { m_about->ShowModal(); });
+    m_commands.Handle(Command::About, this, [this] { m_tools.about->ShowModal(); });
     connect(window, &MainWindow::closing, this, &KromiApplication::EndNow);
 }
 
@@ -233,20 +219,16 @@ void KromiApplication::ShutDown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    m_shapeTest->ReleaseSchemeList();
-    m_shapeTest->WriteShowTextSetting();
-    m_copy->WritePositionSettings();
-    m_variations->WritePositionSettings();
-    m_copy->WritePreviewSetting();
-    WritePositionKeys(m_settings, *m_mainWindow, "1.left", "1.top");
-    m_shapeTest->WritePositionSettings();
-    m_webPageTest->WritePositionSettings();
-    m_listFiles->WriteLastListSetting();
-    m_listPanel->WriteSmallWheelSetting();
-    // Writes at exit never ask and never report; a failed one is skipped.
-    m_listFiles->WriteListFilesAtExit();
-    m_historyFeature->WriteHistoryFile();
-    m_settings.Save(FilePath("set.set"));
-    m_listFiles->WriteColourListAtExit();
+    std::vector<const ShutDownStep*> steps;
+    for (const ToolWindowRow& row : ToolWindows())
+        for (const ShutDownStep& step : row.shutDown)
+            steps.push_back(&step);
+    std::stable_sort(steps.begin(), steps.end(), [](const ShutDownStep* a, const ShutDownStep* b) {
+        return a->order < b->order;
+    });
+    for (const ShutDownStep* step : steps) {
+        step->run(*this);
+        m_shutDownSteps << QLatin1String(step->name);
+    }
     emit finished();
 }

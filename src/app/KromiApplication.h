@@ -4,6 +4,7 @@
 // sequence run when the main window closes (settings keys in their fixed order,
 // then the program's files).
 
+#include "app/ToolWindows.h"
 #include "platform/Platform.h"
 #include "state/ColourList.h"
 #include "state/HistoryList.h"
@@ -19,21 +20,15 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
-class CopyFeature;
 class ExportFeature;
-class EyeDropperFeature;
-class HistoryFeature;
 class ListFilesFeature;
 class ListPanel;
-class ShapeTestFeature;
-class WebPageTestFeature;
 class QMenu;
 class MainWindow;
 class TipWindow;
 class SplashWindow;
-class AboutWindow;
-class VariationsFeature;
 
 class KromiApplication : public QObject
 {
@@ -63,12 +58,12 @@ public:
     TipWindow* tipWindow() const { return m_tip.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
     QMenu* helpMenu() const { return m_helpMenu; }
-    CopyFeature* copyFeature() const { return m_copy.get(); }
-    EyeDropperFeature* eyeDropper() const { return m_eyeDropper.get(); }
+    CopyFeature* copyFeature() const { return m_tools.copy.get(); }
+    EyeDropperFeature* eyeDropper() const { return m_tools.eyeDropper.get(); }
     ListPanel* listPanel() const { return m_listPanel.get(); }
     ListFilesFeature* listFiles() const { return m_listFiles.get(); }
-    ShapeTestFeature* shapeTest() const { return m_shapeTest.get(); }
-    WebPageTestFeature* webPageTest() const { return m_webPageTest.get(); }
+    ShapeTestFeature* shapeTest() const { return m_tools.shapeTest.get(); }
+    WebPageTestFeature* webPageTest() const { return m_tools.webPageTest.get(); }
     SettingsStore& settings() { return m_settings; }
     MainColour& mainColour() { return m_mainColour; }
     ColourList& colourList() { return m_colourList; }
@@ -77,6 +72,8 @@ public:
     CommandTable& commands() { return m_commands; }
     // The steps of the start-up sequence as they ran, for checking the order.
     const QStringList& startupSteps() const { return m_steps; }
+    // The steps of the shut-down sequence as they ran, named by what they write.
+    const QStringList& shutDownSteps() const { return m_shutDownSteps; }
     bool IsStartupFinished() const { return m_startupFinished; }
     // The pause with the splash showing; runs from the end of Start().
     QTimer& splashPause() { return m_splashPause; }
@@ -88,6 +85,9 @@ signals:
     void finished();
 
 private:
+    // The table of tool windows and shut-down steps (ToolWindows.cpp).
+    static const std::vector<ToolWindowRow>& ToolWindows();
+
     void CreateMainWindow();
     void PlaceMainWindow();
     void CreateToolWindows();
@@ -111,20 +111,17 @@ private:
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<TipWindow> m_tip;
     std::unique_ptr<MainWindow> m_mainWindow;
-    std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<ExportFeature> m_export;
-    std::unique_ptr<CopyFeature> m_copy;
-    std::unique_ptr<EyeDropperFeature> m_eyeDropper;
-    std::unique_ptr<HistoryFeature> m_historyFeature;
-    std::unique_ptr<VariationsFeature> m_variations;
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<ListFilesFeature> m_listFiles;
-    std::unique_ptr<ShapeTestFeature> m_shapeTest;
-    std::unique_ptr<WebPageTestFeature> m_webPageTest;
+    // Destroyed first: the tool windows' features hold on to the main window and
+    // the list panel.
+    ToolWindowObjects m_tools;
     QStringList m_arguments;
     QTimer m_splashPause;
     QMenu* m_helpMenu = nullptr;
     QStringList m_steps;
+    QStringList m_shutDownSteps;
     bool m_startupFinished = false;
     // No main window position was stored: the tool windows take their first places.
     bool m_firstStart = false;

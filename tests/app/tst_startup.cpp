@@ -1,6 +1,7 @@
 #include "app/KromiApplication.h"
 #include "support/FakePlatform.h"
 #include "ui/features/CopyFeature.h"
+#include "ui/features/EyeDropperFeature.h"
 #include "ui/features/ShapeTestFeature.h"
 #include "ui/features/WebPageTestFeature.h"
 #include "ui/windows/CopyWindow.h"
@@ -33,6 +34,7 @@ private slots:
     void positionsOutOfReachArePulledBack();
     void unreadableSettingsAreReportedAndLeftAlone();
     void shutDownWritesTheKeysInOrder();
+    void theEyeDropperHidesTheToolWindowsInTheirOrder();
     void helpMenu();
     void historyGivesTheStartColourAndIsWrittenBack();
 
@@ -228,8 +230,25 @@ void StartupTest::shutDownWritesTheKeysInOrder()
         QByteArray("Settings\r\nshowtext=0\r\ncopy.left=298\r\ncopy.top=182\r\n"
                    "var.left=347\r\nvar.top=235\r\ncopy.prew=0\r\n1.left=-5\r\n1.top=33\r\n"
                    "shp.left=7\r\nshp.top=8\r\nweb.left=242\r\nweb.top=337\r\nsmallwheel=0\r\n"));
+    // The files come after the keys, the settings file last but one.
+    QCOMPARE(
+        app->shutDownSteps(),
+        (QStringList{"scheme list released", "showtext", "copy.left copy.top", "var.left var.top",
+                     "copy.prew", "1.left 1.top", "shp.left shp.top", "web.left web.top", "lastcll",
+                     "smallwheel", "colorlist.cl1", "history.cl2", "set.set", "colour list"}));
     app->ShutDown(); // runs once only
     QCOMPARE(finished.size(), 1);
+}
+
+void StartupTest::theEyeDropperHidesTheToolWindowsInTheirOrder()
+{
+    auto app = StartApp();
+    QStringList classes;
+    for (const QPointer<QWidget>& window : app->eyeDropper()->toolWindows())
+        classes << QLatin1String(window->metaObject()->className());
+    // The order in which they come back.
+    QCOMPARE(classes, (QStringList{"VariationsWindow", "WheelStyleWindow", "ShapeTestWindow",
+                                   "WebPageTestWindow", "ReopenWindow", "HistoryWindow"}));
 }
 
 void StartupTest::helpMenu()

@@ -93,8 +93,10 @@ void EyeDropperTest::init()
     Window()->samplingTimer().setInterval(kNeverMs);
     for (auto& tool : m_tools)
         tool = std::make_unique<QWidget>();
-    m_feature->SetToolWindows(m_tools[0].get(), m_tools[1].get(), m_tools[2].get(),
-                              m_tools[3].get(), m_tools[4].get(), m_tools[5].get());
+    QList<QWidget*> tools;
+    for (auto& tool : m_tools)
+        tools << tool.get();
+    m_feature->SetToolWindows(tools);
     m_kit->window.show();
 }
 

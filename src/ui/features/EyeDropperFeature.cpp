@@ -22,10 +22,10 @@ EyeDropperFeature::EyeDropperFeature(AppContext& context)
 
 EyeDropperFeature::~EyeDropperFeature() = default;
 
-void EyeDropperFeature::SetToolWindows(QWidget* variations, QWidget* wheelStyle, QWidget* shapeTest,
-                                       QWidget* webPageTest, QWidget* reopen, QWidget* history)
+void EyeDropperFeature::SetToolWindows(const QList<QWidget*>& windows)
 {
-    m_toolWindows = {variations, wheelStyle, shapeTest, webPageTest, reopen, history};
+    m_toolWindows = QList<QPointer<QWidget>>(windows.begin(), windows.end());
+    m_restore.fill(false, windows.size());
 }
 
 void EyeDropperFeature::Open()
@@ -47,7 +47,7 @@ void EyeDropperFeature::Open()
 
 void EyeDropperFeature::StepAside()
 {
-    for (std::size_t i = 0; i < m_toolWindows.size(); ++i)
+    for (qsizetype i = 0; i < m_toolWindows.size(); ++i)
         m_restore[i] = m_toolWindows[i] && m_toolWindows[i]->isVisible();
     m_context.mainWindow.hide();
     for (const QPointer<QWidget>& window : m_toolWindows)
@@ -60,7 +60,7 @@ void EyeDropperFeature::ComeBack()
 {
     MainWindow& main = m_context.mainWindow;
     main.show();
-    for (std::size_t i = 0; i < m_toolWindows.size(); ++i)
+    for (qsizetype i = 0; i < m_toolWindows.size(); ++i)
         if (m_restore[i] && m_toolWindows[i])
             m_toolWindows[i]->show();
     m_context.platform.windowControl.SetTopmost(&main, main.IsStayOnTop());

@@ -10,11 +10,11 @@
 
 #include "colour/ColourValues.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
-#include <array>
 #include <memory>
 
 struct AppContext;
@@ -34,8 +34,8 @@ public:
 
     // The tool windows that step aside, in the order in which they come back;
     // nullptr for one the program does not have.
-    void SetToolWindows(QWidget* variations, QWidget* wheelStyle, QWidget* shapeTest,
-                        QWidget* webPageTest, QWidget* reopen, QWidget* history);
+    void SetToolWindows(const QList<QWidget*>& windows);
+    const QList<QPointer<QWidget>>& toolWindows() const { return m_toolWindows; }
 
     // The command: opens the eye dropper, or asks the desktop's picker. Nothing
     // while the eye dropper is opening or open.
@@ -53,8 +53,8 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<EyeDropperWindow> m_window;
-    std::array<QPointer<QWidget>, 6> m_toolWindows;
-    std::array<bool, 6> m_restore{};
+    QList<QPointer<QWidget>> m_toolWindows;
+    QList<bool> m_restore;
     QTimer m_pause;
 };
 
