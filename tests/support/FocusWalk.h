@@ -1,13 +1,11 @@
 #pragma once
-// Walks a window's Tab order as a keyboard user does: real Tab (or Shift+Tab)
-// presses on whatever has the focus, until the focus comes back where it started.
+// Walks a window's Tab order as a keyboard user does: real Tab presses on whatever
+// has the focus, until the focus comes back where it started.
 
 #include <QAccessible>
 #include <QApplication>
 #include <QStringList>
 #include <QtTest>
-
-#include <algorithm>
 
 // A focus stop as the tests name it: its object name, else what a screen reader
 // calls it.
@@ -20,10 +18,10 @@ inline QString FocusStopName(QWidget* widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// Activates `first`'s window, gives `first` the focus and presses Tab (Shift+Tab
-// `backwards`) until the focus is back on `first` (at most `limit` presses): the
-// stops in order, `first` included.
-inline QStringList TabWalk(QWidget* first, bool backwards = false, int limit = 80)
+// Activates `first`'s window, gives `first` the focus and presses Tab until the
+// focus is back on `first` (at most `limit` presses): the stops in order, `first`
+// included.
+inline QStringList TabWalk(QWidget* first, int limit = 80)
 {
     QWidget* window = first->window();
     window->activateWindow();
@@ -34,15 +32,8 @@ inline QStringList TabWalk(QWidget* first, bool backwards = false, int limit = 8
     QWidget* focused = first;
     do {
         stops << FocusStopName(focused);
-        QTest::keyClick(focused, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(focused, Qt::Key_Tab);
         focused = QApplication::focusWidget();
     } while (focused && focused != first && stops.size() < limit);
-    return stops;
-}
-
-// The same stops as the Tab walk from `first`, in the order Shift+Tab finds them.
-inline QStringList Reversed(QStringList stops)
-{
-    std::reverse(stops.begin() + 1, stops.end());
     return stops;
 }

@@ -437,7 +437,6 @@ void ListPanelTest::tabReachesTheListBetweenItsButtons()
     QCOMPARE(stops.mid(0, 4),
              (QStringList{"colourList", "saveAsButton", "loadButton", "listButton"}));
     QCOMPARE(stops.last(), QStringLiteral("moreButton"));
-    QCOMPARE(TabWalk(View(), true), Reversed(stops));
 }
 
 void ListPanelTest::statusTextAndSelectedRows()

@@ -785,9 +785,7 @@ void ShapeTestWindowTest::tabVisitsTheAreaInReadingOrder()
                                  QStringList{"viewAsButton", "schemeList", "saveSchemeButton",
                                              "restoreButton", "editLayoutButton"};
     QCOMPARE(TabWalk(list), expected);
-    QCOMPARE(TabWalk(list, true), Reversed(expected));
-    Area()->setFocus(Qt::TabFocusReason);
-    QVERIFY(ShowsFocusFrame(*Area()));
+    QVERIFY(ShowsFocusFrame(*list));
 }
 
 void ShapeTestWindowTest::keysDropTheMainColour_data()
