@@ -658,10 +658,20 @@ void ShapeTestWindowTest::editLayoutSuppressesDragsAndMovesItems()
     QCOMPARE(m_drags.size(), 3);
     QCOMPARE(EditGripAt(QSize(60, 80), QPoint(55, 75)), LayoutEditGrip::Resize);
     QCOMPARE(EditGripAt(QSize(60, 80), QPoint(54, 75)), LayoutEditGrip::Move);
+    // The arrow keys move the focused item a pixel; with Shift they resize it.
+    QTest::keyClick(shape, Qt::Key_Right);
+    QTest::keyClick(shape, Qt::Key_Up);
+    QTest::keyClick(shape, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(shape->geometry(), QRect(205, 173, 59, 80));
+    // Moved above the others, it comes first after the area in the Tab order.
+    Mouse(shape, QEvent::MouseButtonPress, QPoint(10, 10));
+    Mouse(shape, QEvent::MouseMove, QPoint(10, -190));
+    Mouse(shape, QEvent::MouseButtonRelease, QPoint(10, -190));
+    QCOMPARE(Area()->nextInFocusChain(), shape);
 
     // Kept until the next build; "X" ends the mode before hiding.
     DropOn(Area(), DraggedColour{kRed, ColourSourceKind::MainSwatch, nullptr});
-    QCOMPARE(shape->geometry(), QRect(204, 174, 60, 80));
+    QCOMPARE(shape->geometry(), QRect(205, -27, 59, 80));
     QTest::mouseClick(Window()->closeBox(), Qt::LeftButton);
     QVERIFY(!Window()->isVisible());
     QVERIFY(!Window()->IsEditing());

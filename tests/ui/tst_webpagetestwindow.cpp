@@ -256,6 +256,9 @@ void WebPageTestWindowTest::sampleKeepsTheFontAndResetsTheDividers()
     QVERIFY(font.pointSize == 14 && font.italic && !font.bold && font.charSet == kDefaultCharSet);
     QCOMPARE(font.colour, PackColour(1, 2, 3));
     QCOMPARE(header->font().pixelSize(), 19);
+    // Alt+Enter asks as the double-click does.
+    QTest::keyClick(header, Qt::Key_Return, Qt::AltModifier);
+    QCOMPARE(m_kit->fake.fontDialog.initials.size(), 2);
 
     DragDividerBy(View()->divider(WebDivider::BelowHeader), QPoint(0, 20));
     DragDividerBy(View()->divider(WebDivider::RightOfLinkColumn), QPoint(-13, 0));

@@ -25,6 +25,22 @@ void DrawDottedFocusFrame(QPainter& painter, const QRect& rect)
     painter.restore();
 }
 
+QPoint ArrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return QPoint(-1, 0);
+    case Qt::Key_Right:
+        return QPoint(1, 0);
+    case Qt::Key_Up:
+        return QPoint(0, -1);
+    case Qt::Key_Down:
+        return QPoint(0, 1);
+    default:
+        return QPoint();
+    }
+}
+
 bool IsActivationKey(const QKeyEvent& event, bool withSpace)
 {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))

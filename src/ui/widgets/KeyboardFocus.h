@@ -2,6 +2,7 @@
 // What the controls without a standard look share for keyboard use: when a focus
 // frame shows, how it is drawn, and which keys act on the focused control.
 
+#include <QPoint>
 #include <QRect>
 
 class QKeyEvent;
@@ -20,3 +21,6 @@ void DrawDottedFocusFrame(QPainter& painter, const QRect& rect);
 // Enter, Return and, when `withSpace`, Space, without Ctrl or Alt: the keys that
 // do to a focused control what a click or double-click does.
 bool IsActivationKey(const QKeyEvent& event, bool withSpace);
+
+// One pixel in the direction of an arrow key; (0, 0) for any other key.
+QPoint ArrowStep(int key);

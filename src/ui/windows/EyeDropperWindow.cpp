@@ -1,6 +1,7 @@
 #include "ui/windows/EyeDropperWindow.h"
 
 #include "platform/Screen.h"
+#include "ui/widgets/KeyboardFocus.h"
 #include "ui/widgets/MagnifierView.h"
 #include "ui/windows/EyeDropperPanel.h"
 
@@ -8,26 +9,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-QPoint ArrowStep(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-        return QPoint(-1, 0);
-    case Qt::Key_Right:
-        return QPoint(1, 0);
-    case Qt::Key_Up:
-        return QPoint(0, -1);
-    case Qt::Key_Down:
-        return QPoint(0, 1);
-    default:
-        return QPoint();
-    }
-}
-
-} // namespace
 
 EyeDropperWindow::EyeDropperWindow(Screen& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),

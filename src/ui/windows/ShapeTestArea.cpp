@@ -168,7 +168,15 @@ void ShapeTestItem::mouseReleaseEvent(QMouseEvent* event)
 
 void ShapeTestItem::keyPressEvent(QKeyEvent* event)
 {
-    if (IsActivationKey(*event, true))
+    const QPoint step = ArrowStep(event->key());
+    if (m_area->IsEditing() && !step.isNull()) {
+        // The keyboard's edit: an arrow moves the item a pixel, with Shift it resizes it.
+        const bool resize = event->modifiers() & Qt::ShiftModifier;
+        setGeometry(EditedGeometry(geometry(),
+                                   resize ? LayoutEditGrip::Resize : LayoutEditGrip::Move, step,
+                                   m_area->size()));
+        m_area->ChainTabStops();
+    } else if (IsActivationKey(*event, true))
         m_area->DropMainColour(m_role, m_index);
     else
         QWidget::keyPressEvent(event);

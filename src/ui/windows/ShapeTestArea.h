@@ -4,7 +4,8 @@
 // every item are colour drag sources (a left press drags at once) and drop targets;
 // while "Edit Layout" is on, a press moves or resizes an item instead and the area
 // starts no drag. From the keyboard, Tab visits the area and then the items inside
-// it in reading order; Enter or Space drops the main colour on the focused one.
+// it in reading order; Enter or Space drops the main colour on the focused one, and
+// while "Edit Layout" is on the arrow keys move it (with Shift: resize it).
 
 #include "colour/ColourVision.h"
 #include "state/LayoutEditing.h"

@@ -145,7 +145,11 @@ void WebPageItem::paintEvent(QPaintEvent* event)
 
 void WebPageItem::keyPressEvent(QKeyEvent* event)
 {
-    if (IsActivationKey(*event, true))
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Alt+Enter, the desktop's "properties" key, does what a double-click does.
+    if (enter && event->modifiers() == Qt::AltModifier && m_role == WebDropTarget::PageText)
+        emit doubleClicked();
+    else if (IsActivationKey(*event, true))
         DropMainColour();
     else
         OverstrikeLabel::keyPressEvent(event);

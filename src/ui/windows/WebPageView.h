@@ -5,7 +5,8 @@
 // drop targets; the dividers resize their parts. The view never changes the
 // style itself: it reports what the user did and shows the style again when told.
 // From the keyboard, each part and text is a Tab stop; Enter or Space drops the
-// main colour on it and the menu key asks for a new text.
+// main colour on it; on a text the menu key asks for a new text and Alt+Enter for
+// a new font.
 
 #include "colour/ColourVision.h"
 #include "platform/FontDialog.h"
