@@ -841,6 +841,7 @@ void ShapeTestWindowTest::keysDropTheMainColour()
         QCOMPARE(Area()->shape(index)->outline(), kMain);
     QVERIFY(Schemes()->scheme().IsChanged());
     QCOMPARE(Schemes()->scheme().Record(), SchemeRecordLines(expected));
+    QVERIFY(Window()->hint().contains(QStringLiteral("#123456")));
 }
 
 QTEST_MAIN(ShapeTestWindowTest)

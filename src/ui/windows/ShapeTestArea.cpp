@@ -349,8 +349,11 @@ void ShapeTestArea::Drop(ShapeTestTarget target, int index, const DraggedColour&
 
 void ShapeTestArea::DropMainColour(ShapeTestTarget target, int index)
 {
-    if (m_mainColour)
-        Drop(target, index, DraggedColour{m_mainColour(), ColourSourceKind::MainSwatch, nullptr});
+    if (!m_mainColour)
+        return;
+    Drop(target, index, DraggedColour{m_mainColour(), ColourSourceKind::MainSwatch, nullptr});
+    // The hint tells the new colour, as the pointer over the item would.
+    PointerOver(target, index);
 }
 
 void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
