@@ -324,7 +324,8 @@ void WebPageTestWindowTest::typeNewString()
     QCOMPARE(header->text(), shown);
     QCOMPARE(header->textFormat(), Qt::PlainText);
     // The menu key asks as the right button does.
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                              header->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(header, &menuKey);
     QCOMPARE(m_kit->fake.inputBox.calls.size(), 2);
 }
