@@ -5,9 +5,12 @@
 // better, except for units ending in "/s". The printed report stays as it is.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 inline void RecordFigure(const char* figure, double value, const char* unit)
 {
@@ -20,4 +23,23 @@ inline void RecordFigure(const char* figure, double value, const char* unit)
                      unit);
         std::fclose(file);
     }
+}
+
+// The fastest of `runs` runs of `work` in milliseconds, -1 when a run fails: the
+// machine is shared, and the slow runs measure the others. `prepare` runs before
+// each run, untimed.
+inline double BestMilliseconds(
+    int runs, const std::function<bool()>& work, const std::function<void()>& prepare = [] {})
+{
+    double best = -1;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        if (!work())
+            return -1;
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        best = best < 0 ? ms : std::min(best, ms);
+    }
+    return best;
 }

@@ -25,24 +25,6 @@ namespace {
 constexpr int kItems = 100000;
 constexpr int kRuns = 7;
 
-// Best of the runs: the machine is shared, the slow runs measure the others.
-// `prepare` runs before each run, untimed.
-double BestMilliseconds(
-    const std::function<bool()>& work, const std::function<void()>& prepare = [] {})
-{
-    double best = -1;
-    for (int run = 0; run < kRuns; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        if (!work())
-            return -1;
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        best = best < 0 ? ms : std::min(best, ms);
-    }
-    return best;
-}
-
 void Report(const char* what, double ms)
 {
     std::printf("%-44s %9.1f ms\n", what, ms);
@@ -74,12 +56,12 @@ int main(int argc, char* argv[])
     if (!WriteTextFileLines(cll, items))
         return 1;
     QByteArray gplData;
-    Report(".gpl export", BestMilliseconds([&] {
+    Report(".gpl export", BestMilliseconds(kRuns, [&] {
                gplData = ExportListAsGimpPalette(QStringLiteral("big"), items);
                return !gplData.isEmpty();
            }));
     QByteArray acoData;
-    Report("ACO export (65,535 colours at most)", BestMilliseconds([&] {
+    Report("ACO export (65,535 colours at most)", BestMilliseconds(kRuns, [&] {
                acoData = ExportListAsAco(items);
                return !acoData.isEmpty();
            }));
@@ -87,9 +69,9 @@ int main(int argc, char* argv[])
         return 1;
 
     const double cllRead =
-        BestMilliseconds([&] { return ReadColourListFile(cll).colours.size() == kItems; });
+        BestMilliseconds(kRuns, [&] { return ReadColourListFile(cll).colours.size() == kItems; });
     const double gplRead =
-        BestMilliseconds([&] { return ReadGimpPaletteFile(gpl).colours.size() == kItems; });
+        BestMilliseconds(kRuns, [&] { return ReadGimpPaletteFile(gpl).colours.size() == kItems; });
     Report(".cll read and convert", cllRead);
     Report(".gpl read and convert", gplRead);
 
@@ -97,15 +79,16 @@ int main(int argc, char* argv[])
     ColourList list;
     const auto emptyList = [&list] { list.NewList(); };
     const double cllLoad = BestMilliseconds(
-        [&] { return LoadListOrPalette(cll, list).status == ColourListLoadStatus::Loaded; },
+        kRuns, [&] { return LoadListOrPalette(cll, list).status == ColourListLoadStatus::Loaded; },
         emptyList);
     const double gplLoad = BestMilliseconds(
-        [&] { return LoadListOrPalette(gpl, list).status == ColourListLoadStatus::Loaded; },
+        kRuns, [&] { return LoadListOrPalette(gpl, list).status == ColourListLoadStatus::Loaded; },
         emptyList);
     Report(".cll load into the list", cllLoad);
     Report(".gpl load into the list", gplLoad);
     Report("ACO load into the list (65,535 colours)",
            BestMilliseconds(
+               kRuns,
                [&] { return LoadListOrPalette(aco, list).status == ColourListLoadStatus::Loaded; },
                emptyList));
     if (cllRead < 0 || gplRead < 0 || cllLoad < 0 || gplLoad < 0)

@@ -21,21 +21,6 @@ namespace {
 
 constexpr int kRuns = 5;
 
-// Best of the runs: the machine is shared, the slow runs measure the others.
-double BestMilliseconds(const std::function<bool()>& work)
-{
-    double best = -1;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!work())
-            return -1;
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        best = best < 0 ? ms : std::min(best, ms);
-    }
-    return best;
-}
-
 void Report(const char* what, double ms, bool target)
 {
     std::printf(
@@ -83,17 +68,19 @@ int main(int argc, char* argv[])
         for (const auto& [name, path] : {std::pair{"JPEG", jpeg}, std::pair{"PNG", png}}) {
             const QByteArray what =
                 QByteArray("24 MP ") + name + ", file to " + QByteArray::number(count) + " colors";
-            Report(what.constData(), BestMilliseconds([&] {
-                       const auto colours = ReadPicturePalette(path, count);
-                       return colours && colours->size() == count;
-                   }),
+            Report(what.constData(),
+                   BestMilliseconds(kRuns,
+                                    [&] {
+                                        const auto colours = ReadPicturePalette(path, count);
+                                        return colours && colours->size() == count;
+                                    }),
                    true);
         }
         const PixelGrid grid{reinterpret_cast<const std::uint32_t*>(photo.constBits()),
                              photo.width(), photo.height(), photo.bytesPerLine() / 4};
         const QByteArray what = "24 MP decoded, clustering to " + QByteArray::number(count);
         Report(what.constData(),
-               BestMilliseconds([&] { return PicturePalette(grid, count).size() == count; }),
+               BestMilliseconds(kRuns, [&] { return PicturePalette(grid, count).size() == count; }),
                false);
     }
     return 0;
