@@ -7,12 +7,6 @@
 
 namespace {
 
-constexpr Rgb FromHex(std::uint32_t rrggbb)
-{
-    return Rgb{std::uint8_t(rrggbb >> 16), std::uint8_t(rrggbb >> 8 & 0xFF),
-               std::uint8_t(rrggbb & 0xFF)};
-}
-
 struct NameRow
 {
     const char* name;
@@ -180,7 +174,7 @@ struct NameTable
     NameTable()
     {
         for (std::size_t i = 0; i < kNameCount; ++i) {
-            colours[i] = NamedColour{kNameRows[i].name, FromHex(kNameRows[i].rrggbb)};
+            colours[i] = NamedColour{kNameRows[i].name, UnpackRrggbb(kNameRows[i].rrggbb)};
             okLab[i] = RgbToOkLab(colours[i].colour);
         }
     }
