@@ -168,13 +168,13 @@ static_assert(kNameCount == 148, "CSS Color 4 names 148 colours");
 
 struct NameTable
 {
-    std::array<NamedColour, kNameCount> colours;
+    std::array<CssNamedColour, kNameCount> colours;
     std::array<Lab, kNameCount> okLab;
 
     NameTable()
     {
         for (std::size_t i = 0; i < kNameCount; ++i) {
-            colours[i] = NamedColour{kNameRows[i].name, UnpackRrggbb(kNameRows[i].rrggbb)};
+            colours[i] = CssNamedColour{kNameRows[i].name, UnpackRrggbb(kNameRows[i].rrggbb)};
             okLab[i] = RgbToOkLab(colours[i].colour);
         }
     }
@@ -203,19 +203,19 @@ bool EqualsIgnoringCase(QStringView text, const char* lowerName)
 
 } // namespace
 
-const NamedColour* NamedColoursBegin()
+const CssNamedColour* NamedColoursBegin()
 {
     return Table().colours.data();
 }
 
-const NamedColour* NamedColoursEnd()
+const CssNamedColour* NamedColoursEnd()
 {
     return Table().colours.data() + kNameCount;
 }
 
 std::optional<Rgb> ColourOfName(QStringView name)
 {
-    for (const NamedColour& row : Table().colours)
+    for (const CssNamedColour& row : Table().colours)
         if (EqualsIgnoringCase(name, row.name))
             return row.colour;
     return std::nullopt;
