@@ -7,12 +7,6 @@
 
 namespace {
 
-constexpr Rgb FromHex(std::uint32_t rrggbb)
-{
-    return Rgb{std::uint8_t(rrggbb >> 16), std::uint8_t(rrggbb >> 8 & 0xFF),
-               std::uint8_t(rrggbb & 0xFF)};
-}
-
 struct NameRow
 {
     const char* name;
@@ -174,13 +168,13 @@ static_assert(kNameCount == 148, "CSS Color 4 names 148 colours");
 
 struct NameTable
 {
-    std::array<NamedColour, kNameCount> colours;
+    std::array<CssNamedColour, kNameCount> colours;
     std::array<Lab, kNameCount> okLab;
 
     NameTable()
     {
         for (std::size_t i = 0; i < kNameCount; ++i) {
-            colours[i] = NamedColour{kNameRows[i].name, FromHex(kNameRows[i].rrggbb)};
+            colours[i] = CssNamedColour{kNameRows[i].name, UnpackRrggbb(kNameRows[i].rrggbb)};
             okLab[i] = RgbToOkLab(colours[i].colour);
         }
     }
@@ -209,19 +203,19 @@ bool EqualsIgnoringCase(QStringView text, const char* lowerName)
 
 } // namespace
 
-const NamedColour* NamedColoursBegin()
+const CssNamedColour* NamedColoursBegin()
 {
     return Table().colours.data();
 }
 
-const NamedColour* NamedColoursEnd()
+const CssNamedColour* NamedColoursEnd()
 {
     return Table().colours.data() + kNameCount;
 }
 
 std::optional<Rgb> ColourOfName(QStringView name)
 {
-    for (const NamedColour& row : Table().colours)
+    for (const CssNamedColour& row : Table().colours)
         if (EqualsIgnoringCase(name, row.name))
             return row.colour;
     return std::nullopt;

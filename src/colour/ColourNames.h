@@ -9,7 +9,7 @@
 
 #include <optional>
 
-struct NamedColour
+struct CssNamedColour
 {
     const char* name; // lower case, as CSS writes it
     Rgb colour;
@@ -17,8 +17,8 @@ struct NamedColour
 
 // The table in alphabetical order; where two names share a value the first one
 // ("aqua" before "cyan", "gray" before "grey") is the one the nearest name gives.
-const NamedColour* NamedColoursBegin();
-const NamedColour* NamedColoursEnd();
+const CssNamedColour* NamedColoursBegin();
+const CssNamedColour* NamedColoursEnd();
 
 // The colour of a name, ignoring letter case; empty for any other text.
 std::optional<Rgb> ColourOfName(QStringView name);

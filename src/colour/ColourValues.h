@@ -48,6 +48,14 @@ constexpr Rgb UnpackColour(ColorRef c)
     return Rgb{std::uint8_t(c & 0xFF), std::uint8_t(c >> 8 & 0xFF), std::uint8_t(c >> 16 & 0xFF)};
 }
 
+// A colour written 0xRRGGBB, as CSS hex and 32-bit pixels order it; the top byte
+// is ignored.
+constexpr Rgb UnpackRrggbb(std::uint32_t rrggbb)
+{
+    return Rgb{std::uint8_t(rrggbb >> 16 & 0xFF), std::uint8_t(rrggbb >> 8 & 0xFF),
+               std::uint8_t(rrggbb & 0xFF)};
+}
+
 // Every component becomes 255 minus itself.
 constexpr ColorRef NegativeColour(ColorRef c)
 {

@@ -1,5 +1,7 @@
 #include "colour/ColourVision.h"
 
+#include "colour/ColourSpaces.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -75,13 +77,10 @@ const TransferTables& Tables()
 {
     static const TransferTables tables = [] {
         TransferTables t{};
-        for (int i = 0; i < 256; ++i) {
-            const double s = i / 255.0;
-            t.linear[i] = float(s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4));
-        }
+        for (int i = 0; i < 256; ++i)
+            t.linear[i] = float(SrgbToLinear(i / 255.0));
         for (int i = 0; i < kEncodeSteps; ++i) {
-            const double l = double(i) / (kEncodeSteps - 1);
-            const double s = l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
+            const double s = LinearToSrgb(double(i) / (kEncodeSteps - 1));
             t.srgb[i] = std::uint8_t(std::lround(std::clamp(s, 0.0, 1.0) * 255));
         }
         return t;
@@ -219,16 +218,6 @@ VisionMatrix VisionMatrixFor(ColourVision vision)
     for (int i = 0; i < 9; ++i)
         m[i] = float(a[i] + (b[i] - a[i]) * weight);
     return m;
-}
-
-float LinearFromSrgb(std::uint8_t component)
-{
-    return Tables().linear[component];
-}
-
-std::uint8_t SrgbFromLinear(float linear)
-{
-    return Encode(Tables(), linear);
 }
 
 VisionSimulator::VisionSimulator(ColourVision vision)

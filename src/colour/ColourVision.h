@@ -68,11 +68,6 @@ const VisionMatrix& PublishedVisionMatrix(VisionKind kind, int tenth);
 // to 0.1 .. 1.0 and interpolated between the two nearest table rows.
 VisionMatrix VisionMatrixFor(ColourVision vision);
 
-// 8-bit sRGB component to linear light 0..1 (the sRGB transfer curve).
-float LinearFromSrgb(std::uint8_t component);
-// Linear light, clamped to 0..1, to 8-bit sRGB through the 4096-step table.
-std::uint8_t SrgbFromLinear(float linear);
-
 // One simulated view: its matrix, ready to apply. Copyable, no heap.
 class VisionSimulator
 {

@@ -43,7 +43,6 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
     if (count < 2 || !(limits.threshold > 0))
         return result;
     const VisionSimulator simulator(vision);
-    const VisionSimulator normal;
     const float width = limits.threshold;
     std::vector<Lab> seen(count);
     std::vector<GridPoint> grid(count);
@@ -91,8 +90,9 @@ ConfusionResult FindConfusablePairs(const ColorRef* colours, std::size_t count, 
                             const float seenDelta = float(DeltaEOk(seen[a], seen[b]));
                             if (seenDelta >= limits.threshold)
                                 continue;
-                            const float normalDelta = float(DeltaEOk(
-                                SeenOkLab(normal, colours[a]), SeenOkLab(normal, colours[b])));
+                            const float normalDelta =
+                                float(DeltaEOk(RgbToOkLab(UnpackColour(colours[a])),
+                                               RgbToOkLab(UnpackColour(colours[b]))));
                             if (normalDelta < limits.threshold)
                                 continue;
                             result.pairs.push_back(

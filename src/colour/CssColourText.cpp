@@ -406,7 +406,7 @@ QString Tokenise(QStringView body, QStringView function, Tokens& tokens)
                 while (i < n && IsLetter(body[i].unicode()))
                     ++i;
                 const QByteArray unit = LowerAscii(body.mid(unitStart, i - unitStart));
-                token.kind = unit.isEmpty() && i == unitStart ? Token::Number : Token::Angle;
+                token.kind = i == unitStart ? Token::Number : Token::Angle;
                 if (unit == "deg")
                     ;
                 else if (unit == "rad")
@@ -743,7 +743,6 @@ CssColourReading ReadFunction(QStringView name, QStringView body)
     }
     if (!why.isEmpty())
         return Failure(why);
-    alpha = std::clamp(alpha, 0.0, 1.0);
     if (name.compare(u"hwb", Qt::CaseInsensitive) == 0) {
         const double white = v[1] / 100;
         const double black = v[2] / 100;

@@ -3,7 +3,6 @@
 #include "colour/ColourSpaces.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -26,23 +25,30 @@ constexpr int kMaxIterations = 40;
 // The fixed seed that makes the start, and so the palette, the same every time.
 constexpr std::mt19937::result_type kSeed = 20261208;
 
-// OKLab of 0x00RRGGBB; the transfer curve looked up, as a photo has up to
-// kMaxPaletteSamples distinct colours.
+// OKLab of 0x00RRGGBB.
 Lab ToOklab(std::uint32_t rgb)
 {
-    static const std::array<double, 256> linear = [] {
-        std::array<double, 256> values{};
-        for (int i = 0; i < 256; ++i)
-            values[std::size_t(i)] = SrgbToLinear(i / 255.0);
-        return values;
-    }();
-    return XyzD65ToOkLab(LinearSrgbToXyzD65(
-        RgbReal{linear[rgb >> 16 & 0xFF], linear[rgb >> 8 & 0xFF], linear[rgb & 0xFF]}));
+    return XyzD65ToOkLab(RgbToXyzD65(UnpackRrggbb(rgb)));
 }
 
 ColorRef FromOklab(const Lab& lab)
 {
     return PackColour(RealToRgb(OkLabToSrgb(lab)));
+}
+
+// Adds a point to a running sum: lab weighted, weights summed.
+void Accumulate(Point& sum, const Point& p)
+{
+    sum.lab.l += p.lab.l * p.weight;
+    sum.lab.a += p.lab.a * p.weight;
+    sum.lab.b += p.lab.b * p.weight;
+    sum.weight += p.weight;
+}
+
+// The weighted mean of the points a sum holds.
+Lab Mean(const Point& sum)
+{
+    return {sum.lab.l / sum.weight, sum.lab.a / sum.weight, sum.lab.b / sum.weight};
 }
 
 double Distance2(const Lab& x, const Lab& y)
@@ -99,20 +105,14 @@ Points Distinct(std::vector<std::uint32_t> samples)
     std::vector<Point> bins(std::size_t(1) << 15);
     for (std::size_t i = 0; i < result.exact.size(); ++i) {
         const std::uint32_t c = result.exact[i];
-        Point& bin = bins[(c >> 19 & 0x1F) << 10 | (c >> 11 & 0x1F) << 5 | (c >> 3 & 0x1F)];
-        const Point& p = result.points[i];
-        bin.lab.l += p.lab.l * p.weight;
-        bin.lab.a += p.lab.a * p.weight;
-        bin.lab.b += p.lab.b * p.weight;
-        bin.weight += p.weight;
+        Accumulate(bins[(c >> 19 & 0x1F) << 10 | (c >> 11 & 0x1F) << 5 | (c >> 3 & 0x1F)],
+                   result.points[i]);
     }
     result.points.clear();
     result.exact.clear();
     for (const Point& bin : bins) {
         if (bin.weight > 0)
-            result.points.push_back(
-                {{bin.lab.l / bin.weight, bin.lab.a / bin.weight, bin.lab.b / bin.weight},
-                 bin.weight});
+            result.points.push_back({Mean(bin), bin.weight});
     }
     return result;
 }
@@ -220,12 +220,9 @@ QList<PaletteColour> PicturePalette(const PixelGrid& grid, int count,
     std::vector<PaletteColour> colours;
     if (!distinct.exact.empty() && points.size() <= std::size_t(count)) {
         // No fewer distinct colours than asked for: those colours themselves.
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const std::uint32_t c = distinct.exact[i];
+        for (std::size_t i = 0; i < points.size(); ++i)
             colours.push_back(
-                {PackColour(std::uint8_t(c >> 16), std::uint8_t(c >> 8), std::uint8_t(c)),
-                 points[i].weight / sampleCount});
-        }
+                {PackColour(UnpackRrggbb(distinct.exact[i])), points[i].weight / sampleCount});
         goOn(100);
         return Sorted(std::move(colours));
     }
@@ -241,11 +238,7 @@ QList<PaletteColour> PicturePalette(const PixelGrid& grid, int count,
             const std::size_t c = NearestCentre(points[i].lab, centres, &distance[i]);
             moved = moved || c != owner[i];
             owner[i] = c;
-            Point& sum = sums[c];
-            sum.lab.l += points[i].lab.l * points[i].weight;
-            sum.lab.a += points[i].lab.a * points[i].weight;
-            sum.lab.b += points[i].lab.b * points[i].weight;
-            sum.weight += points[i].weight;
+            Accumulate(sums[c], points[i]);
         }
         if (!goOn(10 + 90 * (iteration + 1) / kMaxIterations))
             return {};
@@ -253,8 +246,7 @@ QList<PaletteColour> PicturePalette(const PixelGrid& grid, int count,
             break;
         for (std::size_t c = 0; c < centres.size(); ++c) {
             if (sums[c].weight > 0) {
-                centres[c] = {sums[c].lab.l / sums[c].weight, sums[c].lab.a / sums[c].weight,
-                              sums[c].lab.b / sums[c].weight};
+                centres[c] = Mean(sums[c]);
                 continue;
             }
             // An empty cluster takes over the point worst served by its centre.

@@ -230,7 +230,7 @@ void CssColourTextTest::nearestName()
     QFETCH(QString, text);
     QCOMPARE(NearestNameText(Hex(hex)), text);
     // Every name reads back as the colour its table row gives.
-    for (const NamedColour* row = NamedColoursBegin(); row != NamedColoursEnd(); ++row)
+    for (const CssNamedColour* row = NamedColoursBegin(); row != NamedColoursEnd(); ++row)
         QCOMPARE(ColourOfName(QString::fromLatin1(row->name).toUpper()), row->colour);
 }
 
