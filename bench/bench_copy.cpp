@@ -86,7 +86,7 @@ int main(int argc, char** argv)
                 same ? "yes" : "NO");
     std::unique_ptr<QMimeData> payload;
     Measure("clipboard payload: metafile + bitmap", 1,
-            [&] { payload = MetafileMimeData(wmf, swatches); });
+            [&] { payload = MetafileMimeData(wmf, [swatches] { return swatches; }); });
     Measure("  its image/png asked for at once (waits for the worker)", 1,
             [&] { payload->data(QStringLiteral("image/png")); });
     payload = BitmapMimeData(swatches);

@@ -17,14 +17,6 @@ QString BitmapProblem(CopyFormat format, const QStringList& entries, const CopyO
                                           : ListBitmapProblem(entries);
 }
 
-std::unique_ptr<QMimeData> MetafileAndPicture(const QByteArray& wmf,
-                                              std::unique_ptr<QMimeData> picture)
-{
-    for (const QString& type : WmfMimeTypes())
-        picture->setData(type, wmf);
-    return picture;
-}
-
 } // namespace
 
 QStringList CopyFormatCaptions()
@@ -106,7 +98,7 @@ CopyPayload BuildCopyPayload(CopyFormat format, const QStringList& entries,
     const MetafileResult metafile = writer.metafile(entries, options);
     if (!metafile.ok())
         return {nullptr, metafile.error};
-    return {MetafileAndPicture(metafile.wmf, PictureMimeData(paint)), QString()};
+    return {MetafileMimeData(metafile.wmf, paint), QString()};
 }
 
 std::unique_ptr<QMimeData> TextMimeData(const QString& text)
@@ -161,7 +153,10 @@ std::unique_ptr<QMimeData> PictureMimeData(std::function<QImage()> paint)
     return data;
 }
 
-std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering)
+std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, std::function<QImage()> paint)
 {
-    return MetafileAndPicture(wmf, BitmapMimeData(rendering));
+    std::unique_ptr<QMimeData> data = PictureMimeData(std::move(paint));
+    for (const QString& type : WmfMimeTypes())
+        data->setData(type, wmf);
+    return data;
 }

@@ -68,6 +68,6 @@ std::unique_ptr<QMimeData> TextMimeDataFromWorker(std::function<QString()> make)
 std::unique_ptr<QMimeData> BitmapMimeData(const QImage& image);
 // The same for a picture that `paint` makes on the worker thread first.
 std::unique_ptr<QMimeData> PictureMimeData(std::function<QImage()> paint);
-// The metafile under each WMF type, with `rendering` (the same picture as a
-// bitmap) as image/png and as image data for programs that take no metafiles.
-std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, const QImage& rendering);
+// The metafile under each WMF type, with the same picture as a bitmap, which
+// `paint` makes as for PictureMimeData, for programs that take no metafiles.
+std::unique_ptr<QMimeData> MetafileMimeData(const QByteArray& wmf, std::function<QImage()> paint);

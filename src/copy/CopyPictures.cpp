@@ -81,11 +81,6 @@ QString TooLargeMessage(qint64 width, qint64 height)
         .arg(kMaxPictureBytes >> 20);
 }
 
-bool TooLargeForBitmap(qint64 width, qint64 height)
-{
-    return width * height * 4 > kMaxPictureBytes;
-}
-
 QString TooLargeForMetafileMessage(qint64 width, qint64 height)
 {
     return QStringLiteral("A picture of %1 x %2 pixels is too large for a metafile "
@@ -105,6 +100,36 @@ QFont ListFont()
 qint64 ListHeight(qint64 count)
 {
     return count * kListSwatch;
+}
+
+// The colours and size of a bitmap, or in `resolved.error` why it cannot be made:
+// found before any memory is asked for, so that a copy can report it at once.
+struct BitmapPlan
+{
+    ResolvedColours resolved;
+    qint64 width = 0;
+    qint64 height = 0;
+};
+
+BitmapPlan PlanBitmap(const QStringList& entries, qint64 width, qint64 height)
+{
+    BitmapPlan plan{ResolveColours(entries), width, height};
+    if (plan.resolved.error.isEmpty() && width * height * 4 > kMaxPictureBytes)
+        plan.resolved.error = TooLargeMessage(width, height);
+    return plan;
+}
+
+BitmapPlan PlanSwatchesBitmap(const QStringList& entries, const SwatchOptions& options)
+{
+    if (!ValidOptions(options))
+        return {{{}, InvalidOptionsMessage()}};
+    const QSize size = SwatchesPictureSize(entries.size(), options);
+    return PlanBitmap(entries, size.width(), size.height());
+}
+
+BitmapPlan PlanListBitmap(const QStringList& entries)
+{
+    return PlanBitmap(entries, kListWidth, ListHeight(entries.size()));
 }
 
 // Paints a cell as the metafile's Rectangle with a 1-pixel pen does: edge in
@@ -226,39 +251,23 @@ QStringList ListPictureLines(const QString& entry)
 
 QString SwatchesBitmapProblem(const QStringList& entries, const SwatchOptions& options)
 {
-    if (!ValidOptions(options))
-        return InvalidOptionsMessage();
-    const QString error = ResolveColours(entries).error;
-    if (!error.isEmpty())
-        return error;
-    const QSize size = SwatchesPictureSize(entries.size(), options);
-    return TooLargeForBitmap(size.width(), size.height())
-               ? TooLargeMessage(size.width(), size.height())
-               : QString();
+    return PlanSwatchesBitmap(entries, options).resolved.error;
 }
 
 QString ListBitmapProblem(const QStringList& entries)
 {
-    const QString error = ResolveColours(entries).error;
-    if (!error.isEmpty())
-        return error;
-    const qint64 height = ListHeight(entries.size());
-    return TooLargeForBitmap(kListWidth, height) ? TooLargeMessage(kListWidth, height) : QString();
+    return PlanListBitmap(entries).resolved.error;
 }
 
 PictureResult BuildSwatchesBitmap(const QStringList& entries, const SwatchOptions& options)
 {
-    if (!ValidOptions(options))
-        return {QImage(), InvalidOptionsMessage()};
-    const ResolvedColours resolved = ResolveColours(entries);
-    if (!resolved.error.isEmpty())
-        return {QImage(), resolved.error};
-    const QSize size = SwatchesPictureSize(entries.size(), options);
-    if (TooLargeForBitmap(size.width(), size.height()))
-        return {QImage(), TooLargeMessage(size.width(), size.height())};
-    QImage image = AllocateWhiteImage(size.width(), size.height());
+    const BitmapPlan plan = PlanSwatchesBitmap(entries, options);
+    if (!plan.resolved.error.isEmpty())
+        return {QImage(), plan.resolved.error};
+    const ResolvedColours& resolved = plan.resolved;
+    QImage image = AllocateWhiteImage(plan.width, plan.height);
     if (image.isNull())
-        return {QImage(), OutOfMemoryMessage(size.width(), size.height())};
+        return {QImage(), OutOfMemoryMessage(plan.width, plan.height)};
 
     QPainter painter(&image);
     const QVector<QRect> cells = SwatchCells(entries.size(), options);
@@ -305,15 +314,13 @@ PictureResult BuildListBitmap(const QStringList& entries)
 {
     if (entries.isEmpty())
         return {QImage(), QString()};
-    const ResolvedColours resolved = ResolveColours(entries);
-    if (!resolved.error.isEmpty())
-        return {QImage(), resolved.error};
-    const qint64 height = ListHeight(entries.size());
-    if (TooLargeForBitmap(kListWidth, height))
-        return {QImage(), TooLargeMessage(kListWidth, height)};
-    QImage image = AllocateWhiteImage(kListWidth, height);
+    const BitmapPlan plan = PlanListBitmap(entries);
+    if (!plan.resolved.error.isEmpty())
+        return {QImage(), plan.resolved.error};
+    const ResolvedColours& resolved = plan.resolved;
+    QImage image = AllocateWhiteImage(kListWidth, plan.height);
     if (image.isNull())
-        return {QImage(), OutOfMemoryMessage(kListWidth, height)};
+        return {QImage(), OutOfMemoryMessage(kListWidth, plan.height)};
 
     QPainter painter(&image);
     const QFont font = ListFont();

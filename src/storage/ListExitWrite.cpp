@@ -18,12 +18,6 @@ QString TargetOf(const ColourList& list, const QString& defaultList)
     return list.CurrentListPath().isEmpty() ? defaultList : list.CurrentListPath();
 }
 
-bool Exists(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 // Where a new file for the list goes: "<palette name>.cll" beside the default
 // list, or the target's name numbered beside the target.
 QString NewFileFor(const ColourList& list, const QString& target, const QString& defaultList)
@@ -56,7 +50,7 @@ QString NewFileNote(const ColourList& list, const QString& target, const QString
 ListExitPlan PlanListExit(const ColourList& list, const QString& defaultList)
 {
     const QString target = TargetOf(list, defaultList);
-    const bool exists = Exists(target);
+    const bool exists = PathTaken(target);
     if (!list.IsChanged()) {
         // Only a list named for a file that does not exist yet is written
         // unchanged: that creates the file and overwrites nothing.

@@ -126,14 +126,13 @@ FileWriteResult WriteWholeFile(const QString& path, const QByteArray& data)
     return {true, QString()};
 }
 
-namespace {
-
-// Something at the path, a dangling link included.
-bool Taken(const QString& path)
+bool PathTaken(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
+
+namespace {
 
 bool WriteAll(QFile& file, const QByteArray& data)
 {
@@ -147,7 +146,7 @@ QString FreeFileName(const QString& folder, const QString& base, const QString& 
     const QDir dir(folder);
     const QString dot = extension.isEmpty() ? QString() : QStringLiteral(".") + extension;
     QString path = dir.filePath(base + dot);
-    for (int number = 2; Taken(path); ++number)
+    for (int number = 2; PathTaken(path); ++number)
         path = dir.filePath(QStringLiteral("%1 (%2)").arg(base).arg(number) + dot);
     return path;
 }

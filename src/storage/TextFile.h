@@ -69,8 +69,10 @@ FileWriteResult WriteWholeFileKeepingOld(const QString& path, const QByteArray& 
 // Creates a new file at `path` with `data`; never replaces anything (fails when
 // something exists there). A failed write leaves no file behind.
 FileWriteResult CreateNewFile(const QString& path, const QByteArray& data);
+// True when something is at the path, a dangling link included.
+bool PathTaken(const QString& path);
 // The first of "<folder>/<base>.<extension>", "<folder>/<base> (2).<extension>",
-// "<folder>/<base> (3).<extension>" ... where nothing exists.
+// "<folder>/<base> (3).<extension>" ... where nothing is (PathTaken).
 QString FreeFileName(const QString& folder, const QString& base, const QString& extension);
 // The lines as Latin-1 with CR LF after every line, written as WriteWholeFile does.
 FileWriteResult WriteTextFileLines(const QString& path, const QStringList& lines);
