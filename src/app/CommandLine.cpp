@@ -4,6 +4,7 @@
 #include "colour/ColourText.h"
 #include "colour/CssColourText.h"
 #include "copy/CopyText.h"
+#include "copy/QtColour.h"
 #include "platform/ColourPicker.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramDirectory.h"
@@ -163,16 +164,14 @@ int RunPick(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
     QtPlatform qtPlatform;
     Platform platform = qtPlatform.platform();
-    auto print = [](const QColor& colour) {
-        const Rgb c{std::uint8_t(colour.red()), std::uint8_t(colour.green()),
-                    std::uint8_t(colour.blue())};
-        std::printf("%s\n", qPrintable(FormatHashHex(c)));
+    auto print = [](ColorRef colour) {
+        std::printf("%s\n", qPrintable(FormatHashHex(UnpackColour(colour))));
         std::fflush(stdout);
     };
     if (!platform.screen.CanGrabScreen()) {
         platform.colourPicker.PickColour([&](const PickedColour& picked) {
             if (picked.outcome == PickedColour::Outcome::Picked) {
-                print(picked.colour);
+                print(ColorRefOf(picked.colour));
                 QCoreApplication::exit(0);
                 return;
             }
@@ -187,8 +186,7 @@ int RunPick(int& argc, char** argv)
     QObject::connect(&window, &EyeDropperWindow::taken, &window, [&](ColorRef colour) {
         if (status == 0)
             return;
-        const Rgb c = UnpackColour(colour);
-        print(QColor(c.red, c.green, c.blue));
+        print(colour);
         status = 0;
         // A capture that keeps the dropper open ends this pick all the same.
         QTimer::singleShot(0, &window, &EyeDropperWindow::Close);

@@ -89,8 +89,7 @@ std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data)
     if (data->hasColor()) {
         const QColor given = qvariant_cast<QColor>(data->colorData()).toRgb();
         if (given.isValid())
-            colour = PackColour(std::uint8_t(given.red()), std::uint8_t(given.green()),
-                                std::uint8_t(given.blue()));
+            colour = ColorRefOf(given);
     }
     // Colour data that does not decode leaves the text, when there is one, to say it.
     if (!colour && data->hasText())
