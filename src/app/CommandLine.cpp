@@ -286,11 +286,6 @@ std::optional<int> RunTextCommandLine(const QStringList& arguments, const Settin
     return std::nullopt;
 }
 
-bool IsPickCommandLine(const QStringList& arguments)
-{
-    return FirstArgumentIs(arguments, "--pick");
-}
-
 std::optional<int> RunCommandLine(int& argc, char** argv)
 {
     if (argc < 2)

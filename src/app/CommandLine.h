@@ -66,9 +66,6 @@ struct CommandLineStreams
 std::optional<int> RunTextCommandLine(const QStringList& arguments, const SettingsStore* settings,
                                       const CommandLineStreams& streams = {});
 
-// True when the arguments ask for --pick.
-bool IsPickCommandLine(const QStringList& arguments);
-
 // The hook of main(): runs every option of the command line before the program
 // would start, and gives the exit status; empty for a normal start. --pick makes
 // its own QApplication.
