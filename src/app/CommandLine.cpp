@@ -2,6 +2,8 @@
 
 #include "colour/ColourNames.h"
 #include "colour/ColourText.h"
+#include "colour/ColourValues.h"
+#include "colour/ColourVision.h"
 #include "colour/CssColourText.h"
 #include "copy/CopyText.h"
 #include "copy/QtColour.h"
@@ -14,14 +16,42 @@
 #include "ui/windows/EyeDropperWindow.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QStringView>
 #include <QTimer>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
 constexpr int kUnreadableColour = 2;
 constexpr int kUsageError = 64;
+
+// A text format of one colour, found by the name a script gives it.
+class ColourTextFormat
+{
+public:
+    // Any text format of the Copy window, a CSS form ("oklch", "display-p3",
+    // "hex" ...), "name", or a format of the user's kept in `settings` (may be
+    // null). Letter case and blanks in `name` do not matter.
+    static std::optional<ColourTextFormat> Find(const QString& name, const SettingsStore* settings);
+    // The names Find knows without settings, for --help and messages.
+    static QStringList BuiltInNames();
+
+    // Appends the colour's text, without a line end.
+    void Append(Rgb colour, QByteArray& out) const;
+
+private:
+    std::function<void(Rgb, QByteArray&)> m_write;
+};
+
+// What one colour text becomes: its line (ending "\n") appended to `out`, or
+// false with the reason in `error`. The step --format runs for every colour;
+// options that change the colour on its way wrap it: `seeAs` (may be null) prints
+// the colour as seen with a colour-vision deficiency.
+bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArray& out,
+                      QString& error, const VisionSimulator* seeAs);
 
 struct CommandLineOption
 {
@@ -202,8 +232,6 @@ bool FirstArgumentIs(const QStringList& arguments, const char* option)
     return arguments.size() > 1 && arguments[1] == QLatin1String(option);
 }
 
-} // namespace
-
 std::optional<ColourTextFormat> ColourTextFormat::Find(const QString& name,
                                                        const SettingsStore* settings)
 {
@@ -273,6 +301,8 @@ bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArr
     out.append('\n');
     return true;
 }
+
+} // namespace
 
 std::optional<int> RunTextCommandLine(const QStringList& arguments, const SettingsStore* settings,
                                       const CommandLineStreams& streams)
