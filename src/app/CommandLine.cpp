@@ -2,8 +2,11 @@
 
 #include "colour/ColourNames.h"
 #include "colour/ColourText.h"
+#include "colour/ColourValues.h"
+#include "colour/ColourVision.h"
 #include "colour/CssColourText.h"
 #include "copy/CopyText.h"
+#include "copy/QtColour.h"
 #include "platform/ColourPicker.h"
 #include "platform/QtPlatform.h"
 #include "storage/ProgramDirectory.h"
@@ -13,14 +16,42 @@
 #include "ui/windows/EyeDropperWindow.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QStringView>
 #include <QTimer>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
 constexpr int kUnreadableColour = 2;
 constexpr int kUsageError = 64;
+
+// A text format of one colour, found by the name a script gives it.
+class ColourTextFormat
+{
+public:
+    // Any text format of the Copy window, a CSS form ("oklch", "display-p3",
+    // "hex" ...), "name", or a format of the user's kept in `settings` (may be
+    // null). Letter case and blanks in `name` do not matter.
+    static std::optional<ColourTextFormat> Find(const QString& name, const SettingsStore* settings);
+    // The names Find knows without settings, for --help and messages.
+    static QStringList BuiltInNames();
+
+    // Appends the colour's text, without a line end.
+    void Append(Rgb colour, QByteArray& out) const;
+
+private:
+    std::function<void(Rgb, QByteArray&)> m_write;
+};
+
+// What one colour text becomes: its line (ending "\n") appended to `out`, or
+// false with the reason in `error`. The step --format runs for every colour;
+// options that change the colour on its way wrap it: `seeAs` (may be null) prints
+// the colour as seen with a colour-vision deficiency.
+bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArray& out,
+                      QString& error, const VisionSimulator* seeAs);
 
 struct CommandLineOption
 {
@@ -163,16 +194,14 @@ int RunPick(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("QB Kromi"));
     QtPlatform qtPlatform;
     Platform platform = qtPlatform.platform();
-    auto print = [](const QColor& colour) {
-        const Rgb c{std::uint8_t(colour.red()), std::uint8_t(colour.green()),
-                    std::uint8_t(colour.blue())};
-        std::printf("%s\n", qPrintable(FormatHashHex(c)));
+    auto print = [](ColorRef colour) {
+        std::printf("%s\n", qPrintable(FormatHashHex(UnpackColour(colour))));
         std::fflush(stdout);
     };
     if (!platform.screen.CanGrabScreen()) {
         platform.colourPicker.PickColour([&](const PickedColour& picked) {
             if (picked.outcome == PickedColour::Outcome::Picked) {
-                print(picked.colour);
+                print(ColorRefOf(picked.colour));
                 QCoreApplication::exit(0);
                 return;
             }
@@ -187,8 +216,7 @@ int RunPick(int& argc, char** argv)
     QObject::connect(&window, &EyeDropperWindow::taken, &window, [&](ColorRef colour) {
         if (status == 0)
             return;
-        const Rgb c = UnpackColour(colour);
-        print(QColor(c.red, c.green, c.blue));
+        print(colour);
         status = 0;
         // A capture that keeps the dropper open ends this pick all the same.
         QTimer::singleShot(0, &window, &EyeDropperWindow::Close);
@@ -203,8 +231,6 @@ bool FirstArgumentIs(const QStringList& arguments, const char* option)
 {
     return arguments.size() > 1 && arguments[1] == QLatin1String(option);
 }
-
-} // namespace
 
 std::optional<ColourTextFormat> ColourTextFormat::Find(const QString& name,
                                                        const SettingsStore* settings)
@@ -276,6 +302,8 @@ bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArr
     return true;
 }
 
+} // namespace
+
 std::optional<int> RunTextCommandLine(const QStringList& arguments, const SettingsStore* settings,
                                       const CommandLineStreams& streams)
 {
@@ -286,11 +314,6 @@ std::optional<int> RunTextCommandLine(const QStringList& arguments, const Settin
     if (FirstArgumentIs(arguments, "--format"))
         return RunFormat(arguments, settings, streams);
     return std::nullopt;
-}
-
-bool IsPickCommandLine(const QStringList& arguments)
-{
-    return FirstArgumentIs(arguments, "--pick");
 }
 
 std::optional<int> RunCommandLine(int& argc, char** argv)

@@ -11,44 +11,12 @@
 // Each option is a row of one table; a colour list path (or nothing) starts the
 // program as usual.
 
-#include "colour/ColourValues.h"
-#include "colour/ColourVision.h"
-
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 class SettingsStore;
-
-// A text format of one colour, found by the name a script gives it.
-class ColourTextFormat
-{
-public:
-    // Any text format of the Copy window, a CSS form ("oklch", "display-p3",
-    // "hex" ...), "name", or a format of the user's kept in `settings` (may be
-    // null). Letter case and blanks in `name` do not matter.
-    static std::optional<ColourTextFormat> Find(const QString& name, const SettingsStore* settings);
-    // The names Find knows without settings, for --help and messages.
-    static QStringList BuiltInNames();
-
-    // Appends the colour's text, without a line end.
-    void Append(Rgb colour, QByteArray& out) const;
-
-private:
-    std::function<void(Rgb, QByteArray&)> m_write;
-};
-
-// What one colour text becomes: its line (ending "\n") appended to `out`, or
-// false with the reason in `error`. The step --format runs for every colour;
-// options that change the colour on its way wrap it: `seeAs` (may be null) prints
-// the colour as seen with a colour-vision deficiency.
-bool FormatColourText(const ColourTextFormat& format, QStringView text, QByteArray& out,
-                      QString& error, const VisionSimulator* seeAs = nullptr);
 
 // Where the command line reads and writes; the program's are stdin, stdout and
 // stderr, a test's are files.
@@ -65,9 +33,6 @@ struct CommandLineStreams
 // `settings` (may be null) holds the user's own formats.
 std::optional<int> RunTextCommandLine(const QStringList& arguments, const SettingsStore* settings,
                                       const CommandLineStreams& streams = {});
-
-// True when the arguments ask for --pick.
-bool IsPickCommandLine(const QStringList& arguments);
 
 // The hook of main(): runs every option of the command line before the program
 // would start, and gives the exit status; empty for a normal start. --pick makes

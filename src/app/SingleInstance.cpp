@@ -161,10 +161,10 @@ bool SingleInstance::TakeLock()
 
 SingleInstance::HandOverResult SingleInstance::HandOver(const QStringList& arguments)
 {
+    const QStringList sent = WithAbsoluteListPath(arguments);
     const QDeadlineTimer deadline(m_handOverTimeoutMs);
     while (!deadline.hasExpired()) {
-        switch (SendArguments(m_serverName, WithAbsoluteListPath(arguments),
-                              int(deadline.remainingTime()))) {
+        switch (SendArguments(m_serverName, sent, int(deadline.remainingTime()))) {
         case SendResult::Answered:
         case SendResult::Received:
             return HandOverResult::HandedOver;

@@ -10,8 +10,6 @@
 #include "ui/features/WebPageTestFeature.h"
 #include "ui/features/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
-#include "ui/windows/CopyWindow.h"
-#include "ui/windows/EyeDropperWindow.h"
 #include "ui/windows/HistoryWindow.h"
 #include "ui/windows/ListPanel.h"
 #include "ui/windows/MainWindow.h"

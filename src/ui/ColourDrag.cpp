@@ -89,8 +89,7 @@ std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data)
     if (data->hasColor()) {
         const QColor given = qvariant_cast<QColor>(data->colorData()).toRgb();
         if (given.isValid())
-            colour = PackColour(std::uint8_t(given.red()), std::uint8_t(given.green()),
-                                std::uint8_t(given.blue()));
+            colour = ColorRefOf(given);
     }
     // Colour data that does not decode leaves the text, when there is one, to say it.
     if (!colour && data->hasText())
@@ -130,8 +129,12 @@ protected:
             m_rules.entered(dragged);
         if (!dragged)
             return false;
-        const bool accepted = !m_rules.accepts || m_rules.accepts(*dragged, *drop);
-        if (AnswerColourDrag(*drop, accepted) && type == QEvent::Drop && m_rules.dropped)
+        if (m_rules.accepts && !m_rules.accepts(*dragged, *drop)) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        if (type == QEvent::Drop && m_rules.dropped)
             m_rules.dropped(*dragged);
         return true;
     }
@@ -183,15 +186,6 @@ void StartColourDrag(QWidget* source, const DraggedColour& dragged)
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(-4, -4));
     drag->exec(Qt::CopyAction);
-}
-
-bool AnswerColourDrag(QDropEvent& event, bool acceptable)
-{
-    if (acceptable)
-        event.acceptProposedAction();
-    else
-        event.ignore();
-    return acceptable;
 }
 
 bool MainSwatchAccepts(const DraggedColour& dragged, const QObject* mainSwatch)

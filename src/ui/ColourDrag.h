@@ -61,10 +61,6 @@ std::optional<DraggedColour> DecodeAnyColourDrop(const QMimeData* data);
 // Returns when the drag is over.
 void StartColourDrag(QWidget* source, const DraggedColour& dragged);
 
-// Accepts a drag enter, move or drop (the proposed copy) when `acceptable`, else
-// ignores it; returns `acceptable`, so a drop handler goes on only when it took it.
-bool AnswerColourDrag(QDropEvent& event, bool acceptable);
-
 // How one drop target answers a colour dragged over it. Data that holds no colour
 // is left to the widget (and its parents).
 struct ColourDropRules

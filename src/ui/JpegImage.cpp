@@ -73,11 +73,6 @@ bool Decode(const unsigned char* bytes, unsigned long size, qint64 minPixels, QI
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& data)
-{
-    return DecodeJpeg(data, 0);
-}
-
 QImage DecodeJpeg(const QByteArray& data, qint64 minPixels)
 {
     if (data.isEmpty())

@@ -8,12 +8,11 @@
 
 // Decodes a baseline or progressive JPEG (greyscale or colour) into an RGB32
 // image. Anything libjpeg rejects or only warns about (corrupt or truncated
-// data, an unsupported colour space such as CMYK) gives a null image.
-QImage DecodeJpeg(const QByteArray& data);
-// The same, decoded at 1/2, 1/4 or 1/8 of its size as far as it keeps at least
-// `minPixels` pixels: libjpeg scales while it decodes, far faster than scaling
-// the whole picture afterwards.
-QImage DecodeJpeg(const QByteArray& data, qint64 minPixels);
+// data, an unsupported colour space such as CMYK) gives a null image. With
+// `minPixels`, decoded at 1/2, 1/4 or 1/8 of its size as far as it keeps at least
+// that many pixels: libjpeg scales while it decodes, far faster than scaling the
+// whole picture afterwards.
+QImage DecodeJpeg(const QByteArray& data, qint64 minPixels = 0);
 
 // Reads a file or a Qt resource (":/...") and decodes it; a missing file gives
 // a null image.

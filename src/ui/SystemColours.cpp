@@ -1,5 +1,7 @@
 #include "ui/SystemColours.h"
 
+#include "copy/QtColour.h"
+
 #include <QGuiApplication>
 
 #include <array>
@@ -55,9 +57,7 @@ std::optional<ColorRef> SystemColourFromPalette(const QPalette& palette, int ind
         kSystemRoles[std::size_t(index)].role == QPalette::NoRole)
         return std::nullopt;
     const SystemRole& role = kSystemRoles[std::size_t(index)];
-    const QColor colour = palette.color(role.group, role.role);
-    return PackColour(std::uint8_t(colour.red()), std::uint8_t(colour.green()),
-                      std::uint8_t(colour.blue()));
+    return ColorRefOf(palette.color(role.group, role.role));
 }
 
 SystemColourLookup DesktopSystemColours()

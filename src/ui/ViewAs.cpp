@@ -104,10 +104,7 @@ ViewAsMenu::ViewAsMenu(QWidget* parent) : QMenu(parent), m_group(new QActionGrou
         action->setCheckable(true);
         action->setData(VisionText(vision));
         m_group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, vision] {
-            m_current = vision;
-            emit chosen(vision);
-        });
+        connect(action, &QAction::triggered, this, [this, vision] { emit chosen(vision); });
     };
     add(this, QStringLiteral("Normal"), ColourVision{});
     for (const KindLabel& label : kLabels) {
@@ -122,7 +119,6 @@ ViewAsMenu::ViewAsMenu(QWidget* parent) : QMenu(parent), m_group(new QActionGrou
 
 void ViewAsMenu::SetCurrent(ColourVision vision)
 {
-    m_current = vision;
     const QString wanted = VisionText(vision);
     for (QAction* action : m_group->actions())
         action->setChecked(action->data().toString() == wanted);

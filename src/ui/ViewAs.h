@@ -40,12 +40,10 @@ public:
     explicit ViewAsMenu(QWidget* parent);
 
     void SetCurrent(ColourVision vision);
-    ColourVision current() const { return m_current; }
 
 signals:
     void chosen(ColourVision vision);
 
 private:
     QActionGroup* m_group;
-    ColourVision m_current;
 };
