@@ -187,14 +187,7 @@ void ShapeTestItem::focusInEvent(QFocusEvent* event)
     // The keyboard's counterpart of pointing at the item: the hint tells its colour.
     if (IsTabFocus(*event))
         m_area->PointerOver(m_role, m_index);
-    update();
     QWidget::focusInEvent(event);
-}
-
-void ShapeTestItem::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
 }
 
 ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&StartColourDrag)
@@ -425,12 +418,5 @@ void ShapeTestArea::focusInEvent(QFocusEvent* event)
 {
     if (IsTabFocus(*event))
         PointerOver(ShapeTestTarget::Area, 0);
-    update();
     QWidget::focusInEvent(event);
-}
-
-void ShapeTestArea::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
 }
