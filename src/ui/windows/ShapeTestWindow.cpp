@@ -37,8 +37,7 @@ const QRect ViewAsGeometry(253, 26, 180, 14);
 
 ShapeTestWindow::ShapeTestWindow(Platform& platform, const QString& programDirectory,
                                  CommandTable& commands, QWidget* parent)
-    : FramedWindow(QStringLiteral("Shape Test"), kClientSize, parent), m_platform(platform),
-      m_programDirectory(programDirectory), m_commands(commands)
+    : FramedWindow(QStringLiteral("Shape Test"), kClientSize, parent), m_commands(commands)
 {
     setObjectName(QStringLiteral("ShapeTestWindow"));
     setMouseTracking(true);

@@ -86,8 +86,6 @@ private:
     // `widget` shows `text` in the hint line while the pointer moves over it.
     void HintOver(QWidget* widget, const QString& text);
 
-    Platform& m_platform;
-    QString m_programDirectory;
     CommandTable& m_commands;
     ShapeTestArea* m_area;
     QListWidget* m_layoutList;
