@@ -289,9 +289,17 @@ void ShapeTestArea::SetVision(ColourVision vision)
     update();
 }
 
-QString ShapeTestArea::Hint(const QString& realHint, ColorRef real) const
+ColorRef& ShapeTestArea::ColourOf(ShapeTestTarget target, int index)
 {
-    return realHint + SeenHintSuffix(m_vision, real);
+    switch (target) {
+    case ShapeTestTarget::Shape:
+        return m_colours.shapeFills[index];
+    case ShapeTestTarget::Text:
+        return m_colours.textColours[index];
+    case ShapeTestTarget::Area:
+        break;
+    }
+    return m_colours.background;
 }
 
 void ShapeTestArea::SyncOutlines()
@@ -322,17 +330,7 @@ void ShapeTestArea::StartDrag(QWidget* source, const DraggedColour& dragged)
 void ShapeTestArea::Drop(ShapeTestTarget target, int index, const DraggedColour& dragged)
 {
     if (ShapeTestTakes(target, dragged.kind)) {
-        switch (target) {
-        case ShapeTestTarget::Shape:
-            m_colours.shapeFills[index] = dragged.colour;
-            break;
-        case ShapeTestTarget::Text:
-            m_colours.textColours[index] = dragged.colour;
-            break;
-        case ShapeTestTarget::Area:
-            m_colours.background = dragged.colour;
-            break;
-        }
+        ColourOf(target, index) = dragged.colour;
         PaintItemColours();
     }
     if (target == ShapeTestTarget::Shape)
@@ -351,19 +349,10 @@ void ShapeTestArea::DropMainColour(ShapeTestTarget target, int index)
 
 void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
 {
-    switch (target) {
-    case ShapeTestTarget::Shape:
-        emit hintChanged(
-            Hint(TestItemHint(m_colours.shapeFills[index]), m_colours.shapeFills[index]));
-        break;
-    case ShapeTestTarget::Text:
-        emit hintChanged(
-            Hint(TestItemHint(m_colours.textColours[index]), m_colours.textColours[index]));
-        break;
-    case ShapeTestTarget::Area:
-        emit hintChanged(Hint(TestAreaHint(m_colours.background), m_colours.background));
-        break;
-    }
+    const ColorRef colour = ColourOf(target, index);
+    const QString hint =
+        target == ShapeTestTarget::Area ? TestAreaHint(colour) : TestItemHint(colour);
+    emit hintChanged(hint + SeenHintSuffix(m_vision, colour));
 }
 
 void ShapeTestArea::MakeDropTarget(QWidget* widget, ShapeTestTarget target, int index)

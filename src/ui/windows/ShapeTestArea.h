@@ -163,7 +163,8 @@ protected:
 
 private:
     void PaintItemColours();
-    QString Hint(const QString& realHint, ColorRef real) const;
+    // The colour a drop on the target sets and its hint tells.
+    ColorRef& ColourOf(ShapeTestTarget target, int index);
 
     std::array<ShapeTestItem*, kTestShapeCount> m_shapes{};
     std::array<ShapeTestItem*, kTestTextCount> m_texts{};
