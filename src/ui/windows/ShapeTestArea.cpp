@@ -278,7 +278,8 @@ void ShapeTestArea::SetVision(ColourVision vision)
 {
     m_vision = VisionSimulator(vision);
     QImage seen = m_pictureImage;
-    if (!seen.isNull())
+    // The normal view needs no copy of the picture (seen.bits() would make one).
+    if (!seen.isNull() && !m_vision.IsNormal())
         m_vision.SeePixels(reinterpret_cast<std::uint32_t*>(seen.bits()),
                            std::size_t(seen.width()) * std::size_t(seen.height()));
     m_picture->setPixmap(QPixmap::fromImage(seen));
