@@ -183,11 +183,6 @@ void ShapeTestWindow::ShowConfusablePairs()
     m_pairs->ShowPairs(colours, names);
 }
 
-ColourVision ShapeTestWindow::vision() const
-{
-    return m_area->vision().vision();
-}
-
 QString ShapeTestWindow::hint() const
 {
     return m_hint->text();
