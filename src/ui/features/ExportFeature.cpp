@@ -12,18 +12,6 @@
 
 #include <QMenu>
 
-namespace {
-
-// The save dialog of an export: asks before overwriting; "" when cancelled.
-QString AskExportFile(AppContext& context, const char* title, const char* filter,
-                      const char* extension)
-{
-    return context.dialogFolders.AskSaveFile(DialogFileKind::Exports,
-                                             FileRequest(title, filter, extension, true));
-}
-
-} // namespace
-
 ExportFeature::ExportFeature(AppContext& context)
     : m_context(context), m_menu(new QMenu(&context.mainWindow))
 {
@@ -55,7 +43,9 @@ void ExportFeature::ExportListAsHtml()
         }
     });
     window.HideProgress();
-    const QString path = AskExportFile(m_context, "Export as HTML", "HTML (*.html)|*.html", "html");
+    const QString path = m_context.dialogFolders.AskSaveFile(
+        DialogFileKind::Exports,
+        FileRequest("Export as HTML", "HTML (*.html)|*.html", "html", true));
     if (path.isEmpty())
         return;
     ReportWriteFailure(path, WriteWholeFile(path, page));

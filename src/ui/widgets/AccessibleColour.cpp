@@ -7,6 +7,17 @@
 
 namespace {
 
+// "6, 167, 255, #06A7FF".
+QString AccessibleColourText(ColorRef colour)
+{
+    const Rgb c = UnpackColour(colour);
+    return QStringLiteral("%1, %2, %3, %4")
+        .arg(c.red)
+        .arg(c.green)
+        .arg(c.blue)
+        .arg(FormatHashHex(c));
+}
+
 class ColourWidgetAccessible : public QAccessibleWidget
 {
 public:
@@ -44,14 +55,4 @@ ShowsColour::ShowsColour()
         return true;
     }();
     Q_UNUSED(installed);
-}
-
-QString AccessibleColourText(ColorRef colour)
-{
-    const Rgb c = UnpackColour(colour);
-    return QStringLiteral("%1, %2, %3, %4")
-        .arg(c.red)
-        .arg(c.green)
-        .arg(c.blue)
-        .arg(FormatHashHex(c));
 }

@@ -16,6 +16,3 @@ public:
     // A text the widget shows besides its colour (a test text's caption), or empty.
     virtual QString shownText() const { return {}; }
 };
-
-// "6, 167, 255, #06A7FF".
-QString AccessibleColourText(ColorRef colour);

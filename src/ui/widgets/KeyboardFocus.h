@@ -11,7 +11,9 @@ class QWidget;
 
 // `widget` has the focus and the focus has moved by keyboard in its window, as
 // the style decides for its own focus frames. A window that only came to the
-// front shows no frame, so it looks as it did before any key was pressed.
+// front shows no frame, so it looks as it did before any key was pressed. Qt
+// repaints a widget whenever it gains or loses the focus: asking this in
+// paintEvent is all a focus frame needs.
 bool ShowsFocusFrame(const QWidget& widget);
 
 // The classic dotted focus frame along the edge of `rect`: every other pixel

@@ -30,7 +30,6 @@ public:
     void ShowPairs(const std::vector<ColorRef>& colours, const QStringList& names = {});
 
     QListWidget* pairList() const { return m_list; }
-    QLabel* note() const { return m_note; }
 
 signals:
     // A row was chosen: the indices into the colours shown, first < second.

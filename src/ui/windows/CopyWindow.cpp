@@ -176,19 +176,18 @@ void CopyWindow::SetFormat(CopyFormat format)
 
 QStringList CopyWindow::TakeSourceColours() const
 {
-    const bool readsList =
-        source() == CopySource::ColorList || source() == CopySource::SelectedColors;
+    const bool readsSelection = source() == CopySource::SelectedColors;
+    const bool readsList = readsSelection || source() == CopySource::ColorList;
+    // Read once, and only where it counts: a long list makes it costly.
+    const QList<int> selected = readsSelection ? m_listPanel.SelectedRows() : QList<int>();
     if (readsList) {
-        const QList<int> selected =
-            source() == CopySource::SelectedColors ? m_listPanel.SelectedRows() : QList<int>();
-        const std::optional<QStringList> entries = ListEntriesOfColours(
-            m_colourList, source() == CopySource::SelectedColors ? &selected : nullptr);
+        const std::optional<QStringList> entries =
+            ListEntriesOfColours(m_colourList, readsSelection ? &selected : nullptr);
         if (entries)
             return *entries;
     }
     return GatherSourceColours(
-        source(),
-        TakeCopySourceInput(m_mainWindow, m_colourList, m_listPanel.SelectedRows(), readsList));
+        source(), TakeCopySourceInput(m_mainWindow, m_colourList, selected, readsList));
 }
 
 void CopyWindow::GatherSource()

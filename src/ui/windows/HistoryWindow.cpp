@@ -28,7 +28,7 @@ HistoryWindow::HistoryWindow(FramedWindow& mainWindow, Platform& platform, Setti
                              TipWindow& tip, QWidget* parent)
     : DockedToolWindow(QStringLiteral("History"), kClientSize, mainWindow, Side::Left, parent),
       m_platform(platform), m_settings(settings), m_mainColour(mainColour), m_history(history),
-      m_commands(commands), m_tip(tip)
+      m_commands(commands)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     closeBox()->move(CloseBoxLeft, 0);

@@ -82,7 +82,6 @@ private:
     MainColour& m_mainColour;
     HistoryList& m_history;
     CommandTable& m_commands;
-    TipWindow& m_tip;
     HistoryView* m_list;
     ClickableBox* m_helpBox;
     QMenu* m_contextMenu;

@@ -187,14 +187,7 @@ void ShapeTestItem::focusInEvent(QFocusEvent* event)
     // The keyboard's counterpart of pointing at the item: the hint tells its colour.
     if (IsTabFocus(*event))
         m_area->PointerOver(m_role, m_index);
-    update();
     QWidget::focusInEvent(event);
-}
-
-void ShapeTestItem::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
 }
 
 ShapeTestArea::ShapeTestArea(QWidget* parent) : QWidget(parent), m_startDrag(&StartColourDrag)
@@ -285,7 +278,8 @@ void ShapeTestArea::SetVision(ColourVision vision)
 {
     m_vision = VisionSimulator(vision);
     QImage seen = m_pictureImage;
-    if (!seen.isNull())
+    // The normal view needs no copy of the picture (seen.bits() would make one).
+    if (!seen.isNull() && !m_vision.IsNormal())
         m_vision.SeePixels(reinterpret_cast<std::uint32_t*>(seen.bits()),
                            std::size_t(seen.width()) * std::size_t(seen.height()));
     m_picture->setPixmap(QPixmap::fromImage(seen));
@@ -296,9 +290,17 @@ void ShapeTestArea::SetVision(ColourVision vision)
     update();
 }
 
-QString ShapeTestArea::Hint(const QString& realHint, ColorRef real) const
+ColorRef& ShapeTestArea::ColourOf(ShapeTestTarget target, int index)
 {
-    return realHint + SeenHintSuffix(m_vision, real);
+    switch (target) {
+    case ShapeTestTarget::Shape:
+        return m_colours.shapeFills[index];
+    case ShapeTestTarget::Text:
+        return m_colours.textColours[index];
+    case ShapeTestTarget::Area:
+        break;
+    }
+    return m_colours.background;
 }
 
 void ShapeTestArea::SyncOutlines()
@@ -329,17 +331,7 @@ void ShapeTestArea::StartDrag(QWidget* source, const DraggedColour& dragged)
 void ShapeTestArea::Drop(ShapeTestTarget target, int index, const DraggedColour& dragged)
 {
     if (ShapeTestTakes(target, dragged.kind)) {
-        switch (target) {
-        case ShapeTestTarget::Shape:
-            m_colours.shapeFills[index] = dragged.colour;
-            break;
-        case ShapeTestTarget::Text:
-            m_colours.textColours[index] = dragged.colour;
-            break;
-        case ShapeTestTarget::Area:
-            m_colours.background = dragged.colour;
-            break;
-        }
+        ColourOf(target, index) = dragged.colour;
         PaintItemColours();
     }
     if (target == ShapeTestTarget::Shape)
@@ -358,19 +350,10 @@ void ShapeTestArea::DropMainColour(ShapeTestTarget target, int index)
 
 void ShapeTestArea::PointerOver(ShapeTestTarget target, int index)
 {
-    switch (target) {
-    case ShapeTestTarget::Shape:
-        emit hintChanged(
-            Hint(TestItemHint(m_colours.shapeFills[index]), m_colours.shapeFills[index]));
-        break;
-    case ShapeTestTarget::Text:
-        emit hintChanged(
-            Hint(TestItemHint(m_colours.textColours[index]), m_colours.textColours[index]));
-        break;
-    case ShapeTestTarget::Area:
-        emit hintChanged(Hint(TestAreaHint(m_colours.background), m_colours.background));
-        break;
-    }
+    const ColorRef colour = ColourOf(target, index);
+    const QString hint =
+        target == ShapeTestTarget::Area ? TestAreaHint(colour) : TestItemHint(colour);
+    emit hintChanged(hint + SeenHintSuffix(m_vision, colour));
 }
 
 void ShapeTestArea::MakeDropTarget(QWidget* widget, ShapeTestTarget target, int index)
@@ -425,12 +408,5 @@ void ShapeTestArea::focusInEvent(QFocusEvent* event)
 {
     if (IsTabFocus(*event))
         PointerOver(ShapeTestTarget::Area, 0);
-    update();
     QWidget::focusInEvent(event);
-}
-
-void ShapeTestArea::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
 }

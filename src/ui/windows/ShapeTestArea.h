@@ -69,7 +69,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     ShapeTestTarget m_role;
@@ -161,11 +160,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void PaintItemColours();
-    QString Hint(const QString& realHint, ColorRef real) const;
+    // The colour a drop on the target sets and its hint tells.
+    ColorRef& ColourOf(ShapeTestTarget target, int index);
 
     std::array<ShapeTestItem*, kTestShapeCount> m_shapes{};
     std::array<ShapeTestItem*, kTestTextCount> m_texts{};

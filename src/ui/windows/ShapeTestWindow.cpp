@@ -37,8 +37,7 @@ const QRect ViewAsGeometry(253, 26, 180, 14);
 
 ShapeTestWindow::ShapeTestWindow(Platform& platform, const QString& programDirectory,
                                  CommandTable& commands, QWidget* parent)
-    : FramedWindow(QStringLiteral("Shape Test"), kClientSize, parent), m_platform(platform),
-      m_programDirectory(programDirectory), m_commands(commands)
+    : FramedWindow(QStringLiteral("Shape Test"), kClientSize, parent), m_commands(commands)
 {
     setObjectName(QStringLiteral("ShapeTestWindow"));
     setMouseTracking(true);
@@ -182,11 +181,6 @@ void ShapeTestWindow::ShowConfusablePairs()
     if (!m_pairs)
         m_pairs = std::make_unique<ConfusablePairsWindow>();
     m_pairs->ShowPairs(colours, names);
-}
-
-ColourVision ShapeTestWindow::vision() const
-{
-    return m_area->vision().vision();
 }
 
 QString ShapeTestWindow::hint() const

@@ -56,7 +56,6 @@ public:
     // "View as", from the control at the right end of the " Test Area" caption or a
     // right click on the test area: only the drawing changes.
     void SetVision(ColourVision vision);
-    ColourVision vision() const;
     PanelButton* viewAsButton() const { return m_viewAs; }
     ViewAsMenu* viewAsMenu() const { return m_viewAsMenu; }
     // "Colors Hard to Tell Apart..." in that menu: the pairs among the colours the
@@ -86,8 +85,6 @@ private:
     // `widget` shows `text` in the hint line while the pointer moves over it.
     void HintOver(QWidget* widget, const QString& text);
 
-    Platform& m_platform;
-    QString m_programDirectory;
     CommandTable& m_commands;
     ShapeTestArea* m_area;
     QListWidget* m_layoutList;

@@ -224,11 +224,6 @@ void WebPageTestWindow::SetVision(ColourVision vision)
                                   QStringLiteral(". Point at a color to compare."));
 }
 
-ColourVision WebPageTestWindow::vision() const
-{
-    return m_view->vision().vision();
-}
-
 void WebPageTestWindow::ShowAndRaise()
 {
     ShowInFront(*this);

@@ -64,7 +64,6 @@ public:
     // changes. While a view is simulated, the line above the button names it and
     // gives the real and the seen colour of the part or text under the pointer.
     void SetVision(ColourVision vision);
-    ColourVision vision() const;
     PanelButton* viewAsButton() const { return m_viewAsButton; }
     ViewAsMenu* viewAsMenu() const { return m_viewAsMenu; }
     QLabel* seenLine() const { return m_seenLine; }

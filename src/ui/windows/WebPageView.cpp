@@ -164,18 +164,6 @@ void WebPageItem::contextMenuEvent(QContextMenuEvent* event)
         OverstrikeLabel::contextMenuEvent(event);
 }
 
-void WebPageItem::focusInEvent(QFocusEvent* event)
-{
-    update();
-    OverstrikeLabel::focusInEvent(event);
-}
-
-void WebPageItem::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    OverstrikeLabel::focusOutEvent(event);
-}
-
 bool WebPageItem::AcceptsDrop(const DraggedColour& dragged, const QDropEvent& event) const
 {
     // A drop a text refused comes on to the part beneath it; it stays refused.
