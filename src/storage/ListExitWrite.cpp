@@ -64,10 +64,9 @@ ListExitPlan PlanListExit(const ColourList& list, const QString& defaultList)
     return {ListExitAction::NewFile, NewFileFor(list, target, defaultList)};
 }
 
-ListExitResult WriteListAtExit(const ColourList& list, const QString& defaultList,
-                               const QString& keepFolder)
+ListExitResult WriteListAtExit(const ColourList& list, const ListExitPlan& plan,
+                               const QString& defaultList, const QString& keepFolder)
 {
-    const ListExitPlan plan = PlanListExit(list, defaultList);
     if (plan.action == ListExitAction::Nothing)
         return {};
     const QString target = TargetOf(list, defaultList);

@@ -34,11 +34,12 @@ struct ListExitResult
     QStringList notes; // to tell at the next start
 };
 
-// Carries out PlanListExit. A list that cannot be written where planned goes to a
-// new file beside the default list. `keepFolder` takes the old content of a file
-// that can only be written in place (WriteWholeFileKeepingOld).
-ListExitResult WriteListAtExit(const ColourList& list, const QString& defaultList,
-                               const QString& keepFolder);
+// Carries out `plan`, made by PlanListExit for the same list and default list. A
+// list that cannot be written where planned goes to a new file beside the default
+// list. `keepFolder` takes the old content of a file that can only be written in
+// place (WriteWholeFileKeepingOld).
+ListExitResult WriteListAtExit(const ColourList& list, const ListExitPlan& plan,
+                               const QString& defaultList, const QString& keepFolder);
 
 // Notes for the next start, kept in a small file: appended at exit, read and
 // removed at start.

@@ -311,10 +311,10 @@ void ListFilesFeature::ReopenEntry(int row)
 void ListFilesFeature::WriteLastListSetting()
 {
     // A list that goes to a new file at exit is loaded from there next time.
-    const ListExitPlan plan = PlanListExit(m_context.colourList, DefaultListPath());
+    m_exitPlan = PlanListExit(m_context.colourList, DefaultListPath());
     m_context.settings.SetPathSetting(QStringLiteral("lastcll"),
-                                      plan.action == ListExitAction::NewFile
-                                          ? plan.path
+                                      m_exitPlan->action == ListExitAction::NewFile
+                                          ? m_exitPlan->path
                                           : m_context.colourList.CurrentListPath());
 }
 
@@ -326,8 +326,12 @@ void ListFilesFeature::WriteListFilesAtExit()
 
 void ListFilesFeature::WriteColourListAtExit()
 {
-    const ListExitResult result = WriteListAtExit(m_context.colourList, DefaultListPath(),
+    const QString defaultList = DefaultListPath();
+    if (!m_exitPlan)
+        m_exitPlan = PlanListExit(m_context.colourList, defaultList);
+    const ListExitResult result = WriteListAtExit(m_context.colourList, *m_exitPlan, defaultList,
                                                   UserDataDirectory() + QStringLiteral("kept"));
+    m_exitPlan.reset();
     AddPendingNotes(ProgramFile(kPendingNotesFile), result.notes);
 }
 

@@ -3,9 +3,13 @@
 // window, the list named on the command line, the list chosen at start-up, the
 // Reopen window and the files written back at exit.
 
+#include "storage/ListExitWrite.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+
+#include <optional>
 
 struct AppContext;
 class ColourList;
@@ -67,7 +71,8 @@ public:
     void WriteListFilesAtExit();
     // Exit: a changed list to its current path or the default list when that file
     // is still what was read, else to a new file (ListExitWrite.h); what the next
-    // start is to tell goes to a notes file in the program folder.
+    // start is to tell goes to a notes file in the program folder. Follows the plan
+    // WriteLastListSetting made, so the file is read and compared once.
     void WriteColourListAtExit();
 
 protected:
@@ -96,4 +101,5 @@ private:
     PicturePaletteFeature* m_pictures;
     // Counts every load: a background load that finds a later one started gives way.
     int m_loadsStarted = 0;
+    std::optional<ListExitPlan> m_exitPlan;
 };
